@@ -1,0 +1,63 @@
+#include "app/cascade_rules.h"
+
+namespace app {
+namespace {
+
+std::string_view head(std::string_view s, std::size_t n) { return s.substr(0, std::min(n, s.size())); }
+
+}  // namespace
+
+std::string carryOverYear(const std::string& text, std::string_view yearText) {
+  const std::string_view start = head(text, 5);
+  if (start != "ZE200" && start != "ZE201") return text;
+  return "ZE" + std::string(yearText) + (text.size() > 6 ? text.substr(6) : std::string());
+}
+
+std::vector<std::string> splitOpsList(std::string_view list) {
+  std::vector<std::string> lines;
+  if (list.empty()) return lines;
+  std::string_view rest = list;
+  while (rest != " ") {
+    const auto slash = rest.find('/');
+    if (slash != std::string_view::npos) {
+      lines.emplace_back(rest.substr(0, slash));
+      rest.remove_prefix(slash + 1);
+    } else {
+      if (!rest.empty() && rest != " ") lines.emplace_back(rest);
+      rest = " ";
+    }
+  }
+  return lines;
+}
+
+std::vector<std::string> footnoteMarks(std::string_view list) {
+  std::vector<std::string> marks;
+  if (list.empty() || list == " ") return marks;
+  std::string_view rest = list;
+  while (rest != " ") {
+    const auto comma = rest.find(',');
+    if (comma != std::string_view::npos) {
+      marks.emplace_back(rest.substr(0, comma));
+      rest.remove_prefix(comma + 1);
+    } else {
+      marks.emplace_back(rest);
+      rest = " ";
+    }
+  }
+  return marks;
+}
+
+std::string searchCode(std::string_view fieldText) {
+  if (fieldText.substr(std::min<std::size_t>(5, fieldText.size())) == ".  ") return std::string(head(fieldText, 5));
+  if (fieldText.size() >= 8 && fieldText[7] == ' ') return std::string(head(fieldText, 7));
+  return std::string(head(fieldText, 8));
+}
+
+std::array<std::string, 3> searchKeys(std::string_view code, std::string_view year, std::string_view kind) {
+  const std::string suffix = ";" + std::string(year) + ";" + std::string(kind);
+  const std::string eighth = code.size() >= 8 ? std::string(code.substr(7, 1)) : std::string();
+  return {std::string(code) + suffix, std::string(head(code, 7)) + "*" + suffix,
+          std::string(head(code, 6)) + "*" + eighth + suffix};
+}
+
+}  // namespace app

@@ -1,0 +1,67 @@
+#pragma once
+// An editable drop-down box (year, group, ZE). The handlers work on the box's
+// text, list and selection held here; sync() shows them in the Qt widget.
+// Only the user's edits and picks notify; nothing the code does to the box
+// runs a handler.
+
+#include <QComboBox>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "catalog/column.h"
+
+namespace app {
+
+// A QComboBox without the habits the box must not have: no completion, no
+// inserting or selecting on Enter, no activation when the focus leaves.
+class EditableComboBox : public QComboBox {
+  Q_OBJECT
+ public:
+  explicit EditableComboBox(QWidget* parent);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+};
+
+class DropDownBox {
+ public:
+  explicit DropDownBox(QWidget* parent);
+
+  const std::string& text() const { return text_; }
+  // Sets the text; no item stays selected.
+  void setText(std::string text);
+  // Empties text and list.
+  void clear();
+  int count() const { return items_.count(); }
+  // The item's text, or the empty text when the list has no such item.
+  std::string item(int index) const;
+  int find(std::string_view text) const { return items_.find(text); }
+  void append(std::string text) { items_.append(std::move(text)); }
+  // Selects item index; its text becomes the box's text. -1 selects nothing
+  // and keeps the text.
+  void select(int index);
+  int selectedIndex() const { return selected_; }
+  const catalog::Column& items() const { return items_; }
+
+  // Runs on every user edit of the text and every user pick from the list,
+  // after the box holds the new text.
+  void onUserChange(std::function<void()> handler) { userChange_ = std::move(handler); }
+
+  void sync();
+  EditableComboBox* widget() const { return widget_; }
+
+ private:
+  void takeUserEdit(const QString& text);
+  void takeUserPick(int index);
+
+  EditableComboBox* widget_;
+  catalog::Column items_;
+  std::string text_;
+  int selected_ = -1;
+  std::vector<std::string> shownItems_;
+  std::function<void()> userChange_;
+};
+
+}  // namespace app

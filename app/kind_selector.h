@@ -1,0 +1,39 @@
+#pragma once
+// The kind selector: a framed group of two radio buttons. Its click handler
+// runs whenever the selected item changes, by the user or by code, at once
+// and with the new index in place; selecting the current item runs nothing.
+
+#include <QGroupBox>
+#include <functional>
+
+class QAbstractButton;
+class QButtonGroup;
+
+namespace app {
+
+class KindSelector {
+ public:
+  KindSelector(QWidget* parent, const QString& caption, const QString& item0, const QString& item1);
+
+  int itemIndex() const { return index_; }
+  void setItemIndex(int index);
+  // "BE" for the first item, "KH" for any other.
+  const char* kindCode() const { return index_ == 0 ? "BE" : "KH"; }
+
+  void onClick(std::function<void()> handler) { click_ = std::move(handler); }
+  // Routes the user's choice of an item; the caller wraps it as a user event.
+  void onUserSelect(std::function<void(int)> route) { userSelect_ = std::move(route); }
+
+  void sync();
+  QGroupBox* widget() const { return widget_; }
+  QAbstractButton* button(int index) const;
+
+ private:
+  QGroupBox* widget_;
+  QButtonGroup* buttons_;
+  int index_ = 0;
+  std::function<void()> click_;
+  std::function<void(int)> userSelect_;
+};
+
+}  // namespace app

@@ -1,0 +1,102 @@
+#pragma once
+// The main window: every control, the catalog tables and the handlers.
+
+#include <QElapsedTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "app/amount_label.h"
+#include "app/detail_box.h"
+#include "app/drop_down_box.h"
+#include "app/kind_selector.h"
+#include "app/ops_field.h"
+#include "catalog/key_index.h"
+#include "catalog/tables.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // The handlers. Each passes its Sender on unchanged; nothing depends on it.
+  void Init(QObject* Sender);
+  void ZE_Gruppe_holen(QObject* Sender);
+  void ZEs_holen(QObject* Sender);
+  void Werte_holen(QObject* Sender);
+  void ZE_suchen(QObject* Sender);
+  void Button1Click(QObject* Sender);
+
+  // Runs a user-originated event: an error ends it and is shown in the
+  // message box; the controls then show what the handlers left.
+  void runUserEvent(const std::function<void()>& event);
+  // Shows every control's current content.
+  void syncControls();
+
+  // Controls.
+  QFrame* Bevel1;
+  QLabel* Label1;
+  app::DropDownBox* ComboBox1;
+  QLabel* Label9;
+  app::OpsField* MaskEdit1;
+  app::KindSelector* RadioGroup1;
+  QLabel* Label4;
+  app::AmountLabel* Label5;
+  QLabel* Label2;
+  QPushButton* Button1;
+  QLabel* Label63;
+  app::DropDownBox* ComboBox2;
+  app::DetailBox* RichEdit2;
+  QLabel* Label7;
+  app::DetailBox* RichEdit3;
+  QLabel* Label64;
+  app::DetailBox* RichEdit5;
+  QLabel* Label6;
+  QLabel* Label3;
+  app::DropDownBox* ComboBox3;
+  app::DetailBox* RichEdit1;
+  QLabel* Label65;
+  app::DetailBox* RichEdit4;
+  QLabel* Label8;
+  app::DetailBox* RichEdit6;
+
+  // Tables; the year list is ComboBox1's list.
+  catalog::CatalogTable CatalogTable;
+  catalog::FootnoteTable FootnoteTable;
+  catalog::OpsTextTable OpsTextTable;
+  catalog::AssignmentTable AssignmentTable;
+
+  // Set only while the assignment rebuild walks the catalog.
+  bool RebuildMode = false;
+
+ private:
+  void createControls();
+  void wireHandlers();
+  void setTabOrder();
+  // Shows the controls at once, but at most every few dozen milliseconds, so
+  // that the rebuild's thousands of steps stay visible without costing time.
+  void repaintNow();
+
+  // Werte_holen's steps over one half of the detail area.
+  void resolveFootnotes(const std::string& marks, app::DetailBox& box);
+  void showOpsCodes(const std::string& opsList, app::DetailBox& box);
+  void collectAssignments(const app::DetailBox& box);
+  void decorateOpsCodes(app::DetailBox& box);
+  void resetOpsField();
+
+  void walkGroups(QObject* Sender);
+  void writeAssignments();
+
+  std::string year() const { return ComboBox1->text(); }
+  std::string kindCode() const { return RadioGroup1->kindCode(); }
+
+  // Exact lookups standing in for walks over GroupKeys.
+  catalog::ExactKeyIndex groupsByPrefix_{CatalogTable.GroupKeys, 7};
+  catalog::ExactKeyIndex linesByGroupKey_{CatalogTable.GroupKeys};
+  QElapsedTimer lastRepaint_;
+};

@@ -1,0 +1,84 @@
+// The detail display: descriptions, amount, footnotes and OPS codes of the
+// chosen group and ZE; during the rebuild it also collects the assignments.
+
+#include "app/cascade_rules.h"
+#include "app/tform1.h"
+
+void TForm1::Werte_holen(QObject* /*Sender*/) {
+  resetOpsField();
+
+  for (app::DetailBox* box : {RichEdit1, RichEdit2, RichEdit3, RichEdit4, RichEdit5, RichEdit6}) box->clear();
+  std::string groupOps, groupMarks, zeOps, zeMarks;
+
+  const std::string groupKey = year() + ";" + kindCode() + ";" + ComboBox2->text();
+  const int groupLine = CatalogTable.GroupKeys.find(groupKey);
+  if (groupLine != -1) {
+    RichEdit2->appendLine(CatalogTable.Descriptions.get(groupLine));
+    repaintNow();
+    groupOps = CatalogTable.OpsLists.get(groupLine);
+    groupMarks = CatalogTable.FootnoteRefs.get(groupLine);
+  }
+  if (ComboBox3->text().empty() && groupLine != -1) {
+    Label5->setCaption(CatalogTable.Amounts.get(groupLine));
+    repaintNow();
+  }
+  resolveFootnotes(groupMarks, *RichEdit5);
+  showOpsCodes(groupOps, *RichEdit3);
+  if (RebuildMode) collectAssignments(*RichEdit3);
+  decorateOpsCodes(*RichEdit3);
+
+  // The lines of the chosen ZE, compared exactly; every one adds its
+  // description, the last one gives codes, footnotes and amount.
+  const std::string& zeText = ComboBox3->text();
+  for (int k : linesByGroupKey_.indexesOf(groupKey)) {
+    if (CatalogTable.ZeCodes.get(k) != zeText) continue;
+    RichEdit1->appendLine(CatalogTable.Descriptions.get(k));
+    repaintNow();
+    zeOps = CatalogTable.OpsLists.get(k);
+    zeMarks = CatalogTable.FootnoteRefs.get(k);
+    Label5->setCaption(CatalogTable.Amounts.get(k));
+    repaintNow();
+  }
+  resolveFootnotes(zeMarks, *RichEdit6);
+  showOpsCodes(zeOps, *RichEdit4);
+  if (RebuildMode) collectAssignments(*RichEdit4);
+  decorateOpsCodes(*RichEdit4);
+}
+
+void TForm1::resetOpsField() {
+  static constexpr std::string_view kOnlyFirstPositionFilled = "-   .  ";
+  const std::string text = MaskEdit1->opsText();
+  const bool firstBlank = text.empty() || text[0] == ' ';
+  if (firstBlank || std::string_view(text).substr(1) != kOnlyFirstPositionFilled)
+    MaskEdit1->setOpsText(app::OpsFieldModel::kEmptyText);
+}
+
+void TForm1::resolveFootnotes(const std::string& marks, app::DetailBox& box) {
+  for (const std::string& mark : app::footnoteMarks(marks)) {
+    const int footnote = FootnoteTable.FootnoteKeys.find(year() + ";" + kindCode() + ";" + mark);
+    if (footnote == -1) continue;
+    const std::string& text = FootnoteTable.FootnoteTexts.get(footnote);
+    if (!text.empty()) box.appendLine(text);
+  }
+}
+
+void TForm1::showOpsCodes(const std::string& opsList, app::DetailBox& box) {
+  for (std::string& code : app::splitOpsList(opsList)) box.appendLine(std::move(code));
+}
+
+void TForm1::collectAssignments(const app::DetailBox& box) {
+  const std::string tail = ";" + year() + ";" + kindCode() + ";" + ComboBox2->text() + ";" + ComboBox3->text();
+  const int lines = box.lineCount();
+  for (int i = 0; i < lines; ++i) {
+    std::string entry = box.line(i) + tail;
+    if (AssignmentTable.AssignmentKeys.find(entry) == -1) AssignmentTable.AssignmentKeys.append(std::move(entry));
+  }
+}
+
+void TForm1::decorateOpsCodes(app::DetailBox& box) {
+  for (int i = 0; i < box.lineCount(); ++i) {
+    const std::string code = box.line(i);
+    const int ops = OpsTextTable.OpsKeys.find(year() + ";" + code);
+    if (ops != -1) box.replaceLine(i, code + " - " + OpsTextTable.OpsTexts.get(ops));
+  }
+}

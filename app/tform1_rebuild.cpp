@@ -1,0 +1,71 @@
+// The assignment rebuild: walks every year, kind, group and ZE through the
+// window's own handlers, lets the detail display collect which OPS code
+// triggers which group and ZE, writes the collection and reloads.
+
+#include <QGuiApplication>
+
+#include "app/tform1.h"
+#include "catalog/lines.h"
+
+namespace {
+
+// Shows the busy cursor for as long as it lives.
+class BusyCursor {
+ public:
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+void TForm1::Button1Click(QObject* Sender) {
+  const BusyCursor busy;
+  // A failed rebuild must leave the search working on the table it had.
+  const catalog::AssignmentTable before = AssignmentTable;
+  RebuildMode = true;
+  try {
+    AssignmentTable.AssignmentKeys.clear();
+    const int years = ComboBox1->count();
+    for (int y = years - 1; y >= 0; --y) {
+      ComboBox1->setText(ComboBox1->item(y));
+      ComboBox1->select(y);
+      repaintNow();
+      for (int kind : {0, 1}) {
+        RadioGroup1->setItemIndex(kind);
+        repaintNow();
+        ZE_Gruppe_holen(Sender);
+        walkGroups(Sender);
+      }
+    }
+    writeAssignments();
+  } catch (...) {
+    RebuildMode = false;
+    AssignmentTable = before;
+    throw;
+  }
+  RebuildMode = false;
+  Init(Sender);
+}
+
+void TForm1::walkGroups(QObject* Sender) {
+  const int groups = ComboBox2->count();
+  for (int g = 0; g < groups; ++g) {
+    ComboBox2->setText(ComboBox2->item(g));
+    ComboBox2->select(g);
+    repaintNow();
+    ZEs_holen(Sender);
+    const int zes = ComboBox3->count();
+    for (int z = 0; z < zes; ++z) {
+      ComboBox3->setText(ComboBox3->item(z));
+      ComboBox3->select(z);
+      repaintNow();
+      Werte_holen(Sender);
+    }
+  }
+}
+
+void TForm1::writeAssignments() {
+  catalog::saveLinesReplacing(catalog::kAssignmentFile, AssignmentTable.AssignmentKeys.entries());
+}

@@ -1,0 +1,47 @@
+// The first two levels of the selection cascade: the group list and the ZE
+// list. Each keeps the user's choice when the new list holds it and calls the
+// next level itself.
+
+#include "app/cascade_rules.h"
+#include "app/tform1.h"
+
+namespace {
+
+// After a list is filled: keep the remembered text when the list holds it
+// (letter case ignored, kept as typed, nothing selected), else show item 0.
+void keepOrTakeFirst(app::DropDownBox& box, std::string remembered) {
+  if (box.find(remembered) != -1) {
+    box.setText(std::move(remembered));
+    return;
+  }
+  box.setText(box.item(0));
+  box.select(0);
+}
+
+}  // namespace
+
+void TForm1::ZE_Gruppe_holen(QObject* Sender) {
+  const std::string group = app::carryOverYear(ComboBox2->text(), year());
+  ComboBox2->clear();
+  const std::string prefix = year() + ";" + kindCode();
+  for (int i : groupsByPrefix_.indexesOf(prefix)) {
+    const std::string& key = CatalogTable.GroupKeys.get(i);
+    std::string name = key.size() > 8 ? key.substr(8) : std::string();
+    if (ComboBox2->find(name) == -1) ComboBox2->append(std::move(name));
+  }
+  keepOrTakeFirst(*ComboBox2, group);
+  ZEs_holen(Sender);
+}
+
+void TForm1::ZEs_holen(QObject* Sender) {
+  const std::string ze = app::carryOverYear(ComboBox3->text(), year());
+  ComboBox3->clear();
+  const std::string groupKey = year() + ";" + kindCode() + ";" + ComboBox2->text();
+  for (int i : linesByGroupKey_.indexesOf(groupKey)) {
+    const std::string& code = CatalogTable.ZeCodes.get(i);
+    if (code.empty() || code == " ") continue;
+    ComboBox3->append(code);
+  }
+  keepOrTakeFirst(*ComboBox3, ze);
+  Werte_holen(Sender);
+}

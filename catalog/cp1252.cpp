@@ -1,0 +1,73 @@
+#include "catalog/cp1252.h"
+
+#include <array>
+
+namespace catalog::cp1252 {
+namespace {
+
+// Code points of 0x80-0x9F; the rest of the code page equals Latin-1.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+}  // namespace
+
+unsigned char foldCase(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
+  switch (c) {
+    case 0x8A: return 0x9A;  // Š
+    case 0x8C: return 0x9C;  // Œ
+    case 0x8E: return 0x9E;  // Ž
+    case 0x9F: return 0xFF;  // Ÿ
+    default: return c;
+  }
+}
+
+std::string folded(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = static_cast<char>(foldCase(static_cast<unsigned char>(c)));
+  return result;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (foldCase(static_cast<unsigned char>(a[i])) != foldCase(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+bool isLetter(unsigned char c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+  switch (c) {
+    case 0x83: case 0x88: case 0x8A: case 0x8C: case 0x8E:
+    case 0x9A: case 0x9C: case 0x9E: case 0x9F:
+    case 0xAA: case 0xB5: case 0xBA:
+      return true;
+    default:
+      return c >= 0xC0 && c != 0xD7 && c != 0xF7;
+  }
+}
+
+bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+char32_t toUnicode(unsigned char c) {
+  if (c >= 0x80 && c <= 0x9F) return kHighControls[c - 0x80];
+  return c;
+}
+
+std::optional<unsigned char> fromUnicode(char32_t codePoint) {
+  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+    return static_cast<unsigned char>(codePoint);
+  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+    if (kHighControls[i] == codePoint) return static_cast<unsigned char>(0x80 + i);
+  }
+  return std::nullopt;
+}
+
+}  // namespace catalog::cp1252

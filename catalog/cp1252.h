@@ -1,0 +1,27 @@
+#pragma once
+// Windows-1252, the code page of every catalog file. Catalog text is kept as
+// these bytes; only the window converts it, through toUnicode/fromUnicode.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace catalog::cp1252 {
+
+// The small form of a letter for case-insensitive matching: A-Z, the accented
+// capitals 0xC0-0xDE except the multiplication sign, and Š Œ Ž Ÿ.
+unsigned char foldCase(unsigned char c);
+std::string folded(std::string_view text);
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+// The character classification of the code page: a byte is a letter when the
+// character it stands for is a Unicode letter; digits are 0-9 only.
+bool isLetter(unsigned char c);
+bool isDigit(unsigned char c);
+
+// Every byte maps to one code point and back; the five bytes the code page
+// leaves undefined map to the C1 controls of the same value.
+char32_t toUnicode(unsigned char c);
+std::optional<unsigned char> fromUnicode(char32_t codePoint);
+
+}  // namespace catalog::cp1252

@@ -1,0 +1,20 @@
+#pragma once
+// The errors the program can meet. Their texts are Windows-1252, like all
+// catalog text, and are shown to the user as they stand.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace catalog {
+
+class Error : public std::runtime_error {
+ public:
+  explicit Error(const std::string& text) : std::runtime_error(text) {}
+};
+
+Error cannotOpen(std::string_view fileName);
+Error cannotCreate(std::string_view fileName);
+Error indexOutOfRange(long long index);
+
+}  // namespace catalog

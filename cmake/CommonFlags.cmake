@@ -1,0 +1,8 @@
+# Compiler settings every target of the project shares.
+add_library(tarvelo_flags INTERFACE)
+target_compile_options(tarvelo_flags INTERFACE -Wall -Wextra -Wpedantic)
+if(TARVELO_SANITIZE)
+  target_compile_options(tarvelo_flags INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(tarvelo_flags INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,115 @@
+#include "fixture.h"
+
+#include <QLineEdit>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "app/clock.h"
+#include "app/error_display.h"
+#include "catalog/tables.h"
+
+namespace testing_support {
+
+std::string crlf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+CatalogFolder::CatalogFolder() : previous_(std::filesystem::current_path()) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "tarvelo-test-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+  std::filesystem::current_path(path_);
+}
+
+CatalogFolder::~CatalogFolder() {
+  std::filesystem::current_path(previous_);
+  std::error_code ignored;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void CatalogFolder::write(const std::string& name, const std::string& bytes) const {
+  std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::string CatalogFolder::read(const std::string& name) const {
+  std::ifstream in(path_ / name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void CatalogFolder::remove(const std::string& name) const { std::filesystem::remove(path_ / name); }
+
+CatalogFiles smallCatalog() {
+  return {
+      {
+          "2030;BE;ZE01;;Gruppe Eins 2030;9,00;1-100.0;1;",
+          "2030;BE;ZE01;ZE01.01;Eins Stufe 1 (2030);9,50;1-101.0;;",
+          "2031;BE;ZE01;;Gruppe Eins;10,00;1-100.0/1-100.1;1;",
+          "2031;BE;ZE01;ZE01.01;Eins Stufe 1;11,00;1-101.0;2;",
+          "2031;BE;ZE01;ZE01.02;Eins Stufe 2;12,00;1-102.0/1-102.1;1,2;",
+          "2031;BE;ZE02;;Gruppe Zwei;20,00;;;",
+          "2031;BE;ZE02;ZE02.01;Zwei Stufe 1;21,00;2-200.0;;",
+          "2031;KH;ZE40;;Gruppe KH;;;;",
+          "2031;KH;ZE40;ZE40.01;KH Leistung;41,00;4-400.0;3;",
+          "2031;KH;ZE02;;Gruppe Zwei KH;;;;",
+          "2031;KH;ZE02;ZE02.09;Zwei KH;29,00;2-209.0;;",
+      },
+      {
+          "2030;BE;1;Fu\xDFnote 1 von 2030",
+          "2031;BE;1;Fu\xDFnote eins",
+          "2031;BE;2;Fu\xDFnote zwei",
+          "2031;KH;3;Fu\xDFnote drei",
+      },
+      {
+          "2031;1-100.0;Gruppenprozedur A",
+          "2031;1-101.0;Prozedur Stufe 1",
+          "2031;1-102.0;Prozedur Stufe 2",
+          "2031;4-400.0;Prozedur KH",
+          "2030;1-100.0;Alte Gruppenprozedur",
+      },
+      {
+          "1-101.0;2031;BE;ZE01;ZE01.01",
+          "1-102.1;2031;BE;ZE01;ZE01.02",
+          "4-400.0;2031;KH;ZE40;ZE40.01",
+          "2-209.0;2031;KH;ZE02;ZE02.09",
+          "1-100.0;2031;BE;ZE01;ZE01.01",
+      },
+  };
+}
+
+WindowTest::WindowTest() {
+  app::setErrorMessageHook(
+      [this](const QString& caption, const QString& text) { messages.push_back({caption, text}); });
+}
+
+WindowTest::~WindowTest() {
+  form.reset();
+  app::setErrorMessageHook({});
+  app::setCurrentYearForTesting(std::nullopt);
+}
+
+void WindowTest::writeFiles(const CatalogFiles& files) const {
+  folder.write(catalog::kCatalogFile, crlf(files.catalog));
+  folder.write("Fu\xC3\x9Fnoten.txt", crlf(files.footnotes));
+  folder.write(catalog::kOpsTextFile, crlf(files.opsTexts));
+  folder.write(catalog::kAssignmentFile, crlf(files.assignments));
+}
+
+TForm1& WindowTest::open(const std::string& year) {
+  app::setCurrentYearForTesting(year);
+  form = std::make_unique<TForm1>();
+  return *form;
+}
+
+TForm1& WindowTest::openWith(const CatalogFiles& files, const std::string& year) {
+  writeFiles(files);
+  return open(year);
+}
+
+QString WindowTest::shownText(const app::DropDownBox& box) const { return box.widget()->lineEdit()->text(); }
+
+}  // namespace testing_support
