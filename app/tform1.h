@@ -25,12 +25,12 @@ class TForm1 : public QWidget {
   ~TForm1() override;
 
   // The handlers. Each passes its Sender on unchanged; nothing depends on it.
-  void Init(QObject* Sender);
-  void ZE_Gruppe_holen(QObject* Sender);
-  void ZEs_holen(QObject* Sender);
-  void Werte_holen(QObject* Sender);
-  void ZE_suchen(QObject* Sender);
-  void Button1Click(QObject* Sender);
+  virtual void Init(QObject* Sender);
+  virtual void ZE_Gruppe_holen(QObject* Sender);
+  virtual void ZEs_holen(QObject* Sender);
+  virtual void Werte_holen(QObject* Sender);
+  virtual void ZE_suchen(QObject* Sender);
+  virtual void Button1Click(QObject* Sender);
 
   // Runs a user-originated event: an error ends it and is shown in the
   // message box; the controls then show what the handlers left.

@@ -1,6 +1,7 @@
 #include "fixture.h"
 
 #include <QLineEdit>
+#include <QTest>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -99,15 +100,21 @@ void WindowTest::writeFiles(const CatalogFiles& files) const {
   folder.write(catalog::kAssignmentFile, crlf(files.assignments));
 }
 
-TForm1& WindowTest::open(const std::string& year) {
+CountingForm& WindowTest::open(const std::string& year) {
   app::setCurrentYearForTesting(year);
-  form = std::make_unique<TForm1>();
+  form = std::make_unique<CountingForm>();
   return *form;
 }
 
-TForm1& WindowTest::openWith(const CatalogFiles& files, const std::string& year) {
+CountingForm& WindowTest::openWith(const CatalogFiles& files, const std::string& year) {
   writeFiles(files);
   return open(year);
+}
+
+void WindowTest::showWindow() {
+  form->show();
+  form->activateWindow();
+  if (!QTest::qWaitForWindowActive(form.get())) ADD_FAILURE() << "window not active";
 }
 
 QString WindowTest::shownText(const app::DropDownBox& box) const { return box.widget()->lineEdit()->text(); }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +49,16 @@ struct CatalogFiles {
 };
 CatalogFiles smallCatalog();
 
+// The window, counting how often each handler runs.
+class CountingForm : public TForm1 {
+ public:
+  std::map<std::string, int> runs;
+  void ZE_Gruppe_holen(QObject* sender) override { ++runs["ZE_Gruppe_holen"]; TForm1::ZE_Gruppe_holen(sender); }
+  void ZEs_holen(QObject* sender) override { ++runs["ZEs_holen"]; TForm1::ZEs_holen(sender); }
+  void Werte_holen(QObject* sender) override { ++runs["Werte_holen"]; TForm1::Werte_holen(sender); }
+  void ZE_suchen(QObject* sender) override { ++runs["ZE_suchen"]; TForm1::ZE_suchen(sender); }
+};
+
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest();
@@ -55,16 +66,19 @@ class WindowTest : public ::testing::Test {
 
   void writeFiles(const CatalogFiles& files) const;
   // Creates the window in the folder as it is, the clock on the given year.
-  TForm1& open(const std::string& year = "2031");
-  TForm1& openWith(const CatalogFiles& files, const std::string& year = "2031");
+  CountingForm& open(const std::string& year = "2031");
+  CountingForm& openWith(const CatalogFiles& files, const std::string& year = "2031");
 
   std::vector<std::string> items(const app::DropDownBox& box) const { return box.items().entries(); }
   // What the widget shows, after the window has shown its controls.
   QString shownText(const app::DropDownBox& box) const;
+  std::vector<std::string> lines(const app::DetailBox& box) const { return box.lines(); }
+  // The window as a user sees it, the handlers' state shown.
+  void showWindow();
 
   CatalogFolder folder;
   std::vector<Message> messages;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<CountingForm> form;
 };
 
 }  // namespace testing_support

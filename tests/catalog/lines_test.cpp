@@ -1,1 +1,98 @@
+#include "catalog/lines.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "catalog/errors.h"
+#include "catalog/tables.h"
+
+namespace {
+
+struct LineCase {
+  const char* name;
+  std::string text;
+  std::vector<std::string> lines;
+};
+
+class SplitLinesTest : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(SplitLinesTest, CutsAsTheFilesAreRead) { EXPECT_EQ(catalog::splitLines(GetParam().text), GetParam().lines); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SplitLinesTest,
+    ::testing::Values(LineCase{"Empty", "", {}}, LineCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}},
+                      LineCase{"FinalCrLfAddsNoLine", "a\r\nb\r\n", {"a", "b"}},
+                      LineCase{"TwoCrLfGiveEmptyLine", "a\r\n\r\nb", {"a", "", "b"}},
+                      LineCase{"LfThenCrGivesEmptyLine", "a\n\rb", {"a", "", "b"}},
+                      LineCase{"LoneCr", "a\rb\r", {"a", "b"}}, LineCase{"LoneLf", "a\nb\n", {"a", "b"}},
+                      LineCase{"OnlyLineEnds", "\r\n\r\n", {"", ""}},
+                      LineCase{"NulEndsText", std::string("ab\0cd\r\nef", 9), {"ab"}},
+                      LineCase{"NulAfterLineEnd", std::string("ab\r\n\0cd", 7), {"ab"}},
+                      LineCase{"HighBytesKept", "\xC4\xD6\xDC;\xDF\x80", {"\xC4\xD6\xDC;\xDF\x80"}},
+                      LineCase{"LongLineKeptWhole", std::string(5000, 'x') + "\r\n", {std::string(5000, 'x')}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class FileTest : public ::testing::Test {
+ protected:
+  FileTest() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tarvelo-lines-XXXXXX").string();
+    folder = ::mkdtemp(pattern.data());
+  }
+  ~FileTest() override { std::filesystem::remove_all(folder); }
+  std::string path(const std::string& name) const { return (folder / name).string(); }
+  std::string read(const std::string& name) const {
+    std::ifstream in(path(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  void write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path(name), std::ios::binary) << bytes;
+  }
+  std::filesystem::path folder;
+};
+
+TEST_F(FileTest, MissingFileNamesTheFileAsPassed) {
+  try {
+    catalog::loadLines("Fu\xDFnoten.txt", {path("absent-utf8"), path("absent-cp1252")});
+    FAIL() << "no error";
+  } catch (const catalog::Error& error) {
+    EXPECT_STREQ(error.what(), "Datei Fu\xDFnoten.txt kann nicht ge\xF6" "ffnet werden");
+  }
+}
+
+TEST_F(FileTest, ReadsTheFirstNameThatExists) {
+  write("second", "b\r\n");
+  EXPECT_EQ(catalog::loadLines("shown", {path("first"), path("second")}), std::vector<std::string>{"b"});
+  write("first", "a");
+  EXPECT_EQ(catalog::loadLines("shown", {path("first"), path("second")}), std::vector<std::string>{"a"});
+}
+
+TEST_F(FileTest, SavesEveryLineWithCrLf) {
+  write("out.csv", "old content that is longer\r\n");
+  catalog::saveLinesReplacing(path("out.csv"), {"a;1", "", "\xE4"});
+  EXPECT_EQ(read("out.csv"), "a;1\r\n\r\n\xE4\r\n");
+  catalog::saveLinesReplacing(path("out.csv"), {});
+  EXPECT_EQ(read("out.csv"), "");
+}
+
+TEST_F(FileTest, FailedSaveLeavesNoTraceAndNamesTheFile) {
+  std::filesystem::create_directory(folder / "OPS-Zuordnung.csv");
+  write("OPS-Zuordnung.csv/inside", "x");  // a non-empty directory cannot be renamed over
+  try {
+    catalog::saveLinesReplacing(path("OPS-Zuordnung.csv"), {"a"});
+    FAIL() << "no error";
+  } catch (const catalog::Error& error) {
+    EXPECT_EQ(std::string(error.what()), "Datei " + path("OPS-Zuordnung.csv") + " kann nicht erstellt werden");
+  }
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
+  EXPECT_EQ(entries, 1) << "the temporary file was left behind";
+}
+
+TEST_F(FileTest, SaveIntoMissingFolderFails) {
+  EXPECT_THROW(catalog::saveLinesReplacing(path("no/such/OPS-Zuordnung.csv"), {"a"}), catalog::Error);
+}
+
+}  // namespace
