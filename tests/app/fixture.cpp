@@ -111,6 +111,12 @@ CountingForm& WindowTest::openWith(const CatalogFiles& files, const std::string&
   return open(year);
 }
 
+CountingForm& WindowTest::openCatalog(const std::vector<std::string>& catalog, const std::string& year) {
+  CatalogFiles files;
+  files.catalog = catalog;
+  return openWith(files, year);
+}
+
 void WindowTest::showWindow() {
   form->show();
   form->activateWindow();

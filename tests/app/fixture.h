@@ -68,6 +68,8 @@ class WindowTest : public ::testing::Test {
   // Creates the window in the folder as it is, the clock on the given year.
   CountingForm& open(const std::string& year = "2031");
   CountingForm& openWith(const CatalogFiles& files, const std::string& year = "2031");
+  // A catalog file with the other three files empty.
+  CountingForm& openCatalog(const std::vector<std::string>& catalog, const std::string& year = "2031");
 
   std::vector<std::string> items(const app::DropDownBox& box) const { return box.items().entries(); }
   // What the widget shows, after the window has shown its controls.
