@@ -1,1 +1,148 @@
+#include "app/ops_field_model.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using app::OpsFieldModel;
+
+OpsFieldModel::Char ch(char c) { return static_cast<unsigned char>(c); }
+
+void typeAll(OpsFieldModel& field, const std::string& text) {
+  for (char c : text) field.type(ch(c));
+}
+
+std::vector<OpsFieldModel::Char> chars(const std::string& text) {
+  std::vector<OpsFieldModel::Char> result;
+  for (char c : text) result.push_back(ch(c));
+  return result;
+}
+
+struct FieldCase {
+  const char* name;
+  std::string start;  // text set by code first
+  std::function<void(OpsFieldModel&)> action;
+  std::string shown;
+  int caret;
+  int notifications;
+};
+
+class OpsFieldRulesTest : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(OpsFieldRulesTest, ActionGivesContentCaretAndNotifications) {
+  OpsFieldModel field;
+  field.setText(GetParam().start);
+  int notifications = 0;
+  field.onChange([&] { ++notifications; });
+  GetParam().action(field);
+  EXPECT_EQ(field.shownForm(), GetParam().shown);
+  EXPECT_EQ(field.caret(), GetParam().caret);
+  EXPECT_EQ(notifications, GetParam().notifications);
+}
+
+const std::string kEmpty = " -   .  ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Typing, OpsFieldRulesTest,
+    ::testing::Values(
+        FieldCase{"WholeCode", kEmpty, [](auto& f) { typeAll(f, "59991b"); }, "5-999.1b", 8, 6},
+        // After the first digit the caret stands past the "-": a typed "-" is
+        // rejected there, and a "." typed on position 7 is entered.
+        FieldCase{"SeparatorsTypedAfterTheJump", kEmpty, [](auto& f) { typeAll(f, "5-999.1b"); }, "5-999..1", 8, 6},
+        FieldCase{"DotJumpsToPosition7", kEmpty, [](auto& f) { typeAll(f, "5."); }, "5-___.__", 6, 1},
+        FieldCase{"HyphenJumpsToPosition3", kEmpty, [](auto& f) { typeAll(f, "-"); }, "_-___.__", 2, 0},
+        FieldCase{"LetterAtPosition1Rejected", kEmpty, [](auto& f) { EXPECT_FALSE(f.type(ch('a'))); }, "_-___.__", 0, 0},
+        FieldCase{"BlankAtPosition1Rejected", kEmpty, [](auto& f) { EXPECT_FALSE(f.type(ch(' '))); }, "_-___.__", 0, 0},
+        FieldCase{"LetterAtPosition4Rejected", "5-   .  ", [](auto& f) { f.clickAt(3); EXPECT_FALSE(f.type(ch('x'))); },
+                  "5-___.__", 3, 0},
+        FieldCase{"BlankAtPosition5Rejected", kEmpty, [](auto& f) { f.clickAt(4); EXPECT_FALSE(f.type(ch(' '))); },
+                  "_-___.__", 4, 0},
+        FieldCase{"UmlautAtPosition5", kEmpty, [](auto& f) { f.clickAt(4); f.type(0xE4); }, "_-__\xE4.__", 6, 1},
+        FieldCase{"SharpSAtPosition5", kEmpty, [](auto& f) { f.clickAt(4); f.type(0xDF); }, "_-__\xDF.__", 6, 1},
+        FieldCase{"TimesSignAtPosition5Rejected", kEmpty, [](auto& f) { f.clickAt(4); EXPECT_FALSE(f.type(0xD7)); },
+                  "_-___.__", 4, 0},
+        FieldCase{"SuperscriptDigitRejected", kEmpty, [](auto& f) { EXPECT_FALSE(f.type(0xB2)); }, "_-___.__", 0, 0},
+        FieldCase{"UnmappableRejectedAtPosition7", kEmpty,
+                  [](auto& f) { f.clickAt(6); EXPECT_FALSE(f.type(std::nullopt)); }, "_-___.__", 6, 0},
+        FieldCase{"AnyCharacterAtPosition7", kEmpty, [](auto& f) { f.clickAt(6); typeAll(f, ".-"); }, "_-___..-", 8, 2},
+        FieldCase{"UnderscoreOnEmptyPosition8", kEmpty, [](auto& f) { f.clickAt(7); f.type(ch('_')); }, "_-___.__", 8, 0},
+        FieldCase{"BlankOnEmptyPosition8", kEmpty, [](auto& f) { f.clickAt(7); f.type(ch(' ')); }, "_-___._ ", 8, 1},
+        FieldCase{"SameCharacterRetyped", "5-999.1b", [](auto& f) { f.type(ch('5')); }, "5-999.1b", 2, 0},
+        FieldCase{"OnSeparatorDropped", "5-999.1b", [](auto& f) { f.clickAt(5); f.type(ch('7')); }, "5-999.1b", 6, 0},
+        FieldCase{"BehindTheEndNothing", "5-999.1b", [](auto& f) { f.end(false); f.type(ch('7')); }, "5-999.1b", 8, 0},
+        FieldCase{"OverSelectionTwoEdits", "5-999.1b", [](auto& f) { f.selectAll(); f.type(ch('7')); }, "7-___.__", 2, 2},
+        FieldCase{"OverSelectionOfEmptyField", kEmpty, [](auto& f) { f.selectAll(); f.type(ch('7')); }, "7-___.__", 2, 1},
+        FieldCase{"OverPartialSelection", "5-999.1b",
+                  [](auto& f) { f.clickAt(3); f.right(true); f.right(true); f.type(ch('7')); }, "5-97_.1b", 4, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Editing, OpsFieldRulesTest,
+    ::testing::Values(
+        FieldCase{"BackspaceSkipsSeparator", "5-999.1b", [](auto& f) { f.clickAt(2); f.backspace(); }, "_-999.1b", 0, 1},
+        FieldCase{"BackspaceAtPosition1", "5-999.1b", [](auto& f) { f.backspace(); }, "5-999.1b", 0, 0},
+        FieldCase{"BackspaceBehindEnd", "5-999.1b", [](auto& f) { f.end(false); f.backspace(); }, "5-999.1_", 7, 1},
+        FieldCase{"BackspaceOnEmptyPosition", kEmpty, [](auto& f) { f.clickAt(3); f.backspace(); }, "_-___.__", 2, 0},
+        FieldCase{"DeleteKeepsCaret", "5-999.1b", [](auto& f) { f.clickAt(3); f.deleteKey(); }, "5-9_9.1b", 3, 1},
+        FieldCase{"DeleteOnEmptyPosition", kEmpty, [](auto& f) { f.deleteKey(); }, "_-___.__", 0, 0},
+        FieldCase{"DeleteSelection", "5-999.1b", [](auto& f) { f.clickAt(1); f.right(true); f.right(true); f.deleteKey(); },
+                  "5-__9.1b", 2, 1},
+        FieldCase{"ArrowsSkipSeparators", "5-999.1b", [](auto& f) { f.right(false); }, "5-999.1b", 2, 0},
+        FieldCase{"LeftSkipsSeparator", "5-999.1b", [](auto& f) { f.clickAt(6); f.left(false); }, "5-999.1b", 4, 0},
+        FieldCase{"EscapeRestores", "5-999.1b", [](auto& f) { f.deleteKey(); f.backspace(); f.escape(); }, "5-999.1b", 0, 2},
+        FieldCase{"EscapeWithoutEditNothing", "5-999.1b", [](auto& f) { f.clickAt(3); f.escape(); }, "5-999.1b", 3, 0},
+        FieldCase{"EscapeToFocusContent", kEmpty,
+                  [](auto& f) { typeAll(f, "5"); f.focusByKeyboard(); typeAll(f, "6"); f.escape(); }, "5-___.__", 0, 4},
+        FieldCase{"CodeSetsSameTextSilently", kEmpty, [](auto& f) { f.clickAt(4); f.setText(" -   .  "); }, "_-___.__", 0, 0},
+        FieldCase{"CodeSetsNewText", "5-999.1b", [](auto& f) { f.setText(" -   .  "); }, "_-___.__", 0, 1},
+        FieldCase{"CutEmptiesSelection", "5-999.1b", [](auto& f) { f.selectAll(); EXPECT_EQ(f.cut(), "5-999.1b"); },
+                  "_-___.__", 0, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Pasting, OpsFieldRulesTest,
+    ::testing::Values(
+        FieldCase{"WithSeparators", kEmpty, [](auto& f) { f.paste(chars("5-999.1b")); }, "5-999.1b", 8, 1},
+        FieldCase{"WithoutSeparators", kEmpty, [](auto& f) { f.paste(chars("59991b")); }, "5-999.1b", 8, 1},
+        FieldCase{"TooLong", kEmpty, [](auto& f) { f.paste(chars("5-999.1bxyz")); }, "5-999.1b", 8, 1},
+        FieldCase{"PartEndsOnSeparator", kEmpty, [](auto& f) { f.paste(chars("5")); }, "5-___.__", 1, 1},
+        FieldCase{"RejectedLeavesEmpty", "5-999.1b", [](auto& f) { f.paste(chars("a9")); }, "_-999.1b", 3, 1},
+        FieldCase{"UnmappableLeavesEmpty", "5-999.1b",
+                  [](auto& f) { f.clickAt(6); f.paste({std::nullopt, ch('c')}); }, "5-999._c", 8, 1},
+        FieldCase{"KeepsLaterPositions", "5-999.1b", [](auto& f) { f.clickAt(2); f.paste(chars("12")); }, "5-129.1b", 4, 1},
+        FieldCase{"SameContentSilent", "5-999.1b", [](auto& f) { f.paste(chars("5-999")); }, "5-999.1b", 5, 0},
+        FieldCase{"OverSelection", "5-999.1b", [](auto& f) { f.selectAll(); f.paste(chars("8")); }, "8-___.__", 1, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(OpsFieldModel, TextFormHasBlanksForEmptyPositions) {
+  OpsFieldModel field;
+  EXPECT_EQ(field.text(), " -   .  ");
+  EXPECT_EQ(field.shownForm(), "_-___.__");
+  field.clickAt(6);
+  typeAll(field, "_x");
+  EXPECT_EQ(field.text(), " -   . x");
+}
+
+TEST(OpsFieldModel, SearchThatEmptiesTheFieldLeavesTheCaretOnPosition1) {
+  OpsFieldModel field;
+  field.onChange([&] {
+    if (field.text() == "5-99 .  ") field.setText(" -   .  ");
+  });
+  typeAll(field, "599");
+  EXPECT_EQ(field.shownForm(), "_-___.__");
+  EXPECT_EQ(field.caret(), 0);
+  EXPECT_FALSE(field.edited());
+}
+
+TEST(OpsFieldModel, FocusByKeyboardSelectsEverything) {
+  OpsFieldModel field;
+  field.setText("5-999.1b");
+  field.focusByKeyboard();
+  EXPECT_EQ(field.selectionStart(), 0);
+  EXPECT_EQ(field.selectionEnd(), 8);
+  EXPECT_EQ(field.copy(), "5-999.1b");
+}
+
+}  // namespace
