@@ -1,1 +1,102 @@
-#include <gtest/gtest.h>
+// The OPS field widget: every way of changing its text goes through the
+// field's rules, and each change that shows notifies once.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QTest>
+
+#include "fixture.h"
+
+namespace {
+
+using testing_support::WindowTest;
+
+class OpsFieldWidget : public WindowTest {
+ protected:
+  void SetUp() override {
+    openWith(testing_support::smallCatalog());
+    showWindow();
+    field = form->MaskEdit1;
+    form->runs.clear();
+  }
+  void focusByTab() {
+    form->ComboBox1->widget()->setFocus();
+    QTest::keyClick(form->ComboBox1->widget(), Qt::Key_Tab);
+    ASSERT_TRUE(field->hasFocus());
+  }
+  app::OpsField* field = nullptr;
+};
+
+TEST_F(OpsFieldWidget, FocusByKeyboardSelectsTheWholeCode) {
+  form->MaskEdit1->model().setText("5-9 9.  ");
+  focusByTab();
+  form->runs.clear();
+  EXPECT_EQ(field->selectedText(), "5-9_9.__");
+  QTest::keyClicks(field, "7");
+  EXPECT_EQ(field->text(), "7-___.__");
+  EXPECT_EQ(form->runs["ZE_suchen"], 2) << "emptying the selection, then typing";
+}
+
+TEST_F(OpsFieldWidget, MouseClickPutsTheCaretOnTheClickedPosition) {
+  QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() / 2, field->height() / 2));
+  const int clicked = field->model().caret();
+  EXPECT_GT(clicked, 0);
+  EXPECT_LT(clicked, 8);
+  EXPECT_EQ(field->selectionStart(), clicked);
+  EXPECT_EQ(field->selectedText().size(), 1);
+  QTest::keyClicks(field, "9");
+  EXPECT_EQ(field->model().text()[static_cast<std::size_t>(clicked)], clicked == 1 || clicked == 5 ? field->model().text()[static_cast<std::size_t>(clicked)] : '9');
+}
+
+TEST_F(OpsFieldWidget, RejectedCharactersChangeNothing) {
+  focusByTab();
+  QTest::keyClick(field, Qt::Key_Home);
+  QTest::keyClicks(field, QStringLiteral("a _"));
+  QKeyEvent notInCodePage(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u4E2D"));
+  QApplication::sendEvent(field, &notInCodePage);
+  EXPECT_EQ(field->text(), "_-___.__");
+  EXPECT_TRUE(form->runs.empty());
+}
+
+TEST_F(OpsFieldWidget, UndoDoesNothingAndEscapeRestores) {
+  focusByTab();
+  QTest::keyClicks(field, "12");
+  EXPECT_EQ(field->text(), "1-2__.__");
+  form->runs.clear();
+  QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(field->text(), "1-2__.__");
+  EXPECT_TRUE(form->runs.empty());
+  QTest::keyClick(field, Qt::Key_Escape);
+  EXPECT_EQ(field->text(), "_-___.__");
+  EXPECT_EQ(form->runs["ZE_suchen"], 1);
+  form->runs.clear();
+  QTest::keyClick(field, Qt::Key_Escape);
+  EXPECT_TRUE(form->runs.empty());
+}
+
+TEST_F(OpsFieldWidget, CutAndCopyUseTheShownForm) {
+  focusByTab();
+  QTest::keyClicks(field, "12");
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "1-2__.__");
+  form->runs.clear();
+  QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(field->text(), "_-___.__");
+  EXPECT_EQ(form->runs["ZE_suchen"], 1);
+}
+
+TEST_F(OpsFieldWidget, InputMethodCommitIsTyped) {
+  focusByTab();
+  QTest::keyClick(field, Qt::Key_Home);
+  QInputMethodEvent commit;
+  commit.setCommitString("39");
+  QApplication::sendEvent(field, &commit);
+  EXPECT_EQ(field->text(), "3-9__.__");
+  EXPECT_EQ(form->runs["ZE_suchen"], 2);
+}
+
+TEST_F(OpsFieldWidget, RefusesDrops) { EXPECT_FALSE(field->acceptDrops()); }
+
+}  // namespace

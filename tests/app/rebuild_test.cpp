@@ -1,1 +1,146 @@
-#include <gtest/gtest.h>
+// The assignment rebuild: the written file byte for byte, the reload, and a
+// failed rebuild that leaves nothing stuck and nothing lost.
+
+#include <QPushButton>
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+#include "catalog/tables.h"
+#include "fixture.h"
+
+namespace {
+
+using testing_support::crlf;
+using testing_support::WindowTest;
+using Strings = std::vector<std::string>;
+
+using Rebuild = WindowTest;
+
+const Strings kCatalog = {
+    "2030;BE;A;;ga;;X;;",     "2030;BE;A;A1;a1;;Y/x;;",  // x repeats X in another letter case
+    "2031;BE;B;;gb;;;;",      "2031;BE;B;B1;b1;;P;;",
+    "2031;BE;B;B2;b2;;P/1-234;;", "2031;BE;C;;gc;;R;;",      // a group without ZEs
+    "2031;KH;K;K1;k1;;S;;",                              // a group without a group line
+};
+
+// Years are walked from the last list entry (2030) to the first; group codes
+// are collected under every ZE; lines equal but for letter case only once.
+const Strings kCollected = {"X;2030;BE;A;A1", "Y;2030;BE;A;A1", "P;2031;BE;B;B1", "P;2031;BE;B;B2",
+                            "1-234;2031;BE;B;B2", "R;2031;BE;C;",   "S;2031;KH;K;K1"};
+
+TEST_F(Rebuild, WritesEveryCollectedLineOnceWithCrLf) {
+  auto& window = openCatalog(kCatalog);
+  window.Button1Click(window.Button1);
+  EXPECT_EQ(folder.read(catalog::kAssignmentFile), crlf(kCollected));
+  EXPECT_FALSE(window.RebuildMode);
+}
+
+TEST_F(Rebuild, EndsInTheStateOfAFreshStart) {
+  auto& window = openCatalog(kCatalog);
+  window.ComboBox2->setText("C");
+  window.RadioGroup1->setItemIndex(1);
+  window.runs.clear();
+  window.Button1Click(window.Button1);
+  EXPECT_EQ(folder.read(catalog::kAssignmentFile), crlf(kCollected)) << "started on kind item 1";
+  // The first pass set the kind back to item 0, running one more cascade.
+  EXPECT_EQ(window.runs["ZE_Gruppe_holen"], 8 + 2);
+  EXPECT_EQ(window.ComboBox1->text(), "2031");
+  EXPECT_EQ(window.RadioGroup1->itemIndex(), 0);
+  EXPECT_EQ(window.ComboBox2->text(), "B");
+  EXPECT_EQ(window.ComboBox3->text(), "B1");
+  EXPECT_EQ(window.AssignmentTable.AssignmentKeys.entries(),
+            (Strings{"X;2030;BE", "Y;2030;BE", "P;2031;BE", "P;2031;BE", "1-234;2031;BE", "R;2031;BE", "S;2031;KH"}));
+  EXPECT_EQ(window.AssignmentTable.AssignmentTargets.entries(),
+            (Strings{"A;A1", "A;A1", "B;B1", "B;B2", "B;B2", "C;", "K;K1"}));
+  // The search finds the new assignments at once.
+  window.MaskEdit1->setOpsText("1-234.  ");
+  EXPECT_EQ(window.ComboBox3->text(), "B2");
+}
+
+TEST_F(Rebuild, EmptyYearListWritesAnEmptyFile) {
+  auto& window = openCatalog({});
+  folder.write(catalog::kAssignmentFile, "old;2031;BE;G;Z\r\n");
+  window.Button1Click(window.Button1);
+  EXPECT_EQ(folder.read(catalog::kAssignmentFile), "");
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Rebuild, ReloadFailureIsShownAfterTheFileIsWritten) {
+  auto& window = openCatalog(kCatalog);
+  folder.remove("Fu\xC3\x9Fnoten.txt");
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  ASSERT_EQ(messages.size(), 1U);
+  EXPECT_EQ(messages[0].text, QString::fromUtf8("Datei Fu\u00DFnoten.txt kann nicht ge\u00F6ffnet werden."));
+  EXPECT_EQ(folder.read(catalog::kAssignmentFile), crlf(kCollected));
+  EXPECT_FALSE(window.RebuildMode);
+}
+
+TEST_F(Rebuild, FileThatCannotBeCreatedLeavesTheOldTableAndNoFlag) {
+  auto files = testing_support::smallCatalog();
+  auto& window = openWith(files);
+  const auto keysBefore = window.AssignmentTable.AssignmentKeys.entries();
+  const auto targetsBefore = window.AssignmentTable.AssignmentTargets.entries();
+  folder.remove(catalog::kAssignmentFile);
+  std::filesystem::create_directory(folder.path() / catalog::kAssignmentFile);
+
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+
+  ASSERT_EQ(messages.size(), 1U);
+  EXPECT_EQ(messages[0].caption, "Tarvelo");
+  EXPECT_EQ(messages[0].text, "Datei OPS-Zuordnung.csv kann nicht erstellt werden.");
+  EXPECT_FALSE(window.RebuildMode);
+  EXPECT_EQ(window.AssignmentTable.AssignmentKeys.entries(), keysBefore);
+  EXPECT_EQ(window.AssignmentTable.AssignmentTargets.entries(), targetsBefore);
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path() / catalog::kAssignmentFile));
+  // Browsing collects nothing, and the search still works.
+  window.Werte_holen(&window);
+  EXPECT_EQ(window.AssignmentTable.AssignmentKeys.entries(), keysBefore);
+  window.RadioGroup1->setItemIndex(0);
+  window.MaskEdit1->setOpsText("4-400.0 ");
+  EXPECT_EQ(window.RadioGroup1->itemIndex(), 1);
+  EXPECT_EQ(window.ComboBox3->text(), "ZE40.01");
+}
+
+// Lets writes fail past a few bytes, as on a full disk, while it lives.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limited = previous_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(Rebuild, InterruptedWriteLeavesTheOldFileWhole) {
+  auto& window = openCatalog(kCatalog);
+  const std::string old = "old;2031;BE;B;B1\r\n";
+  folder.write(catalog::kAssignmentFile, old);
+  window.Init(&window);
+  {
+    const FileSizeLimit limit(40);
+    window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  }
+  ASSERT_EQ(messages.size(), 1U);
+  EXPECT_EQ(messages[0].text, "Datei OPS-Zuordnung.csv kann nicht erstellt werden.");
+  EXPECT_EQ(folder.read(catalog::kAssignmentFile), old);
+  EXPECT_FALSE(window.RebuildMode);
+  EXPECT_EQ(window.AssignmentTable.AssignmentKeys.entries(), Strings{"old;2031;BE"});
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++files;
+  EXPECT_EQ(files, 4) << "a temporary file was left behind";
+}
+
+}  // namespace
