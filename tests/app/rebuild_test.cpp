@@ -1,7 +1,9 @@
 // The assignment rebuild: the written file byte for byte, the reload, and a
 // failed rebuild that leaves nothing stuck and nothing lost.
 
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QTest>
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
@@ -56,6 +58,15 @@ TEST_F(Rebuild, EndsInTheStateOfAFreshStart) {
   // The search finds the new assignments at once.
   window.MaskEdit1->setOpsText("1-234.  ");
   EXPECT_EQ(window.ComboBox3->text(), "B2");
+}
+
+TEST_F(Rebuild, MaintainersReachItWithCtrlShiftO) {
+  openCatalog(kCatalog);
+  showWindow();
+  QTest::keyClick(form->ComboBox1->widget(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(folder.read(catalog::kAssignmentFile), crlf(kCollected));
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the busy cursor stayed";
 }
 
 TEST_F(Rebuild, EmptyYearListWritesAnEmptyFile) {

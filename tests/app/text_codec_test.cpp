@@ -1,1 +1,40 @@
+#include "app/text_codec.h"
+
 #include <gtest/gtest.h>
+
+#include "app/error_display.h"
+
+namespace {
+
+TEST(TextCodec, EveryByteRoundTripsThroughQString) {
+  std::string all;
+  for (int byte = 1; byte < 256; ++byte) all += static_cast<char>(byte);
+  all += '\0';
+  EXPECT_EQ(app::toCp1252(app::toQString(all)), all);
+  EXPECT_EQ(app::toQString("\x80\xC4\xDF"), QString::fromUtf8("\u20AC\u00C4\u00DF"));
+}
+
+TEST(TextCodec, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+  EXPECT_EQ(app::toCp1252(QString::fromUtf8("a\u4E2Db\U0001F600c")), "a?b?c");
+  EXPECT_EQ(app::toCp1252Char(QChar(0x4E2D)), std::nullopt);
+  EXPECT_EQ(app::toCp1252Char(QChar(0x20AC)), 0x80);
+}
+
+struct MessageCase {
+  std::string error;
+  QString shown;
+};
+class ErrorMessageTest : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(ErrorMessageTest, AddsAFullStopAfterCharactersSortingAfterIt) {
+  EXPECT_EQ(app::errorMessageText(GetParam().error), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ErrorMessageTest,
+    ::testing::Values(MessageCase{"Datei x kann nicht erstellt werden", "Datei x kann nicht erstellt werden."},
+                      MessageCase{"Maximum (3)", "Maximum (3)"}, MessageCase{"Ende.", "Ende."},
+                      MessageCase{"Strich-", "Strich-"}, MessageCase{"Pfad/", "Pfad/."}, MessageCase{"7", "7."},
+                      MessageCase{"gr\xF6\xDF", QString::fromUtf8("gr\u00F6\u00DF.")}, MessageCase{"", ""}));
+
+}  // namespace
