@@ -6,6 +6,7 @@ namespace app {
 
 AmountLabel::AmountLabel(QWidget* parent, int rightEdge, int top)
     : widget_(new QLabel(parent)), rightEdge_(rightEdge), top_(top) {
+  setParent(widget_);
   widget_->setAlignment(Qt::AlignRight | Qt::AlignTop);
 }
 

@@ -7,7 +7,8 @@
 
 namespace app {
 
-class AmountLabel {
+// Lives as a child of its widget.
+class AmountLabel : public QObject {
  public:
   AmountLabel(QWidget* parent, int rightEdge, int top);
 

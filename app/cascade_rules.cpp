@@ -7,10 +7,27 @@ std::string_view head(std::string_view s, std::size_t n) { return s.substr(0, st
 
 }  // namespace
 
+std::string concat(std::initializer_list<std::string_view> parts) {
+  std::string result;
+  for (std::string_view part : parts) result.append(part);
+  return result;
+}
+
+std::string joinKey(std::initializer_list<std::string_view> fields) {
+  std::string key;
+  bool first = true;
+  for (std::string_view field : fields) {
+    if (!first) key += ';';
+    key.append(field);
+    first = false;
+  }
+  return key;
+}
+
 std::string carryOverYear(const std::string& text, std::string_view yearText) {
   const std::string_view start = head(text, 5);
   if (start != "ZE200" && start != "ZE201") return text;
-  return "ZE" + std::string(yearText) + (text.size() > 6 ? text.substr(6) : std::string());
+  return concat({"ZE", yearText, text.size() > 6 ? std::string_view(text).substr(6) : std::string_view()});
 }
 
 std::vector<std::string> splitOpsList(std::string_view list) {
@@ -54,10 +71,9 @@ std::string searchCode(std::string_view fieldText) {
 }
 
 std::array<std::string, 3> searchKeys(std::string_view code, std::string_view year, std::string_view kind) {
-  const std::string suffix = ";" + std::string(year) + ";" + std::string(kind);
-  const std::string eighth = code.size() >= 8 ? std::string(code.substr(7, 1)) : std::string();
-  return {std::string(code) + suffix, std::string(head(code, 7)) + "*" + suffix,
-          std::string(head(code, 6)) + "*" + eighth + suffix};
+  const std::string_view eighth = code.size() >= 8 ? code.substr(7, 1) : std::string_view();
+  return {joinKey({code, year, kind}), joinKey({concat({head(code, 7), "*"}), year, kind}),
+          joinKey({concat({head(code, 6), "*", eighth}), year, kind})};
 }
 
 }  // namespace app

@@ -2,11 +2,16 @@
 // Text rules of the selection cascade and the OPS search that need no window.
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace app {
+
+// Texts concatenated, and fields joined by ";" as in every catalog key.
+std::string concat(std::initializer_list<std::string_view> parts);
+std::string joinKey(std::initializer_list<std::string_view> fields);
 
 // A group or ZE text beginning exactly with "ZE200" or "ZE201" follows the
 // year: "ZE", the year text and the text from its seventh character on.

@@ -6,6 +6,7 @@
 namespace app {
 
 DetailBox::DetailBox(QWidget* parent) : widget_(new QPlainTextEdit(parent)) {
+  setParent(widget_);
   widget_->setReadOnly(true);
   widget_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   widget_->setFocusPolicy(Qt::StrongFocus);

@@ -8,7 +8,8 @@
 
 namespace app {
 
-class DetailBox {
+// Lives as a child of its widget.
+class DetailBox : public QObject {
  public:
   explicit DetailBox(QWidget* parent);
 

@@ -33,7 +33,7 @@ void EditableComboBox::focusOutEvent(QFocusEvent* event) {
   lineEdit()->event(event);
 }
 
-DropDownBox::DropDownBox(QWidget* parent) : widget_(new EditableComboBox(parent)) {
+DropDownBox::DropDownBox(EditableComboBox* widget) : QObject(widget), widget_(widget) {
   QObject::connect(widget_->lineEdit(), &QLineEdit::textEdited, widget_,
                    [this](const QString& text) { takeUserEdit(text); });
   QObject::connect(widget_, &QComboBox::activated, widget_, [this](int index) { takeUserPick(index); });

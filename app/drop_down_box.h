@@ -25,9 +25,10 @@ class EditableComboBox : public QComboBox {
   void focusOutEvent(QFocusEvent* event) override;
 };
 
-class DropDownBox {
+// Lives as a child of its widget.
+class DropDownBox : public QObject {
  public:
-  explicit DropDownBox(QWidget* parent);
+  explicit DropDownBox(QWidget* parent) : DropDownBox(new EditableComboBox(parent)) {}
 
   const std::string& text() const { return text_; }
   // Sets the text; no item stays selected.
@@ -53,6 +54,7 @@ class DropDownBox {
   EditableComboBox* widget() const { return widget_; }
 
  private:
+  explicit DropDownBox(EditableComboBox* widget);
   void takeUserEdit(const QString& text);
   void takeUserPick(int index);
 

@@ -9,6 +9,7 @@ namespace app {
 KindSelector::KindSelector(QWidget* parent, const QString& caption, const QString& item0,
                            const QString& item1)
     : widget_(new QGroupBox(caption, parent)), buttons_(new QButtonGroup(widget_)) {
+  setParent(widget_);
   auto* first = new QRadioButton(item0, widget_);
   auto* second = new QRadioButton(item1, widget_);
   first->setObjectName("RadioGroup1Item0");

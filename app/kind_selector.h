@@ -11,7 +11,8 @@ class QButtonGroup;
 
 namespace app {
 
-class KindSelector {
+// Lives as a child of its widget.
+class KindSelector : public QObject {
  public:
   KindSelector(QWidget* parent, const QString& caption, const QString& item0, const QString& item1);
 

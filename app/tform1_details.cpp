@@ -10,7 +10,7 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
   for (app::DetailBox* box : {RichEdit1, RichEdit2, RichEdit3, RichEdit4, RichEdit5, RichEdit6}) box->clear();
   std::string groupOps, groupMarks, zeOps, zeMarks;
 
-  const std::string groupKey = year() + ";" + kindCode() + ";" + ComboBox2->text();
+  const std::string groupKey = app::joinKey({year(), kindCode(), ComboBox2->text()});
   const int groupLine = CatalogTable.GroupKeys.find(groupKey);
   if (groupLine != -1) {
     RichEdit2->appendLine(CatalogTable.Descriptions.get(groupLine));
@@ -55,7 +55,7 @@ void TForm1::resetOpsField() {
 
 void TForm1::resolveFootnotes(const std::string& marks, app::DetailBox& box) {
   for (const std::string& mark : app::footnoteMarks(marks)) {
-    const int footnote = FootnoteTable.FootnoteKeys.find(year() + ";" + kindCode() + ";" + mark);
+    const int footnote = FootnoteTable.FootnoteKeys.find(app::joinKey({year(), kindCode(), mark}));
     if (footnote == -1) continue;
     const std::string& text = FootnoteTable.FootnoteTexts.get(footnote);
     if (!text.empty()) box.appendLine(text);
@@ -67,10 +67,9 @@ void TForm1::showOpsCodes(const std::string& opsList, app::DetailBox& box) {
 }
 
 void TForm1::collectAssignments(const app::DetailBox& box) {
-  const std::string tail = ";" + year() + ";" + kindCode() + ";" + ComboBox2->text() + ";" + ComboBox3->text();
   const int lines = box.lineCount();
   for (int i = 0; i < lines; ++i) {
-    std::string entry = box.line(i) + tail;
+    std::string entry = app::joinKey({box.line(i), year(), kindCode(), ComboBox2->text(), ComboBox3->text()});
     if (AssignmentTable.AssignmentKeys.find(entry) == -1) AssignmentTable.AssignmentKeys.append(std::move(entry));
   }
 }
@@ -78,7 +77,7 @@ void TForm1::collectAssignments(const app::DetailBox& box) {
 void TForm1::decorateOpsCodes(app::DetailBox& box) {
   for (int i = 0; i < box.lineCount(); ++i) {
     const std::string code = box.line(i);
-    const int ops = OpsTextTable.OpsKeys.find(year() + ";" + code);
-    if (ops != -1) box.replaceLine(i, code + " - " + OpsTextTable.OpsTexts.get(ops));
+    const int ops = OpsTextTable.OpsKeys.find(app::joinKey({year(), code}));
+    if (ops != -1) box.replaceLine(i, app::concat({code, " - ", OpsTextTable.OpsTexts.get(ops)}));
   }
 }

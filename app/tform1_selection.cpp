@@ -23,7 +23,7 @@ void keepOrTakeFirst(app::DropDownBox& box, std::string remembered) {
 void TForm1::ZE_Gruppe_holen(QObject* Sender) {
   const std::string group = app::carryOverYear(ComboBox2->text(), year());
   ComboBox2->clear();
-  const std::string prefix = year() + ";" + kindCode();
+  const std::string prefix = app::joinKey({year(), kindCode()});
   for (int i : groupsByPrefix_.indexesOf(prefix)) {
     const std::string& key = CatalogTable.GroupKeys.get(i);
     std::string name = key.size() > 8 ? key.substr(8) : std::string();
@@ -36,7 +36,7 @@ void TForm1::ZE_Gruppe_holen(QObject* Sender) {
 void TForm1::ZEs_holen(QObject* Sender) {
   const std::string ze = app::carryOverYear(ComboBox3->text(), year());
   ComboBox3->clear();
-  const std::string groupKey = year() + ";" + kindCode() + ";" + ComboBox2->text();
+  const std::string groupKey = app::joinKey({year(), kindCode(), ComboBox2->text()});
   for (int i : linesByGroupKey_.indexesOf(groupKey)) {
     const std::string& code = CatalogTable.ZeCodes.get(i);
     if (code.empty() || code == " ") continue;

@@ -1,0 +1,18 @@
+// Writes a large made-up catalog into a folder, for trying the viewer or the
+// rebuild on a catalog of real size: generate_catalog FOLDER [YEARS]
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bench/catalog_generator.h"
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s FOLDER [YEARS]\n", argv[0]);
+    return 2;
+  }
+  bench::CatalogShape shape;
+  if (argc > 2) shape.years = std::atoi(argv[2]);
+  bench::writeCatalog(argv[1], shape);
+  return 0;
+}

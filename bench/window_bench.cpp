@@ -1,0 +1,111 @@
+// How long the window's handlers take on a catalog of twenty years: start-up,
+// the cascades a keystroke runs, an OPS search, and the whole rebuild.
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <memory>
+
+#include "app/error_display.h"
+#include "app/tform1.h"
+#include "bench/catalog_generator.h"
+
+namespace {
+
+// A twenty-year catalog in a temporary folder, made current for the run.
+class LargeCatalog {
+ public:
+  LargeCatalog() : folder_(std::filesystem::temp_directory_path() / "tarvelo-bench") {
+    std::filesystem::create_directories(folder_);
+    bench::writeCatalog(folder_.string(), {});
+    std::filesystem::current_path(folder_);
+    app::setErrorMessageHook([](const QString&, const QString& text) {
+      std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
+    });
+    form = std::make_unique<TForm1>();
+  }
+  std::unique_ptr<TForm1> form;
+
+ private:
+  std::filesystem::path folder_;
+};
+
+std::unique_ptr<LargeCatalog> largeCatalog;
+
+LargeCatalog& catalogFixture() {
+  if (!largeCatalog) largeCatalog = std::make_unique<LargeCatalog>();
+  return *largeCatalog;
+}
+
+void BM_Startup(benchmark::State& state) {
+  TForm1& form = *catalogFixture().form;
+  for (auto _ : state) form.Init(&form);
+  state.counters["catalog_lines"] = form.CatalogTable.CatalogLines.count();
+}
+BENCHMARK(BM_Startup)->Unit(benchmark::kMillisecond);
+
+void BM_YearKeystroke(benchmark::State& state) {
+  TForm1& form = *catalogFixture().form;
+  form.Init(&form);
+  int i = 0;
+  for (auto _ : state) {
+    form.ComboBox1->setText((i++ % 2) ? "2010" : "2020");
+    form.ZE_Gruppe_holen(form.ComboBox1->widget());
+  }
+}
+BENCHMARK(BM_YearKeystroke)->Unit(benchmark::kMicrosecond);
+
+// The same as a user event: the cascade, then the widgets showing its result.
+void BM_YearKeystrokeShown(benchmark::State& state) {
+  TForm1& form = *catalogFixture().form;
+  form.Init(&form);
+  int i = 0;
+  for (auto _ : state) {
+    form.ComboBox1->setText((i++ % 2) ? "2010" : "2020");
+    form.runUserEvent([&form] { form.ZE_Gruppe_holen(form.ComboBox1->widget()); });
+  }
+}
+BENCHMARK(BM_YearKeystrokeShown)->Unit(benchmark::kMicrosecond);
+
+void BM_GroupKeystroke(benchmark::State& state) {
+  TForm1& form = *catalogFixture().form;
+  form.Init(&form);
+  form.ComboBox1->setText("2020");
+  int i = 0;
+  for (auto _ : state) {
+    form.ComboBox2->setText((i++ % 2) ? "ZE7" : "ZE77");
+    form.ZEs_holen(form.ComboBox2->widget());
+  }
+}
+BENCHMARK(BM_GroupKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_OpsSearchHit(benchmark::State& state) {
+  TForm1& form = *catalogFixture().form;
+  form.Init(&form);
+  form.Button1Click(&form);  // fills the assignment table
+  form.ComboBox1->setText("2020");
+  // A hit selects the ZE and empties the field, so every iteration searches.
+  for (auto _ : state) form.MaskEdit1->setOpsText("6-77c.22");
+  if (form.ComboBox3->text() != "ZE77.3") state.SkipWithError("the code was not found");
+  state.counters["assignments"] = form.AssignmentTable.AssignmentKeys.count();
+}
+BENCHMARK(BM_OpsSearchHit)->Unit(benchmark::kMicrosecond);
+
+void BM_Rebuild(benchmark::State& state) {
+  TForm1& form = *catalogFixture().form;
+  for (auto _ : state) form.Button1Click(&form);
+  state.counters["assignments"] = form.AssignmentTable.AssignmentKeys.count();
+}
+BENCHMARK(BM_Rebuild)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  largeCatalog.reset();
+  return 0;
+}
