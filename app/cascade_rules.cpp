@@ -30,39 +30,31 @@ std::string carryOverYear(const std::string& text, std::string_view yearText) {
   return concat({"ZE", yearText, text.size() > 6 ? std::string_view(text).substr(6) : std::string_view()});
 }
 
-std::vector<std::string> splitOpsList(std::string_view list) {
-  std::vector<std::string> lines;
-  if (list.empty()) return lines;
+namespace {
+
+// Walks a list element by element until the rest is exactly one blank; an
+// element before a separator is taken even when empty, the last one as the
+// caller says.
+std::vector<std::string> splitUntilBlank(std::string_view list, char separator, bool keepEmptyLast) {
+  std::vector<std::string> elements;
   std::string_view rest = list;
-  while (rest != " ") {
-    const auto slash = rest.find('/');
-    if (slash != std::string_view::npos) {
-      lines.emplace_back(rest.substr(0, slash));
-      rest.remove_prefix(slash + 1);
-    } else {
-      if (!rest.empty() && rest != " ") lines.emplace_back(rest);
-      rest = " ";
+  while (!list.empty() && rest != " ") {
+    const auto found = rest.find(separator);
+    if (found == std::string_view::npos) {
+      if (keepEmptyLast || !rest.empty()) elements.emplace_back(rest);
+      break;
     }
+    elements.emplace_back(rest.substr(0, found));
+    rest.remove_prefix(found + 1);
   }
-  return lines;
+  return elements;
 }
 
-std::vector<std::string> footnoteMarks(std::string_view list) {
-  std::vector<std::string> marks;
-  if (list.empty() || list == " ") return marks;
-  std::string_view rest = list;
-  while (rest != " ") {
-    const auto comma = rest.find(',');
-    if (comma != std::string_view::npos) {
-      marks.emplace_back(rest.substr(0, comma));
-      rest.remove_prefix(comma + 1);
-    } else {
-      marks.emplace_back(rest);
-      rest = " ";
-    }
-  }
-  return marks;
-}
+}  // namespace
+
+std::vector<std::string> splitOpsList(std::string_view list) { return splitUntilBlank(list, '/', false); }
+
+std::vector<std::string> footnoteMarks(std::string_view list) { return splitUntilBlank(list, ',', true); }
 
 std::string searchCode(std::string_view fieldText) {
   if (fieldText.substr(std::min<std::size_t>(5, fieldText.size())) == ".  ") return std::string(head(fieldText, 5));

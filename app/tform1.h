@@ -83,6 +83,8 @@ class TForm1 : public QWidget {
   void repaintNow();
 
   // Werte_holen's steps over one half of the detail area.
+  void showFootnotesAndCodes(const std::string& marks, app::DetailBox& footnoteBox, const std::string& opsList,
+                             app::DetailBox& codeBox);
   void resolveFootnotes(const std::string& marks, app::DetailBox& box);
   void showOpsCodes(const std::string& opsList, app::DetailBox& box);
   void collectAssignments(const app::DetailBox& box);
@@ -90,6 +92,7 @@ class TForm1 : public QWidget {
   void resetOpsField();
 
   void walkGroups(QObject* Sender);
+  void showItem(app::DropDownBox& box, int index);
   void writeAssignments();
 
   std::string year() const { return ComboBox1->text(); }

@@ -22,10 +22,7 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
     Label5->setCaption(CatalogTable.Amounts.get(groupLine));
     repaintNow();
   }
-  resolveFootnotes(groupMarks, *RichEdit5);
-  showOpsCodes(groupOps, *RichEdit3);
-  if (RebuildMode) collectAssignments(*RichEdit3);
-  decorateOpsCodes(*RichEdit3);
+  showFootnotesAndCodes(groupMarks, *RichEdit5, groupOps, *RichEdit3);
 
   // The lines of the chosen ZE, compared exactly; every one adds its
   // description, the last one gives codes, footnotes and amount.
@@ -39,10 +36,16 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
     Label5->setCaption(CatalogTable.Amounts.get(k));
     repaintNow();
   }
-  resolveFootnotes(zeMarks, *RichEdit6);
-  showOpsCodes(zeOps, *RichEdit4);
-  if (RebuildMode) collectAssignments(*RichEdit4);
-  decorateOpsCodes(*RichEdit4);
+  showFootnotesAndCodes(zeMarks, *RichEdit6, zeOps, *RichEdit4);
+}
+
+// The codes are collected bare, before they are decorated.
+void TForm1::showFootnotesAndCodes(const std::string& marks, app::DetailBox& footnoteBox, const std::string& opsList,
+                                   app::DetailBox& codeBox) {
+  resolveFootnotes(marks, footnoteBox);
+  showOpsCodes(opsList, codeBox);
+  if (RebuildMode) collectAssignments(codeBox);
+  decorateOpsCodes(codeBox);
 }
 
 void TForm1::resetOpsField() {

@@ -29,9 +29,7 @@ void TForm1::Button1Click(QObject* Sender) {
     AssignmentTable.AssignmentKeys.clear();
     const int years = ComboBox1->count();
     for (int y = years - 1; y >= 0; --y) {
-      ComboBox1->setText(ComboBox1->item(y));
-      ComboBox1->select(y);
-      repaintNow();
+      showItem(*ComboBox1, y);
       for (int kind : {0, 1}) {
         RadioGroup1->setItemIndex(kind);
         repaintNow();
@@ -52,18 +50,21 @@ void TForm1::Button1Click(QObject* Sender) {
 void TForm1::walkGroups(QObject* Sender) {
   const int groups = ComboBox2->count();
   for (int g = 0; g < groups; ++g) {
-    ComboBox2->setText(ComboBox2->item(g));
-    ComboBox2->select(g);
-    repaintNow();
+    showItem(*ComboBox2, g);
     ZEs_holen(Sender);
     const int zes = ComboBox3->count();
     for (int z = 0; z < zes; ++z) {
-      ComboBox3->setText(ComboBox3->item(z));
-      ComboBox3->select(z);
-      repaintNow();
+      showItem(*ComboBox3, z);
       Werte_holen(Sender);
     }
   }
+}
+
+// Sets a box's text to one of its items, selects it and shows it.
+void TForm1::showItem(app::DropDownBox& box, int index) {
+  box.setText(box.item(index));
+  box.select(index);
+  repaintNow();
 }
 
 void TForm1::writeAssignments() {
