@@ -42,6 +42,7 @@ void Column::clear() {
 void Column::assign(std::vector<std::string> entries) {
   clear();
   entries_ = std::move(entries);
+  ++revision_;
 }
 
 void Column::buildIndex() const {

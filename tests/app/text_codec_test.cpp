@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/error_display.h"
+#include "catalog/cp1252.h"
 
 namespace {
 
@@ -18,6 +19,15 @@ TEST(TextCodec, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(app::toCp1252(QString::fromUtf8("a\u4E2Db\U0001F600c")), "a?b?c");
   EXPECT_EQ(app::toCp1252Char(QChar(0x4E2D)), std::nullopt);
   EXPECT_EQ(app::toCp1252Char(QChar(0x20AC)), 0x80);
+}
+
+// The OPS field takes at position 5 what Qt calls a letter.
+TEST(TextCodec, CodePageLettersAreQtLetters) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const auto c = static_cast<unsigned char>(byte);
+    const QChar unicode(static_cast<char16_t>(catalog::cp1252::toUnicode(c)));
+    EXPECT_EQ(catalog::cp1252::isLetter(c), unicode.isLetter()) << byte;
+  }
 }
 
 struct MessageCase {
