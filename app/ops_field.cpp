@@ -121,10 +121,24 @@ void OpsField::focusInEvent(QFocusEvent* event) {
 
 void OpsField::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
-    model_.clickAt(cursorPositionAt(event->position().toPoint()));
+    model_.clickAt(positionAt(event->position().toPoint()));
     sync();
   }
   event->accept();
+}
+
+int OpsField::positionAt(const QPoint& point) {
+  // The character whose cell holds the point: the last one starting at or
+  // left of it; right of the last character the caret stands behind it.
+  const QSignalBlocker block(this);
+  int position = 0;
+  for (int boundary = 1; boundary <= OpsFieldModel::kLength; ++boundary) {
+    setCursorPosition(boundary);
+    const QRect cursor = cursorRect();  // centred on the boundary
+    if (cursor.left() + cursor.width() / 2 > point.x()) break;
+    position = boundary;
+  }
+  return position;
 }
 
 void OpsField::mouseMoveEvent(QMouseEvent* event) { event->accept(); }

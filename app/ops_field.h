@@ -44,6 +44,7 @@ class OpsField : public QLineEdit {
   void typeText(const QString& text);
   void pasteClipboard();
   void copyToClipboard(const std::string& shown);
+  int positionAt(const QPoint& point);
 
   OpsFieldModel model_;
   std::function<void(const std::function<void()>&)> route_;
