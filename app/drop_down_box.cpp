@@ -27,12 +27,6 @@ void EditableComboBox::keyPressEvent(QKeyEvent* event) {
   QComboBox::keyPressEvent(event);
 }
 
-void EditableComboBox::focusOutEvent(QFocusEvent* event) {
-  // Skip QComboBox's own handling, which may pick the item matching the text.
-  QWidget::focusOutEvent(event);
-  lineEdit()->event(event);
-}
-
 DropDownBox::DropDownBox(EditableComboBox* widget) : QObject(widget), widget_(widget) {
   QObject::connect(widget_->lineEdit(), &QLineEdit::textEdited, widget_,
                    [this](const QString& text) { takeUserEdit(text); });

@@ -22,7 +22,6 @@ class EditableComboBox : public QComboBox {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
 };
 
 // Lives as a child of its widget.

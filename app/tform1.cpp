@@ -77,7 +77,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   runUserEvent([this] { Init(this); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The controls outlive this body; nothing they report while they are torn
+  // down may reach the handlers.
+  for (app::DropDownBox* box : {ComboBox1, ComboBox2, ComboBox3}) box->onUserChange({});
+  RadioGroup1->onClick({});
+  RadioGroup1->onUserSelect({});
+  MaskEdit1->model().onChange({});
+  MaskEdit1->onUserAction([](const std::function<void()>&) {});
+  Button1->disconnect(this);
+}
 
 void TForm1::createControls() {
   Bevel1 = new QFrame(this);
