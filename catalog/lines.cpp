@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
@@ -29,6 +30,9 @@ std::vector<std::string> splitLines(std::string_view text) {
 std::vector<std::string> loadLines(std::string_view displayName,
                                    const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
+    // A folder opens like a file but has no content to read.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) continue;
     std::ifstream in(path, std::ios::binary);
     if (!in) continue;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -62,6 +62,11 @@ TEST_F(FileTest, MissingFileNamesTheFileAsPassed) {
   }
 }
 
+TEST_F(FileTest, FolderOfTheFilesNameCannotBeOpened) {
+  std::filesystem::create_directory(folder / "OPS-Zuordnung.csv");
+  EXPECT_THROW(catalog::loadLines(path("OPS-Zuordnung.csv")), catalog::Error);
+}
+
 TEST_F(FileTest, ReadsTheFirstNameThatExists) {
   write("second", "b\r\n");
   EXPECT_EQ(catalog::loadLines("shown", {path("first"), path("second")}), std::vector<std::string>{"b"});
