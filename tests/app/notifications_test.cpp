@@ -123,6 +123,19 @@ TEST_F(Notifications, KindSelectorClickRunsTheGroupFillWithTheNewIndexInPlace) {
   EXPECT_EQ(form->runs["ZE_Gruppe_holen"], 1) << "the selected item was clicked again";
 }
 
+TEST_F(Notifications, KindSelectorByKeyboardRunsTheGroupFillOnce) {
+  auto* federal = form->RadioGroup1->button(0);
+  federal->setFocus();
+  QTest::keyClick(federal, Qt::Key_Down);
+  EXPECT_EQ(form->RadioGroup1->itemIndex(), 1);
+  EXPECT_EQ(form->runs["ZE_Gruppe_holen"], 1);
+  EXPECT_EQ(shownText(*form->ComboBox2), "ZE40");
+  // Tab from the OPS field now lands on the selected item.
+  form->MaskEdit1->setFocus();
+  QTest::keyClick(form->MaskEdit1, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form->RadioGroup1->button(1));
+}
+
 TEST_F(Notifications, KindSetByCodeRunsTheGroupFillNestedOnlyOnChange) {
   form->RadioGroup1->setItemIndex(0);
   EXPECT_TRUE(form->runs.empty());
