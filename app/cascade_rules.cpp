@@ -56,6 +56,10 @@ std::vector<std::string> splitOpsList(std::string_view list) { return splitUntil
 
 std::vector<std::string> footnoteMarks(std::string_view list) { return splitUntilBlank(list, ',', true); }
 
+bool onlyFirstPositionFilled(std::string_view fieldText) {
+  return !fieldText.empty() && fieldText[0] != ' ' && fieldText.substr(1) == "-   .  ";
+}
+
 std::string searchCode(std::string_view fieldText) {
   if (fieldText.substr(std::min<std::size_t>(5, fieldText.size())) == ".  ") return std::string(head(fieldText, 5));
   if (fieldText.size() >= 8 && fieldText[7] == ' ') return std::string(head(fieldText, 7));

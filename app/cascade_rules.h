@@ -25,6 +25,9 @@ std::vector<std::string> splitOpsList(std::string_view list);
 // list or one of exactly one blank.
 std::vector<std::string> footnoteMarks(std::string_view list);
 
+// Whether the OPS field's text has its first position filled and no other.
+bool onlyFirstPositionFilled(std::string_view fieldText);
+
 // The search code of the OPS field's text: 5, 7 or 8 characters.
 std::string searchCode(std::string_view fieldText);
 // The three assignment keys tried for one kind, in order.

@@ -42,7 +42,7 @@ class OpsFieldModel {
   int caret() const { return start_; }
   bool edited() const { return edited_; }
 
-  // Each returns false when the field rejected the action with a beep.
+  // False when the field rejects the character, which calls for a beep.
   bool type(Char c);
   void backspace();
   void deleteKey();

@@ -49,11 +49,7 @@ void TForm1::showFootnotesAndCodes(const std::string& marks, app::DetailBox& foo
 }
 
 void TForm1::resetOpsField() {
-  static constexpr std::string_view kOnlyFirstPositionFilled = "-   .  ";
-  const std::string text = MaskEdit1->opsText();
-  const bool firstBlank = text.empty() || text[0] == ' ';
-  if (firstBlank || std::string_view(text).substr(1) != kOnlyFirstPositionFilled)
-    MaskEdit1->setOpsText(app::OpsFieldModel::kEmptyText);
+  if (!app::onlyFirstPositionFilled(MaskEdit1->opsText())) MaskEdit1->setOpsText(app::OpsFieldModel::kEmptyText);
 }
 
 void TForm1::resolveFootnotes(const std::string& marks, app::DetailBox& box) {

@@ -7,8 +7,7 @@
 void TForm1::ZE_suchen(QObject* Sender) {
   const std::string fieldText = MaskEdit1->opsText();
 
-  const bool onlyFirstFilled = fieldText[0] != ' ' && std::string_view(fieldText).substr(1) == "-   .  ";
-  if (onlyFirstFilled) {
+  if (app::onlyFirstPositionFilled(fieldText)) {
     ComboBox2->setText({});
     repaintNow();
     ComboBox3->setText({});

@@ -56,6 +56,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, FootnoteMarksTest,
                                            MarksCase{"", {}}, MarksCase{"1,1", {"1", "1"}}, MarksCase{",1", {"", "1"}},
                                            MarksCase{"12", {"12"}}));
 
+TEST(OnlyFirstPositionFilled, HoldsForOneLeadingCharacterAlone) {
+  EXPECT_TRUE(app::onlyFirstPositionFilled("5-   .  "));
+  EXPECT_TRUE(app::onlyFirstPositionFilled("x-   .  "));
+  for (const char* text : {" -   .  ", "59  .  ", "5-   . b", "5-9  .  ", "5-   .1 ", ""})
+    EXPECT_FALSE(app::onlyFirstPositionFilled(text)) << '"' << text << '"';
+}
+
 struct SearchCase {
   std::string field;
   std::string code;
