@@ -1,9 +1,31 @@
 #include "app/detail_box.h"
 
+#include <QHelpEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QToolTip>
+
 #include "app/text_codec.h"
 #include "catalog/errors.h"
 
 namespace app {
+namespace {
+
+// A tooltip is no place for a whole book; the box itself scrolls further.
+constexpr qsizetype kTipCharacters = 4000;
+
+QString joined(const std::vector<std::string>& lines, std::size_t from) {
+  QString text;
+  for (std::size_t i = from; i < lines.size(); ++i) {
+    if (i > from) text += QLatin1Char('\n');
+    text += toQString(lines[i]);
+  }
+  return text;
+}
+
+}  // namespace
 
 DetailBox::DetailBox(QWidget* parent) : widget_(new QPlainTextEdit(parent)) {
   setParent(widget_);
@@ -15,6 +37,11 @@ DetailBox::DetailBox(QWidget* parent) : widget_(new QPlainTextEdit(parent)) {
   widget_->setUndoRedoEnabled(false);
 }
 
+void DetailBox::clear() {
+  lines_.clear();
+  shownValid_ = false;
+}
+
 const std::string& DetailBox::line(int index) const {
   if (index < 0 || index >= lineCount()) throw catalog::indexOutOfRange(index);
   return lines_[static_cast<std::size_t>(index)];
@@ -22,18 +49,52 @@ const std::string& DetailBox::line(int index) const {
 
 void DetailBox::replaceLine(int index, std::string text) {
   if (index < 0 || index >= lineCount()) throw catalog::indexOutOfRange(index);
+  if (static_cast<std::size_t>(index) < shownCount_) shownValid_ = false;
   lines_[static_cast<std::size_t>(index)] = std::move(text);
 }
 
 void DetailBox::sync() {
-  if (shownLines_ == lines_) return;
-  QString text;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (i > 0) text += QChar('\n');
-    text += toQString(lines_[i]);
+  if (shownValid_ && shownCount_ == lines_.size()) return;
+  if (!shownValid_ || shownCount_ == 0) {
+    widget_->setPlainText(joined(lines_, 0));
+  } else {
+    // A cursor of its own adds the lines without moving the view or the
+    // user's selection.
+    QTextCursor end(widget_->document());
+    end.movePosition(QTextCursor::End);
+    end.insertBlock();
+    end.insertText(joined(lines_, shownCount_));
   }
-  widget_->setPlainText(text);
-  shownLines_ = lines_;
+  shownCount_ = lines_.size();
+  shownValid_ = true;
+}
+
+void DetailBox::readableWhenCut() {
+  readableWhenCut_ = true;
+  widget_->viewport()->installEventFilter(this);
+  widget_->installEventFilter(this);
+}
+
+QString DetailBox::fullTextTip() const {
+  if (!readableWhenCut_ || widget_->verticalScrollBar()->maximum() <= 0) return {};
+  QString text = widget_->toPlainText();
+  if (text.size() > kTipCharacters) text = text.left(kTipCharacters) + QChar(0x2026);
+  return text;
+}
+
+bool DetailBox::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel && !widget_->hasFocus()) return true;
+  if (event->type() == QEvent::ToolTip) {
+    const QString tip = fullTextTip();
+    const QPoint at = static_cast<QHelpEvent*>(event)->globalPos();
+    if (tip.isEmpty()) {
+      QToolTip::hideText();
+    } else {
+      QToolTip::showText(at, Qt::convertFromPlainText(tip, Qt::WhiteSpaceNormal), widget_);
+    }
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 }  // namespace app

@@ -13,20 +13,35 @@ class DetailBox : public QObject {
  public:
   explicit DetailBox(QWidget* parent);
 
-  void clear() { lines_.clear(); }
+  void clear();
   void appendLine(std::string line) { lines_.push_back(std::move(line)); }
   int lineCount() const { return static_cast<int>(lines_.size()); }
   const std::string& line(int index) const;
   void replaceLine(int index, std::string text);
   const std::vector<std::string>& lines() const { return lines_; }
 
+  // Shows the lines. Lines appended since the last call are added to the
+  // widget, so a repaint costs the same whatever the box already holds.
   void sync();
   QPlainTextEdit* widget() const { return widget_; }
+
+  // For a box without a scroll bar: a text that does not fit is shown whole
+  // as a tooltip, and the wheel scrolls it only while it has the focus.
+  void readableWhenCut();
+  // The tooltip of such a box: its whole text when that does not fit, else
+  // nothing.
+  QString fullTextTip() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QPlainTextEdit* widget_;
   std::vector<std::string> lines_;
-  std::vector<std::string> shownLines_;
+  // How many of lines_ the widget shows, and whether those still match.
+  std::size_t shownCount_ = 0;
+  bool shownValid_ = false;
+  bool readableWhenCut_ = false;
 };
 
 }  // namespace app

@@ -31,7 +31,10 @@ void OpsField::sync() {
   const QSignalBlocker block(this);
   const QString shown = toQString(model_.shownForm());
   if (text() != shown) setText(shown);
-  if (model_.selectionStart() >= OpsFieldModel::kLength || model_.selectionEnd() <= model_.selectionStart()) {
+  // Like the platform's line edit, only the focused field shows its selected
+  // position.
+  if (!hasFocus() || model_.selectionStart() >= OpsFieldModel::kLength ||
+      model_.selectionEnd() <= model_.selectionStart()) {
     setCursorPosition(model_.selectionStart());
   } else {
     // Selected backwards so that the visible cursor stands on the caret.
@@ -116,6 +119,11 @@ void OpsField::focusInEvent(QFocusEvent* event) {
   } else if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
     model_.focusByKeyboard();
   }
+  sync();
+}
+
+void OpsField::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
   sync();
 }
 

@@ -53,11 +53,14 @@ app::DetailBox* makeDetailBox(QWidget* parent, const char* name, const QString& 
   edit->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   if (!framed) {
+    // No border; a background of its own marks the box's area, so that the
+    // scroll bar stands inside it rather than beside nothing.
     edit->setFrameShape(QFrame::NoFrame);
     QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    palette.setColor(QPalette::Base, palette.color(QPalette::AlternateBase));
     edit->setPalette(palette);
   }
+  if (!scrollBar) box->readableWhenCut();
   return place(box, edit, name, accessibleName, geometry);
 }
 
@@ -68,8 +71,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Tarvelo"));
   setFont(layoutFont(11, false));
   move(68, 106);
-  // The layout's outer size of 800 x 519 less an ordinary window frame.
-  resize(792, 492);
+  // The layout's outer size of 800 x 519 less an ordinary window frame. The
+  // layout never moves, so the window keeps this size; Qt's high-DPI scaling
+  // scales it as a whole.
+  setFixedSize(792, 492);
   createControls();
   wireHandlers();
   setTabOrder();

@@ -5,8 +5,13 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
+
+#include "app/text_codec.h"
 
 #include "fixture.h"
 
@@ -90,6 +95,60 @@ TEST_F(Layout, ResizingMovesNothing) {
   const QRect before = form->ComboBox3->widget()->geometry();
   form->resize(1200, 900);
   EXPECT_EQ(form->ComboBox3->widget()->geometry(), before);
+}
+
+}  // namespace
+
+namespace {
+
+using Desktop = testing_support::WindowTest;
+
+TEST_F(Desktop, WindowCannotBeResized) {
+  openWith(testing_support::smallCatalog());
+  EXPECT_EQ(form->minimumSize(), QSize(792, 492));
+  EXPECT_EQ(form->maximumSize(), QSize(792, 492));
+}
+
+TEST_F(Desktop, OpsFieldShowsItsSelectedPositionOnlyWithTheFocus) {
+  openWith(testing_support::smallCatalog());
+  showWindow();
+  ASSERT_TRUE(form->ComboBox1->widget()->hasFocus());
+  EXPECT_FALSE(form->MaskEdit1->hasSelectedText()) << "unfocused at opening";
+  QTest::keyClick(form->ComboBox1->widget(), Qt::Key_Tab);
+  ASSERT_TRUE(form->MaskEdit1->hasFocus());
+  EXPECT_EQ(form->MaskEdit1->selectedText(), "_-___.__");
+  QTest::keyClick(form->MaskEdit1, Qt::Key_Tab);
+  EXPECT_FALSE(form->MaskEdit1->hasSelectedText()) << "after leaving it";
+  // The caret is kept while the field is unfocused.
+  EXPECT_EQ(form->MaskEdit1->model().selectionEnd(), 8);
+}
+
+const std::string kLongDescription =
+    "Eine sehr lange Beschreibung, die in zwei Zeilen des Feldes nicht passt: erste Zeile mit vielen "
+    "W\xF6rtern, zweite Zeile mit noch mehr W\xF6rtern und Angaben, dritte Zeile mit dem Rest, den niemand "
+    "lesen k\xF6nnte, vierte Zeile mit der Bedingung am Ende, die wichtig ist.";
+
+TEST_F(Desktop, DescriptionThatDoesNotFitIsReadableAsTooltipAndByScrolling) {
+  openCatalog({"2031;BE;G;;Kurz;;;;", "2031;BE;G;Z;" + kLongDescription + ";1,00;;;"});
+  showWindow();
+  QPlainTextEdit* ze = form->RichEdit1->widget();
+  EXPECT_EQ(form->RichEdit1->fullTextTip(), app::toQString(kLongDescription));
+  EXPECT_EQ(form->RichEdit2->fullTextTip(), QString()) << "a text that fits needs no tooltip";
+  EXPECT_EQ(ze->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+  const auto wheelDown = [ze] {
+    QWheelEvent wheel(QPointF(10, 10), ze->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ze->viewport(), &wheel);
+  };
+  wheelDown();
+  EXPECT_EQ(ze->verticalScrollBar()->value(), 0) << "the wheel leaves an unfocused box alone";
+  ze->setFocus();
+  wheelDown();
+  EXPECT_GT(ze->verticalScrollBar()->value(), 0);
+  ze->verticalScrollBar()->setValue(0);
+  QTest::keyClick(ze, Qt::Key_PageDown);
+  EXPECT_GT(ze->verticalScrollBar()->value(), 0) << "the keyboard scrolls it";
 }
 
 }  // namespace
