@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <exception>
+#include <new>
 
 #include "app/text_codec.h"
 
@@ -39,6 +40,8 @@ std::optional<std::string> runCatchingErrors(const std::function<void()>& action
   try {
     action();
     return std::nullopt;
+  } catch (const std::bad_alloc&) {
+    return std::string("Nicht gen\xFCgend Arbeitsspeicher; der Vorgang wurde abgebrochen");
   } catch (const std::exception& error) {
     return std::string(error.what());
   } catch (...) {

@@ -197,8 +197,10 @@ void TForm1::setTabOrder() {
 }
 
 void TForm1::runUserEvent(const std::function<void()>& event) {
-  const auto error = app::runCatchingErrors(event);
-  syncControls();
+  // Showing the controls belongs to the event: its errors are shown too.
+  auto error = app::runCatchingErrors(event);
+  const auto paintError = app::runCatchingErrors([this] { syncControls(); });
+  if (!error) error = paintError;
   if (error) app::showErrorMessage(*error);
 }
 

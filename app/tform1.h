@@ -11,8 +11,8 @@
 #include "app/drop_down_box.h"
 #include "app/kind_selector.h"
 #include "app/ops_field.h"
+#include "catalog/catalog.h"
 #include "catalog/key_index.h"
-#include "catalog/tables.h"
 
 class QFrame;
 class QLabel;
@@ -65,11 +65,12 @@ class TForm1 : public QWidget {
   QLabel* Label8;
   app::DetailBox* RichEdit6;
 
-  // Tables; the year list is ComboBox1's list.
-  catalog::CatalogTable CatalogTable;
-  catalog::FootnoteTable FootnoteTable;
-  catalog::OpsTextTable OpsTextTable;
-  catalog::AssignmentTable AssignmentTable;
+  // The tables; the year list is ComboBox1's list.
+  catalog::Catalog Data;
+  catalog::CatalogTable& CatalogTable = Data.CatalogTable;
+  catalog::FootnoteTable& FootnoteTable = Data.FootnoteTable;
+  catalog::OpsTextTable& OpsTextTable = Data.OpsTextTable;
+  catalog::AssignmentTable& AssignmentTable = Data.AssignmentTable;
 
   // Set only while the assignment rebuild walks the catalog.
   bool RebuildMode = false;

@@ -2,26 +2,17 @@
 
 #include "app/clock.h"
 #include "app/tform1.h"
-#include "catalog/fields.h"
 
 void TForm1::Init(QObject* Sender) {
-  for (catalog::Column* column :
-       {&CatalogTable.CatalogLines, &CatalogTable.GroupKeys, &CatalogTable.ZeCodes, &CatalogTable.Descriptions,
-        &CatalogTable.Amounts, &CatalogTable.OpsLists, &CatalogTable.FootnoteRefs,
-        &AssignmentTable.AssignmentKeys, &AssignmentTable.AssignmentTargets, &FootnoteTable.FootnoteKeys,
-        &FootnoteTable.FootnoteTexts, &OpsTextTable.OpsKeys, &OpsTextTable.OpsTexts})
-    column->clear();
+  Data.clear();
   ComboBox1->clear();
   ComboBox2->clear();
 
-  CatalogTable.CatalogLines.assign(catalog::loadCatalogFile(catalog::kCatalogFile));
-  for (int i = CatalogTable.CatalogLines.count() - 1; i >= 0; --i) {
-    std::string lineYear = catalog::yearOf(CatalogTable.CatalogLines.get(i));
-    if (ComboBox1->find(lineYear) == -1) ComboBox1->append(std::move(lineYear));
-  }
-  catalog::fillFootnotes(FootnoteTable, catalog::loadCatalogFile(catalog::kFootnoteFile));
-  catalog::fillOpsTexts(OpsTextTable, catalog::loadCatalogFile(catalog::kOpsTextFile));
-  catalog::fillAssignments(AssignmentTable, catalog::loadCatalogFile(catalog::kAssignmentFile));
+  Data.loadCatalogLines();
+  for (std::string& lineYear : Data.yearsLastFirst()) ComboBox1->append(std::move(lineYear));
+  Data.loadFootnotes();
+  Data.loadOpsTexts();
+  Data.loadAssignments();
 
   const std::string currentYear = app::currentYearText();
   ComboBox1->setText(currentYear);
@@ -30,6 +21,6 @@ void TForm1::Init(QObject* Sender) {
   RadioGroup1->setItemIndex(0);
   repaintNow();
 
-  catalog::splitCatalog(CatalogTable);
+  Data.splitCatalog();
   ZE_Gruppe_holen(Sender);
 }

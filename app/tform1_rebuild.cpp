@@ -5,7 +5,8 @@
 #include <QGuiApplication>
 
 #include "app/tform1.h"
-#include "catalog/lines.h"
+#include "catalog/errors.h"
+#include "catalog/safe_save.h"
 
 namespace {
 
@@ -21,6 +22,11 @@ class BusyCursor {
 }  // namespace
 
 void TForm1::Button1Click(QObject* Sender) {
+  // After a failed load the walk would find nothing and write that nothing
+  // over a good file.
+  if (!Data.complete())
+    throw catalog::Error("OPS-Match nicht m\xF6glich: Der Katalog wurde nicht vollst\xE4ndig geladen.");
+  const catalog::SaveLock lock(catalog::kAssignmentFile);
   const BusyCursor busy;
   // A failed rebuild must leave the search working on the table it had.
   const catalog::AssignmentTable before = AssignmentTable;

@@ -15,6 +15,8 @@ class Error : public std::runtime_error {
 
 Error cannotOpen(std::string_view fileName);
 Error cannotCreate(std::string_view fileName);
+Error cannotRead(std::string_view fileName);
+Error tooLarge(std::string_view fileName);
 Error indexOutOfRange(long long index);
 
 }  // namespace catalog

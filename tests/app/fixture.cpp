@@ -44,6 +44,12 @@ std::string CatalogFolder::read(const std::string& name) const {
 
 void CatalogFolder::remove(const std::string& name) const { std::filesystem::remove(path_ / name); }
 
+std::set<std::string> CatalogFolder::names() const {
+  std::set<std::string> result;
+  for (const auto& entry : std::filesystem::directory_iterator(path_)) result.insert(entry.path().filename().string());
+  return result;
+}
+
 CatalogFiles smallCatalog() {
   return {
       {

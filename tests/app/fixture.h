@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ class CatalogFolder {
   void write(const std::string& name, const std::string& bytes) const;
   std::string read(const std::string& name) const;
   void remove(const std::string& name) const;
+  // The names of everything in the folder.
+  std::set<std::string> names() const;
   const std::filesystem::path& path() const { return path_; }
 
  private:

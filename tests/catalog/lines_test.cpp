@@ -1,4 +1,5 @@
 #include "catalog/lines.h"
+#include "catalog/safe_save.h"
 
 #include <gtest/gtest.h>
 

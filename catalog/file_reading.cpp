@@ -1,0 +1,79 @@
+#include "catalog/file_reading.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "catalog/errors.h"
+
+namespace catalog {
+namespace {
+
+// Closes the descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+int openForReading(const std::string& path) {
+  int fd;
+  // O_NONBLOCK: opening a FIFO without a writer must not wait for one.
+  do fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+std::string readRegularFile(std::string_view displayName, int fd) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) throw cannotOpen(displayName);
+  if (static_cast<unsigned long long>(info.st_size) > kMaxFileBytes) throw tooLarge(displayName);
+  std::string content(static_cast<std::size_t>(info.st_size), '\0');
+  std::size_t filled = 0;
+  for (;;) {
+    // A file that grows while it is read is read on, up to the limit.
+    if (filled == content.size()) {
+      if (content.size() >= kMaxFileBytes) {
+        char probe;
+        const ssize_t more = ::read(fd, &probe, 1);
+        if (more > 0) throw tooLarge(displayName);
+        if (more < 0 && errno == EINTR) continue;
+        if (more < 0) throw cannotRead(displayName);
+        break;
+      }
+      content.resize(std::min(kMaxFileBytes, std::max<std::size_t>(4096, content.size() * 2)));
+    }
+    const ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw cannotRead(displayName);
+    if (n == 0) break;
+    filled += static_cast<std::size_t>(n);
+  }
+  content.resize(filled);
+  return content;
+}
+
+}  // namespace
+
+std::string readWholeFile(std::string_view displayName, const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    const Descriptor file(openForReading(path));
+    if (file.get() < 0) {
+      if (errno == ENOENT || errno == ENOTDIR) continue;
+      throw cannotOpen(displayName);
+    }
+    return readRegularFile(displayName, file.get());
+  }
+  throw cannotOpen(displayName);
+}
+
+}  // namespace catalog

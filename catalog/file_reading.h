@@ -1,0 +1,22 @@
+#pragma once
+// Reading a catalog file whole. Only regular files are read: a FIFO, device
+// or socket would block start-up or never end, so it counts as a file that
+// cannot be opened.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace catalog {
+
+// Far above any real catalog (the whole OPS classification over 40 years is
+// under 200 MB); a larger file is refused before it is read.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
+
+// Reads the first of paths that exists. Errors name the file by displayName:
+// "kann nicht geöffnet werden" (missing, not a regular file, no permission),
+// "kann nicht gelesen werden" (a read error), or the size limit.
+std::string readWholeFile(std::string_view displayName, const std::vector<std::string>& paths);
+
+}  // namespace catalog

@@ -1,0 +1,179 @@
+#include "catalog/safe_save.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <random>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "catalog/errors.h"
+
+namespace catalog {
+namespace {
+
+std::function<bool(SaveStep)>& fault() {
+  static std::function<bool(SaveStep)> instance;
+  return instance;
+}
+
+// Whether a step may go on: false when a test makes it fail.
+bool allowed(SaveStep step) {
+  if (fault() && fault()(step)) {
+    errno = ENOSPC;
+    return false;
+  }
+  return true;
+}
+
+struct Place {
+  std::string folder;    // "." for a bare name
+  std::string baseName;
+};
+
+Place placeOf(const std::string& fileName) {
+  const auto slash = fileName.rfind('/');
+  if (slash == std::string::npos) return {".", fileName};
+  return {slash == 0 ? "/" : fileName.substr(0, slash), fileName.substr(slash + 1)};
+}
+
+// Temporary files are named ".<name>.tarvelo-" and six characters.
+std::string temporaryPrefix(const Place& place) { return "." + place.baseName + ".tarvelo-"; }
+constexpr std::size_t kSuffixLength = 6;
+
+std::string randomSuffix() {
+  static std::mt19937 generator{std::random_device{}()};
+  static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 2);
+  std::string suffix;
+  for (std::size_t i = 0; i < kSuffixLength; ++i) suffix += kAlphabet[pick(generator)];
+  return suffix;
+}
+
+template <typename Call>
+auto retryingOnInterrupt(Call call) {
+  decltype(call()) result;
+  do result = call();
+  while (result < 0 && errno == EINTR);
+  return result;
+}
+
+bool writeAll(int fd, const std::string& data) {
+  std::size_t written = 0;
+  while (written < data.size()) {
+    const ssize_t n = retryingOnInterrupt([&] { return ::write(fd, data.data() + written, data.size() - written); });
+    if (n <= 0) return false;
+    written += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool flushFolder(const std::string& folder) {
+  const int fd = retryingOnInterrupt([&] { return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
+  if (fd < 0) return false;
+  const bool ok = retryingOnInterrupt([&] { return ::fsync(fd); }) == 0;
+  ::close(fd);
+  return ok;
+}
+
+// The new file, until it is renamed into place: closed and removed by the
+// destructor unless released.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(const Place& place) {
+    // O_EXCL and O_NOFOLLOW: never write through a name someone else made.
+    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+      path_ = place.folder + "/" + temporaryPrefix(place) + randomSuffix();
+      fd_ = retryingOnInterrupt([&] {
+        return ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+      });
+      if (fd_ < 0 && errno != EEXIST) break;
+    }
+    if (fd_ < 0) path_.clear();
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+  ~TemporaryFile() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!path_.empty()) ::unlink(path_.c_str());
+  }
+  bool isOpen() const { return fd_ >= 0; }
+  int fd() const { return fd_; }
+  const std::string& path() const { return path_; }
+  bool close() {
+    const int fd = fd_;
+    fd_ = -1;
+    // Linux releases the descriptor even when close reports EINTR.
+    return ::close(fd) == 0 || errno == EINTR;
+  }
+  void release() { path_.clear(); }
+
+ private:
+  int fd_ = -1;
+  std::string path_;
+};
+
+// The old file's mode and owner go to the new one; a new file keeps what the
+// umask gave it at creation.
+bool takeOverModeAndOwner(int fd, const std::string& fileName) {
+  struct stat old {};
+  if (::stat(fileName.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return true;
+  if (retryingOnInterrupt([&] { return ::fchmod(fd, old.st_mode & 07777); }) != 0) return false;
+  // Only root may give a file away; anyone else keeps the file as theirs.
+  if (::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) return false;
+  return true;
+}
+
+}  // namespace
+
+void saveLinesReplacing(const std::string& fileName, const std::vector<std::string>& lines) {
+  std::string data;
+  for (const std::string& line : lines) {
+    data += line;
+    data += "\r\n";
+  }
+  const Place place = placeOf(fileName);
+  if (!allowed(SaveStep::Create)) throw cannotCreate(fileName);
+  TemporaryFile temporary(place);
+  if (!temporary.isOpen()) throw cannotCreate(fileName);
+  const bool written = allowed(SaveStep::Write) && writeAll(temporary.fd(), data) && allowed(SaveStep::Flush) &&
+                       retryingOnInterrupt([&] { return ::fsync(temporary.fd()); }) == 0 &&
+                       allowed(SaveStep::Mode) && takeOverModeAndOwner(temporary.fd(), fileName);
+  if (!written || !allowed(SaveStep::Close) || !temporary.close()) throw cannotCreate(fileName);
+  if (!allowed(SaveStep::Rename) || std::rename(temporary.path().c_str(), fileName.c_str()) != 0)
+    throw cannotCreate(fileName);
+  temporary.release();
+  if (!allowed(SaveStep::FlushFolder) || !flushFolder(place.folder)) throw cannotCreate(fileName);
+}
+
+SaveLock::SaveLock(const std::string& fileName) {
+  const Place place = placeOf(fileName);
+  const std::string lockPath = place.folder + "/." + place.baseName + ".tarvelo-lock";
+  fd_ = retryingOnInterrupt([&] { return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666); });
+  if (fd_ < 0) throw cannotCreate(fileName);
+  if (retryingOnInterrupt([&] { return ::flock(fd_, LOCK_EX | LOCK_NB); }) != 0) {
+    ::close(fd_);
+    throw Error("OPS-Match l\xE4uft bereits in einem anderen Programm f\xFCr diesen Ordner; es wurde nichts geschrieben");
+  }
+  // Under the lock no save is running, so every temporary file of ours is
+  // left over from one that was killed.
+  const std::string prefix = temporaryPrefix(place);
+  if (DIR* folder = ::opendir(place.folder.c_str())) {
+    while (const dirent* entry = ::readdir(folder)) {
+      const std::string name = entry->d_name;
+      if (name.size() == prefix.size() + kSuffixLength && name.compare(0, prefix.size(), prefix) == 0)
+        ::unlinkat(::dirfd(folder), name.c_str(), 0);
+    }
+    ::closedir(folder);
+  }
+}
+
+SaveLock::~SaveLock() { ::close(fd_); }
+
+namespace testing {
+void setSaveFault(std::function<bool(SaveStep)> newFault) { fault() = std::move(newFault); }
+}  // namespace testing
+
+}  // namespace catalog
