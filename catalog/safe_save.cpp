@@ -109,6 +109,11 @@ class TemporaryFile {
     return ::close(fd) == 0 || errno == EINTR;
   }
   void release() { path_.clear(); }
+  bool stillNamesItsFile() const {
+    struct stat open {}, named {};
+    return ::fstat(fd_, &open) == 0 && ::lstat(path_.c_str(), &named) == 0 && S_ISREG(named.st_mode) &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+  }
 
  private:
   int fd_ = -1;
@@ -141,7 +146,9 @@ void saveLinesReplacing(const std::string& fileName, const std::vector<std::stri
   const bool written = allowed(SaveStep::Write) && writeAll(temporary.fd(), data) && allowed(SaveStep::Flush) &&
                        retryingOnInterrupt([&] { return ::fsync(temporary.fd()); }) == 0 &&
                        allowed(SaveStep::Mode) && takeOverModeAndOwner(temporary.fd(), fileName);
-  if (!written || !allowed(SaveStep::Close) || !temporary.close()) throw cannotCreate(fileName);
+  // The name is renamed, not the descriptor: it must still be our file.
+  if (!written || !temporary.stillNamesItsFile() || !allowed(SaveStep::Close) || !temporary.close())
+    throw cannotCreate(fileName);
   if (!allowed(SaveStep::Rename) || std::rename(temporary.path().c_str(), fileName.c_str()) != 0)
     throw cannotCreate(fileName);
   temporary.release();

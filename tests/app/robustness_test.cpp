@@ -1,0 +1,210 @@
+// Bad input and faults: every file that can't be read is named in the
+// message and blocks nothing; content faults load as cut; a rebuild after a
+// failed load and a save that fails at any step lose nothing.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+
+#include <QPushButton>
+
+#include "catalog/safe_save.h"
+#include "catalog/tables.h"
+#include "fixture.h"
+
+namespace {
+
+using testing_support::crlf;
+using testing_support::WindowTest;
+namespace fs = std::filesystem;
+
+const std::string kGoodAssignments = crlf({"1-101.0;2031;BE;ZE01;ZE01.01", "4-400.0;2031;KH;ZE40;ZE40.01"});
+
+// The name a file has in the folder (the footnote file under its UTF-8 name).
+std::string onDisk(const std::string& file) { return file == catalog::kFootnoteFile ? "Fu\xC3\x9Fnoten.txt" : file; }
+
+struct Unreadable {
+  const char* name;
+  // Puts something in place of the file; false when the fault can't be made here.
+  std::function<bool(const fs::path&)> make;
+};
+
+const std::vector<Unreadable> kUnreadable = {
+    {"Missing", [](const fs::path& p) { return fs::remove(p); }},
+    {"Folder", [](const fs::path& p) { return fs::remove(p) && fs::create_directory(p); }},
+    {"Fifo", [](const fs::path& p) { return fs::remove(p) && ::mkfifo(p.c_str(), 0644) == 0; }},
+    {"DevZero",
+     [](const fs::path& p) {
+       fs::remove(p);
+       fs::create_symlink("/dev/zero", p);
+       return true;
+     }},
+    {"NoPermission",
+     [](const fs::path& p) {
+       // root reads every file
+       return ::geteuid() != 0 && ::chmod(p.c_str(), 0) == 0;
+     }},
+};
+
+struct UnreadableCase {
+  std::string file;
+  Unreadable fault;
+};
+
+class UnreadableFile : public WindowTest, public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableFile, IsNamedAndTheRebuildThenChangesNothing) {
+  writeFiles(testing_support::smallCatalog());
+  folder.write(catalog::kAssignmentFile, kGoodAssignments);
+  const fs::path target = folder.path() / onDisk(GetParam().file);
+  if (!GetParam().fault.make(target)) GTEST_SKIP() << "this fault can't be made here (running as root?)";
+
+  auto& window = open();
+  ASSERT_EQ(messages.size(), 1U);
+  EXPECT_EQ(messages[0].text.toStdString(),
+            "Datei " + std::string(GetParam().file == catalog::kFootnoteFile ? "Fu\xC3\x9Fnoten.txt" : GetParam().file) +
+                " kann nicht ge\xC3\xB6" "ffnet werden.");
+
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  ASSERT_EQ(messages.size(), 2U);
+  EXPECT_EQ(messages[1].text.toStdString(),
+            "OPS-Match nicht m\xC3\xB6glich: Der Katalog wurde nicht vollst\xC3\xA4ndig geladen.");
+  if (GetParam().file != catalog::kAssignmentFile) {
+    EXPECT_EQ(folder.read(catalog::kAssignmentFile), kGoodAssignments);
+  }
+  EXPECT_FALSE(window.RebuildMode);
+}
+
+std::vector<UnreadableCase> unreadableCases() {
+  std::vector<UnreadableCase> cases;
+  for (const char* file : {catalog::kCatalogFile, catalog::kFootnoteFile, catalog::kOpsTextFile, catalog::kAssignmentFile})
+    for (const Unreadable& fault : kUnreadable) cases.push_back({file, fault});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, UnreadableFile, ::testing::ValuesIn(unreadableCases()), [](const auto& info) {
+  std::string name = info.param.file.substr(0, info.param.file.find('.')) + "_" + info.param.fault.name;
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+});
+
+struct ContentCase {
+  const char* name;
+  std::string catalog;   // bytes of ZE-Katalog.csv
+  std::vector<std::string> groups;  // the group list of 2031 BE
+};
+
+class CatalogContent : public WindowTest, public ::testing::WithParamInterface<ContentCase> {};
+
+TEST_P(CatalogContent, LoadsWithoutAWord) {
+  writeFiles({});
+  folder.write(catalog::kCatalogFile, GetParam().catalog);
+  auto& window = open();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(items(*window.ComboBox2), GetParam().groups);
+  EXPECT_TRUE(window.Data.complete());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CatalogContent,
+    ::testing::Values(ContentCase{"Empty", "", {}},
+                      ContentCase{"NulEndsTheText", std::string("2031;BE;A;;a;\r\n2031;BE;B\0;;b;\r\n2031;BE;C;;c;\r\n", 36),
+                                  {"A", ""}},  // "2031;BE;B" has no ";" after its group
+                      ContentCase{"CrOnlyLineEnds", "2031;BE;A;;a;\r2031;BE;B;;b;\r", {"A", "B"}},
+                      ContentCase{"Utf8BomStaysInTheFirstYear", "\xEF\xBB\xBF" "2031;BE;A;;a;\r\n2031;BE;B;;b;\r\n", {"B"}},
+                      ContentCase{"FiftyMegabyteLine",
+                                  "2030;BE;X;;" + std::string(50u << 20, 'x') + ";\r\n2031;BE;A;;a;\r\n", {"A"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class FailedSave : public WindowTest, public ::testing::WithParamInterface<catalog::SaveStep> {
+ protected:
+  ~FailedSave() override { catalog::testing::setSaveFault({}); }
+};
+
+TEST_P(FailedSave, AtAnyStepLeavesTheOldFileAndNoTemporaryFile) {
+  writeFiles(testing_support::smallCatalog());
+  folder.write(catalog::kAssignmentFile, kGoodAssignments);
+  auto& window = open();
+  const catalog::SaveStep failing = GetParam();
+  catalog::testing::setSaveFault([failing](catalog::SaveStep step) { return step == failing; });
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  ASSERT_EQ(messages.size(), 1U);
+  EXPECT_EQ(messages[0].text, "Datei OPS-Zuordnung.csv kann nicht erstellt werden.");
+  EXPECT_FALSE(window.RebuildMode);
+  if (failing != catalog::SaveStep::FlushFolder) {
+    EXPECT_EQ(folder.read(catalog::kAssignmentFile), kGoodAssignments);
+  }
+  for (const std::string& name : folder.names())
+    EXPECT_TRUE(name.find(".tarvelo-") == std::string::npos || name.ends_with("-lock")) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, FailedSave,
+                         ::testing::Values(catalog::SaveStep::Create, catalog::SaveStep::Write,
+                                           catalog::SaveStep::Flush, catalog::SaveStep::Mode,
+                                           catalog::SaveStep::Close, catalog::SaveStep::Rename,
+                                           catalog::SaveStep::FlushFolder));
+
+using Rebuild = WindowTest;
+
+TEST_F(Rebuild, RemovesStaleTemporaryFilesAndKeepsTheFilesMode) {
+  writeFiles(testing_support::smallCatalog());
+  folder.write(".OPS-Zuordnung.csv.tarvelo-Ab12Cd", "left by a killed rebuild");
+  folder.write(".OPS-Zuordnung.csv.tarvelo-keep-me", "not of our pattern");
+  ::chmod((folder.path() / catalog::kAssignmentFile).c_str(), 0640);
+  auto& window = open();
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  EXPECT_TRUE(messages.empty());
+  EXPECT_FALSE(folder.names().contains(".OPS-Zuordnung.csv.tarvelo-Ab12Cd"));
+  EXPECT_TRUE(folder.names().contains(".OPS-Zuordnung.csv.tarvelo-keep-me"));
+  struct stat info {};
+  ASSERT_EQ(::stat((folder.path() / catalog::kAssignmentFile).c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640U);
+}
+
+TEST_F(Rebuild, SecondProgramOnTheSameFolderWritesNothing) {
+  writeFiles(testing_support::smallCatalog());
+  folder.write(catalog::kAssignmentFile, "kept\r\n");
+  auto& window = open();
+  const catalog::SaveLock other(catalog::kAssignmentFile);
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  ASSERT_EQ(messages.size(), 1U);
+  EXPECT_EQ(messages[0].text.toStdString(),
+            "OPS-Match l\xC3\xA4uft bereits in einem anderen Programm f\xC3\xBCr diesen Ordner; es wurde nichts "
+            "geschrieben.");
+  EXPECT_EQ(folder.read(catalog::kAssignmentFile), "kept\r\n");
+}
+
+TEST_F(Rebuild, TemporaryFileSwappedForALinkChangesNoOtherFile) {
+  writeFiles(testing_support::smallCatalog());
+  folder.write("victim", "someone else's file");
+  ::chmod((folder.path() / "victim").c_str(), 0600);
+  folder.write(catalog::kAssignmentFile, kGoodAssignments);
+  auto& window = open();
+  const fs::path root = folder.path();
+  catalog::testing::setSaveFault([root](catalog::SaveStep step) {
+    if (step != catalog::SaveStep::Mode) return false;
+    for (const auto& entry : fs::directory_iterator(root)) {
+      const std::string name = entry.path().filename().string();
+      if (name.find(".tarvelo-") != std::string::npos && !name.ends_with("-lock")) {
+        fs::remove(entry.path());
+        fs::create_symlink(root / "victim", entry.path());
+      }
+    }
+    return false;
+  });
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  catalog::testing::setSaveFault({});
+  ASSERT_EQ(messages.size(), 1U);
+  EXPECT_EQ(messages[0].text, "Datei OPS-Zuordnung.csv kann nicht erstellt werden.");
+  EXPECT_FALSE(fs::is_symlink(root / catalog::kAssignmentFile));
+  EXPECT_EQ(folder.read(catalog::kAssignmentFile), kGoodAssignments);
+  struct stat info {};
+  ASSERT_EQ(::stat((root / "victim").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600U);
+}
+
+}  // namespace
