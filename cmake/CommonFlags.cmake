@@ -6,3 +6,7 @@ if(TARVELO_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(tarvelo_flags INTERFACE -fsanitize=address,undefined)
 endif()
+if(TARVELO_FUZZ)
+  # Coverage for the fuzzers in every library they link.
+  target_compile_options(tarvelo_flags INTERFACE -fsanitize=fuzzer-no-link)
+endif()

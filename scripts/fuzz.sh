@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang, ASan and UBSan in build-fuzz/ and
+# runs each for a bounded time (seconds, default 60), seeded from data/sample
+# and from the regression inputs under tests/fuzz/regressions/. A crash
+# leaves its input in build-fuzz/findings/ and fails the run; add it to the
+# regressions once it is fixed.
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+seconds="${1:-60}"
+tarvelo_install_packages "${TARVELO_VIEWER_PACKAGES[@]}" clang libclang-rt-14-dev
+dir="$TARVELO_ROOT/build-fuzz"
+CC=clang CXX=clang++ tarvelo_build "$dir" all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELO_SANITIZE=ON \
+  -DTARVELO_FUZZ=ON -DTARVELO_TESTS=OFF -DTARVELO_BENCHMARKS=OFF
+
+sample="$TARVELO_ROOT/data/sample"
+seeds="$dir/seeds"
+rm -rf "$seeds" && mkdir -p "$seeds"/{lines,fields,window} "$dir/findings"
+for file in "$sample"/*; do
+  cp "$file" "$seeds/lines/"
+  head -c 4096 "$file" | tr '\r' '\n' | grep -av '^$' | head -50 | split -l 1 - "$seeds/fields/$(basename "$file" | tr -cd 'A-Za-z')-"
+done
+{
+  cat "$sample/ZE-Katalog.csv"; printf '\n#FILE#\n'
+  cat "$sample/Fußnoten.txt"; printf '\n#FILE#\n'
+  head -c 20000 "$sample/OPS-Kodes.csv"; printf '\n#FILE#\n'
+  cat "$sample/OPS-Zuordnung.csv"
+} > "$seeds/window/sample"
+
+export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export QT_QPA_PLATFORM=offscreen
+for target in lines fields window; do
+  regressions="$TARVELO_ROOT/tests/fuzz/regressions/$target"
+  echo "== $target: $seconds s"
+  "$dir/tests/fuzz/${target}_fuzzer" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 \
+    -artifact_prefix="$dir/findings/$target-" -print_final_stats=1 "$seeds/$target" "$regressions" 2>&1 |
+    grep -aE '^(stat::number_of_executed_units|==|SUMMARY|ERROR)|Done' || true
+  [ -z "$(ls "$dir/findings" | grep "^$target-" || true)" ] || { echo "$target: findings in $dir/findings"; exit 1; }
+done
