@@ -1,0 +1,68 @@
+#include "catalog/keys.h"
+
+#include <algorithm>
+
+namespace catalog {
+
+std::string concat(std::initializer_list<std::string_view> parts) {
+  std::string result;
+  for (std::string_view part : parts) result.append(part);
+  return result;
+}
+
+std::string joinKey(std::initializer_list<std::string_view> fields) {
+  std::string key;
+  bool first = true;
+  for (std::string_view field : fields) {
+    if (!first) key += ';';
+    key.append(field);
+    first = false;
+  }
+  return key;
+}
+
+namespace {
+
+// Walks a list element by element until the rest is exactly one blank; an
+// element before a separator is taken even when empty, the last one as the
+// caller says.
+std::vector<std::string> splitUntilBlank(std::string_view list, char separator, bool keepEmptyLast) {
+  std::vector<std::string> elements;
+  std::string_view rest = list;
+  while (!list.empty() && rest != " ") {
+    const auto found = rest.find(separator);
+    if (found == std::string_view::npos) {
+      if (keepEmptyLast || !rest.empty()) elements.emplace_back(rest);
+      break;
+    }
+    elements.emplace_back(rest.substr(0, found));
+    rest.remove_prefix(found + 1);
+  }
+  return elements;
+}
+
+}  // namespace
+
+std::vector<std::string> splitOpsList(std::string_view list) { return splitUntilBlank(list, '/', false); }
+
+std::vector<std::string> footnoteMarks(std::string_view list) { return splitUntilBlank(list, ',', true); }
+
+namespace {
+
+std::string_view head(std::string_view s, std::size_t n) { return s.substr(0, std::min(n, s.size())); }
+
+}  // namespace
+
+std::string searchCode(std::string_view fieldText) {
+  if (fieldText.substr(std::min<std::size_t>(5, fieldText.size())) == ".  ") return std::string(head(fieldText, 5));
+  if (fieldText.size() >= 8 && fieldText[7] == ' ') return std::string(head(fieldText, 7));
+  return std::string(head(fieldText, 8));
+}
+
+std::array<std::string, 3> searchKeys(std::string_view code, std::string_view year, std::string_view kind) {
+  const std::string_view eighth = code.size() >= 8 ? code.substr(7, 1) : std::string_view();
+  return {joinKey({code, year, kind}), joinKey({concat({head(code, 7), "*"}), year, kind}),
+          joinKey({concat({head(code, 6), "*", eighth}), year, kind})};
+}
+
+}  // namespace catalog
