@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/amount_label.h"
 #include "app/detail_box.h"
@@ -31,6 +32,10 @@ class TForm1 : public QWidget {
   virtual void Werte_holen(QObject* Sender);
   virtual void ZE_suchen(QObject* Sender);
   virtual void Button1Click(QObject* Sender);
+
+  // The lines a rebuild would write now, by the same walk, without writing
+  // or reloading; the assignment table is left as it was.
+  std::vector<std::string> assignmentsAsRebuilt(QObject* Sender);
 
   // Runs a user-originated event: an error ends it and is shown in the
   // message box; the controls then show what the handlers left.
@@ -92,6 +97,7 @@ class TForm1 : public QWidget {
   void decorateOpsCodes(app::DetailBox& box);
   void resetOpsField();
 
+  void walkCollecting(QObject* Sender);
   void walkGroups(QObject* Sender);
   void showItem(app::DropDownBox& box, int index);
   void writeAssignments();

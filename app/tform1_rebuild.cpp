@@ -30,19 +30,8 @@ void TForm1::Button1Click(QObject* Sender) {
   const BusyCursor busy;
   // A failed rebuild must leave the search working on the table it had.
   const catalog::AssignmentTable before = AssignmentTable;
-  RebuildMode = true;
   try {
-    AssignmentTable.AssignmentKeys.clear();
-    const int years = ComboBox1->count();
-    for (int y = years - 1; y >= 0; --y) {
-      showItem(*ComboBox1, y);
-      for (int kind : {0, 1}) {
-        RadioGroup1->setItemIndex(kind);
-        repaintNow();
-        ZE_Gruppe_holen(Sender);
-        walkGroups(Sender);
-      }
-    }
+    walkCollecting(Sender);
     writeAssignments();
   } catch (...) {
     RebuildMode = false;
@@ -51,6 +40,36 @@ void TForm1::Button1Click(QObject* Sender) {
   }
   RebuildMode = false;
   Init(Sender);
+}
+
+std::vector<std::string> TForm1::assignmentsAsRebuilt(QObject* Sender) {
+  const catalog::AssignmentTable before = AssignmentTable;
+  try {
+    walkCollecting(Sender);
+  } catch (...) {
+    RebuildMode = false;
+    AssignmentTable = before;
+    throw;
+  }
+  RebuildMode = false;
+  std::vector<std::string> lines = AssignmentTable.AssignmentKeys.entries();
+  AssignmentTable = before;
+  return lines;
+}
+
+void TForm1::walkCollecting(QObject* Sender) {
+  RebuildMode = true;
+  AssignmentTable.AssignmentKeys.clear();
+  const int years = ComboBox1->count();
+  for (int y = years - 1; y >= 0; --y) {
+    showItem(*ComboBox1, y);
+    for (int kind : {0, 1}) {
+      RadioGroup1->setItemIndex(kind);
+      repaintNow();
+      ZE_Gruppe_holen(Sender);
+      walkGroups(Sender);
+    }
+  }
 }
 
 void TForm1::walkGroups(QObject* Sender) {

@@ -1,14 +1,17 @@
 #include "catalog/tables.h"
 
 #include "catalog/fields.h"
+#include "catalog/file_reading.h"
 #include "catalog/lines.h"
 
 namespace catalog {
 
-std::vector<std::string> loadCatalogFile(const std::string& name) {
-  if (name == kFootnoteFile) return loadLines(name, {"Fu\xC3\x9Fnoten.txt", name});
-  return loadLines(name);
+std::string readCatalogFile(const std::string& name) {
+  if (name == kFootnoteFile) return readWholeFile(name, {"Fu\xC3\x9Fnoten.txt", name});
+  return readWholeFile(name, {name});
 }
+
+std::vector<std::string> loadCatalogFile(const std::string& name) { return splitLines(readCatalogFile(name)); }
 
 void splitCatalog(CatalogTable& table) {
   for (const std::string& line : table.CatalogLines.entries()) {

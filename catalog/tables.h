@@ -42,6 +42,8 @@ struct AssignmentTable {
 // Reading each file. The footnote file is looked up under its UTF-8 name
 // first and then under its Windows-1252 one; errors name it in Windows-1252.
 std::vector<std::string> loadCatalogFile(const std::string& name);
+// The same file's bytes, uncut.
+std::string readCatalogFile(const std::string& name);
 
 // Cutting loaded lines into the columns. Each call appends; the caller
 // clears the columns first.

@@ -1,0 +1,139 @@
+#include "app/commands.h"
+
+#include <QApplication>
+#include <array>
+#include <iostream>
+#include <memory>
+#include <set>
+
+#include "app/error_display.h"
+#include "app/tform1.h"
+#include "app/text_codec.h"
+#include "catalog/check.h"
+#include "catalog/errors.h"
+#include "catalog/lines.h"
+#include "catalog/ops_lookup.h"
+#include "catalog/tables.h"
+
+namespace app {
+namespace {
+
+std::string utf8(std::string_view cp1252) { return toQString(cp1252).toStdString(); }
+
+// The window, built and driven without a display: the offscreen platform
+// draws nothing. Errors the window would show go to standard error.
+class HeadlessWindow {
+ public:
+  HeadlessWindow(int argc, char** argv) : argc_(argc) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    application_ = std::make_unique<QApplication>(argc_, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
+    setErrorMessageHook([this](const QString&, const QString& text) {
+      std::cerr << "tarvelo: " << text.toStdString() << std::endl;
+      ++errors_;
+    });
+    form_ = std::make_unique<TForm1>();
+  }
+  ~HeadlessWindow() {
+    form_.reset();
+    setErrorMessageHook({});
+  }
+  HeadlessWindow(const HeadlessWindow&) = delete;
+  HeadlessWindow& operator=(const HeadlessWindow&) = delete;
+
+  TForm1& form() { return *form_; }
+  int errors() const { return errors_; }
+
+ private:
+  int argc_;
+  std::unique_ptr<QApplication> application_;
+  std::unique_ptr<TForm1> form_;
+  int errors_ = 0;
+};
+
+std::vector<std::string> linesOfAssignmentFile() {
+  try {
+    return catalog::loadLines(catalog::kAssignmentFile);
+  } catch (const catalog::Error&) {
+    return {};
+  }
+}
+
+}  // namespace
+
+int runCheck(int argc, char** argv) {
+  catalog::CheckInput input;
+  const std::array<const char*, 4> names = {catalog::kCatalogFile, catalog::kFootnoteFile, catalog::kOpsTextFile,
+                                            catalog::kAssignmentFile};
+  for (std::size_t f = 0; f < names.size(); ++f) {
+    try {
+      input.files[f] = catalog::readCatalogFile(names[f]);
+    } catch (const catalog::Error& error) {
+      const catalog::Finding finding{names[f], 0, catalog::Severity::Error, error.what()};
+      std::cout << utf8(catalog::formatFinding(finding)) << "\n" << utf8(catalog::summarize({finding})) << std::endl;
+      return 2;
+    }
+  }
+  HeadlessWindow window(argc, argv);
+  if (window.form().Data.complete()) input.rebuiltAssignments = window.form().assignmentsAsRebuilt(&window.form());
+  const std::vector<catalog::Finding> findings = catalog::checkCatalog(input);
+  for (const catalog::Finding& finding : findings) std::cout << utf8(catalog::formatFinding(finding)) << "\n";
+  std::cout << utf8(catalog::summarize(findings)) << std::endl;
+  const bool errors = std::any_of(findings.begin(), findings.end(),
+                                  [](const catalog::Finding& f) { return f.severity == catalog::Severity::Error; });
+  return errors ? 1 : 0;
+}
+
+int runRebuild(int argc, char** argv) {
+  HeadlessWindow window(argc, argv);
+  TForm1& form = window.form();
+  if (!form.Data.complete()) {
+    std::cerr << "tarvelo: OPS-Match nicht m\u00F6glich: Der Katalog wurde nicht vollst\u00E4ndig geladen; es wurde "
+                 "nichts geschrieben."
+              << std::endl;
+    return 1;
+  }
+  const std::vector<std::string> before = linesOfAssignmentFile();
+  const int errorsBefore = window.errors();
+  // Errors of the walk and the save end the rebuild; one of the reload after
+  // the save does not undo what was written.
+  bool written = false;
+  form.runUserEvent([&form, &written] {
+    form.Button1Click(&form);
+    written = true;
+  });
+  if (!written) return 1;
+  const std::vector<std::string> after = linesOfAssignmentFile();
+  const std::multiset<std::string> old(before.begin(), before.end()), now(after.begin(), after.end());
+  std::vector<std::string> added, dropped;
+  std::set_difference(now.begin(), now.end(), old.begin(), old.end(), std::back_inserter(added));
+  std::set_difference(old.begin(), old.end(), now.begin(), now.end(), std::back_inserter(dropped));
+  std::cout << "OPS-Zuordnung.csv: " << after.size() << " Zeilen geschrieben, " << added.size() << " neu, "
+            << dropped.size() << " entfallen." << std::endl;
+  return window.errors() > errorsBefore ? 1 : 0;
+}
+
+int runLookup(const QStringList& codes, const std::optional<QString>& year) {
+  catalog::Catalog catalog;
+  try {
+    catalog.load();
+  } catch (const std::exception& error) {
+    std::cerr << "tarvelo: " << utf8(error.what()) << std::endl;
+    return 2;
+  }
+  std::vector<std::string> wanted;
+  for (const QString& code : codes)
+    for (std::string& one : catalog::splitCodeList(toCp1252(code))) wanted.push_back(std::move(one));
+  const catalog::OpsLookup lookup(catalog);
+  const auto rows = lookup.lookup(wanted, year ? std::optional(toCp1252(*year)) : std::nullopt);
+  std::cout << catalog::lookupHeader() << "\n";
+  bool everyCodeFound = true;
+  for (const catalog::LookupRow& row : rows) {
+    std::cout << utf8(catalog::lookupLine(row)) << "\n";
+    everyCodeFound = everyCodeFound && row.found;
+  }
+  std::cout.flush();
+  return everyCodeFound ? 0 : 1;
+}
+
+}  // namespace app

@@ -1,0 +1,314 @@
+#include "catalog/check.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <unordered_map>
+
+#include "catalog/cp1252.h"
+#include "catalog/fields.h"
+#include "catalog/keys.h"
+#include "catalog/lines.h"
+#include "catalog/tables.h"
+
+namespace catalog {
+namespace {
+
+const std::array<const char*, 4> kNames = {kCatalogFile, kFootnoteFile, kOpsTextFile, kAssignmentFile};
+enum FileIndex { kCatalog, kFootnotes, kOpsTexts, kAssignments };
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+bool isFourDigits(std::string_view text) {
+  return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isKind(std::string_view text) { return text == "BE" || text == "KH"; }
+
+// Whether the line reads as UTF-8 rather than Windows-1252: it holds at least
+// one multi-byte UTF-8 sequence and no byte that UTF-8 would reject.
+bool looksLikeUtf8(std::string_view line) {
+  bool multiByte = false;
+  for (std::size_t i = 0; i < line.size();) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t length = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (length == 0 || i + length > line.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(line[i + k]) & 0xC0) != 0x80) return false;
+    multiByte = true;
+    i += length;
+  }
+  return multiByte;
+}
+
+// An OPS code as the OPS field lays it out: 9-99a, 9-99a.c or 9-99a.cc.
+bool fitsOpsLayout(std::string_view code) {
+  if (code.size() != 5 && code.size() != 7 && code.size() != 8) return false;
+  const auto digit = [&](std::size_t i) { return cp1252::isDigit(static_cast<unsigned char>(code[i])); };
+  const auto letterOrDigit = [&](std::size_t i) {
+    return digit(i) || cp1252::isLetter(static_cast<unsigned char>(code[i]));
+  };
+  return digit(0) && code[1] == '-' && digit(2) && digit(3) && letterOrDigit(4) && (code.size() == 5 || code[5] == '.');
+}
+
+// A German amount: digits with an optional decimal comma, thousands points
+// allowed ("1.234,56", "968,59", "12").
+bool isGermanAmount(std::string_view amount) {
+  std::string_view whole = amount;
+  if (const auto comma = amount.find(','); comma != std::string_view::npos) {
+    const std::string_view cents = amount.substr(comma + 1);
+    if (cents.empty() || !std::all_of(cents.begin(), cents.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      return false;
+    whole = amount.substr(0, comma);
+  }
+  if (whole.empty()) return false;
+  if (whole.find('.') == std::string_view::npos)
+    return std::all_of(whole.begin(), whole.end(), [](char c) { return c >= '0' && c <= '9'; });
+  // Groups of three after the first.
+  std::size_t start = 0;
+  bool first = true;
+  for (;;) {
+    const auto point = whole.find('.', start);
+    const std::string_view group = whole.substr(start, point == std::string_view::npos ? std::string_view::npos : point - start);
+    if (group.empty() || group.size() > 3 || (!first && group.size() != 3)) return false;
+    if (!std::all_of(group.begin(), group.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+    if (point == std::string_view::npos) return true;
+    first = false;
+    start = point + 1;
+  }
+}
+
+class Checker {
+ public:
+  explicit Checker(const CheckInput& input) : input_(input) {
+    for (std::size_t f = 0; f < 4; ++f) lines_[f] = splitLines(input.files[f]);
+  }
+
+  std::vector<Finding> run() {
+    for (std::size_t f = 0; f < 4; ++f) checkText(f);
+    indexTexts();
+    checkCatalogLines();
+    checkFootnoteLines();
+    checkOpsTextLines();
+    checkAssignmentLines();
+    checkRebuild();
+    checkYears();
+    std::stable_sort(findings_.begin(), findings_.end(), [](const Finding& a, const Finding& b) {
+      return std::find(kNames.begin(), kNames.end(), a.file) - kNames.begin() <
+                 std::find(kNames.begin(), kNames.end(), b.file) - kNames.begin() ||
+             (a.file == b.file && a.line < b.line);
+    });
+    return findings_;
+  }
+
+ private:
+  void add(std::size_t file, int line, Severity severity, std::string message) {
+    findings_.push_back({kNames[file], line, severity, std::move(message)});
+  }
+
+  void checkText(std::size_t f) {
+    const std::string& bytes = input_.files[f];
+    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0)
+      add(f, 1, Severity::Error, "UTF-8-Byte-Order-Mark am Dateianfang; die Datei muss Windows-1252 sein");
+    if (const auto nul = bytes.find('\0'); nul != std::string::npos) {
+      const int line = static_cast<int>(splitLines(std::string_view(bytes).substr(0, nul + 1)).size());
+      add(f, std::max(line, 1), Severity::Error,
+          "NUL-Byte; der Rest der Datei (" + std::to_string(bytes.size() - nul) + " Bytes) wird nicht gelesen");
+    }
+    for (std::size_t i = 0; i < lines_[f].size(); ++i)
+      if (looksLikeUtf8(lines_[f][i]))
+        add(f, static_cast<int>(i + 1), Severity::Error, "Zeile ist UTF-8-kodiert, nicht Windows-1252");
+  }
+
+  void indexTexts() {
+    for (const std::string& line : lines_[kOpsTexts]) {
+      const KeyedText cut = cutOpsLine(line);
+      opsKeys_.insert(cp1252::folded(cut.key));
+      years_[kOpsTexts].insert(line.substr(0, 4));
+    }
+    for (std::size_t i = 0; i < lines_[kFootnotes].size(); ++i) {
+      const KeyedText cut = cutFootnoteLine(lines_[kFootnotes][i]);
+      footnoteLines_.emplace(cp1252::folded(cut.key), static_cast<int>(i + 1));
+      years_[kFootnotes].insert(lines_[kFootnotes][i].substr(0, 4));
+    }
+  }
+
+  void checkCatalogLines() {
+    const auto& lines = lines_[kCatalog];
+    if (lines.empty()) add(kCatalog, 0, Severity::Warning, "Der Katalog ist leer");
+    std::set<std::string> groupLines;
+    for (const std::string& line : lines)
+      if (cutCatalogLine(line).zeCode.empty()) groupLines.insert(cutCatalogLine(line).groupKey);
+    std::unordered_map<std::string, int> seen;
+    std::set<std::string> referenced;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const int number = static_cast<int>(i + 1);
+      const std::string& line = lines[i];
+      const auto [first, isNew] = seen.emplace(line, number);
+      if (!isNew) add(kCatalog, number, Severity::Warning, "Zeile wiederholt Zeile " + std::to_string(first->second));
+      if (std::count(line.begin(), line.end(), ';') < 8) {
+        add(kCatalog, number, Severity::Error, "Zu wenige Felder: eine Katalogzeile braucht 8 mit \";\" abgeschlossene Felder");
+        continue;
+      }
+      checkYearAndKind(kCatalog, number, line.substr(0, 4), line.substr(5, 2));
+      years_[kCatalog].insert(line.substr(0, 4));
+      const CatalogFields fields = cutCatalogLine(line);
+      const std::string year = line.substr(0, 4), kind = line.substr(5, 2);
+      if (!fields.zeCode.empty() && fields.zeCode != " " && !groupLines.contains(fields.groupKey))
+        add(kCatalog, number, Severity::Error,
+            "ZE " + quoted(fields.zeCode) + ": keine Gruppenzeile f\xFCr " + quoted(fields.groupKey));
+      for (const std::string& code : splitOpsList(fields.opsList)) {
+        if (code.empty()) continue;
+        if (!fitsOpsLayout(code))
+          add(kCatalog, number, Severity::Warning, "OPS-Kode " + quoted(code) + " passt nicht in das Feld \"9-99a.cc\"");
+        if (!hasOpsText(year, code))
+          add(kCatalog, number, Severity::Warning,
+              "OPS-Kode " + quoted(code) + " hat keinen Text f\xFCr " + year + " in OPS-Kodes.csv");
+      }
+      for (const std::string& mark : footnoteMarks(fields.footnoteRefs)) {
+        if (mark.empty()) continue;
+        const std::string key = cp1252::folded(joinKey({year, kind, mark}));
+        if (footnoteLines_.contains(key)) {
+          referenced.insert(key);
+        } else {
+          add(kCatalog, number, Severity::Warning,
+              "Fu\xDFnote " + quoted(mark) + " fehlt f\xFCr " + year + ";" + kind + " in Fu\xDFnoten.txt");
+        }
+      }
+      if (!fields.amount.empty() && !isGermanAmount(fields.amount))
+        add(kCatalog, number, Severity::Warning, "Betrag " + quoted(fields.amount) + " ist keine deutsche Dezimalzahl");
+    }
+    for (const auto& [key, number] : footnoteLines_)
+      if (!referenced.contains(key))
+        add(kFootnotes, number, Severity::Info, "Fu\xDFnote " + quoted(key) + " wird im Katalog nicht verwendet");
+  }
+
+  // A code with "*" stands for every code that begins like it.
+  bool hasOpsText(const std::string& year, const std::string& code) const {
+    const std::string key = cp1252::folded(joinKey({year, code}));
+    const auto star = key.find('*');
+    if (star == std::string::npos) return opsKeys_.contains(key);
+    const std::string prefix = key.substr(0, star);
+    const auto it = opsKeys_.lower_bound(prefix);
+    return it != opsKeys_.end() && it->compare(0, prefix.size(), prefix) == 0;
+  }
+
+  void checkYearAndKind(std::size_t f, int number, std::string_view year, std::string_view kind) {
+    if (!isFourDigits(year)) add(f, number, Severity::Error, "Jahr " + quoted(year) + " hat nicht vier Ziffern");
+    if (!isKind(kind)) add(f, number, Severity::Error, "Art " + quoted(kind) + " ist weder BE noch KH");
+  }
+
+  void checkFootnoteLines() {
+    const auto& lines = lines_[kFootnotes];
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const int number = static_cast<int>(i + 1);
+      if (lines[i].size() < 10 || lines[i][4] != ';' || lines[i][7] != ';') {
+        add(kFootnotes, number, Severity::Error, "Zu wenige Felder: erwartet Jahr;Art;Zeichen;Text");
+        continue;
+      }
+      checkYearAndKind(kFootnotes, number, std::string_view(lines[i]).substr(0, 4), std::string_view(lines[i]).substr(5, 2));
+    }
+  }
+
+  void checkOpsTextLines() {
+    const auto& lines = lines_[kOpsTexts];
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const int number = static_cast<int>(i + 1);
+      if (lines[i].size() < 6 || lines[i][4] != ';' || lines[i].find(';', 5) == std::string::npos) {
+        add(kOpsTexts, number, Severity::Error, "Zu wenige Felder: erwartet Jahr;Kode;Text");
+        continue;
+      }
+      if (!isFourDigits(std::string_view(lines[i]).substr(0, 4)))
+        add(kOpsTexts, number, Severity::Error, "Jahr " + quoted(lines[i].substr(0, 4)) + " hat nicht vier Ziffern");
+    }
+  }
+
+  void checkAssignmentLines() {
+    const auto& lines = lines_[kAssignments];
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const int number = static_cast<int>(i + 1);
+      std::vector<std::string_view> fields;
+      std::string_view rest = lines[i];
+      for (int k = 0; k < 4; ++k) {
+        const auto semicolon = rest.find(';');
+        if (semicolon == std::string_view::npos) break;
+        fields.push_back(rest.substr(0, semicolon));
+        rest.remove_prefix(semicolon + 1);
+      }
+      if (fields.size() < 4) {
+        add(kAssignments, number, Severity::Error, "Zu wenige Felder: erwartet Kode;Jahr;Art;Gruppe;ZE");
+        continue;
+      }
+      checkYearAndKind(kAssignments, number, fields[1], fields[2]);
+      years_[kAssignments].insert(std::string(fields[1]));
+    }
+  }
+
+  void checkRebuild() {
+    const auto& now = lines_[kAssignments];
+    const auto& rebuilt = input_.rebuiltAssignments;
+    const std::multiset<std::string> nowSet(now.begin(), now.end()), rebuiltSet(rebuilt.begin(), rebuilt.end());
+    std::vector<std::string> added, dropped;
+    std::set_difference(rebuiltSet.begin(), rebuiltSet.end(), nowSet.begin(), nowSet.end(), std::back_inserter(added));
+    std::set_difference(nowSet.begin(), nowSet.end(), rebuiltSet.begin(), rebuiltSet.end(), std::back_inserter(dropped));
+    if (added.empty() && dropped.empty()) {
+      if (now != rebuilt) add(kAssignments, 0, Severity::Error, "Zeilen in anderer Reihenfolge, als OPS-Match sie schreibt");
+      return;
+    }
+    const auto firstFew = [](const std::vector<std::string>& lines) {
+      std::string text;
+      for (std::size_t i = 0; i < lines.size() && i < 3; ++i) text += (i ? ", " : "") + quoted(lines[i]);
+      return text + (lines.size() > 3 ? ", \x85" : "");
+    };
+    std::string message = "weicht von OPS-Match ab: " + std::to_string(added.size()) + " Zeilen k\xE4men hinzu, " +
+                          std::to_string(dropped.size()) + " entfielen";
+    if (!added.empty()) message += "; neu: " + firstFew(added);
+    if (!dropped.empty()) message += "; entfallend: " + firstFew(dropped);
+    message += " (tarvelo --rebuild schreibt sie neu)";
+    add(kAssignments, 0, Severity::Error, message);
+  }
+
+  void checkYears() {
+    std::set<std::string> all;
+    for (std::size_t f : {kCatalog, kFootnotes, kOpsTexts}) all.insert(years_[f].begin(), years_[f].end());
+    for (const std::string& year : all) {
+      if (!isFourDigits(year)) continue;
+      for (std::size_t f : {kCatalog, kFootnotes, kOpsTexts})
+        if (!years_[f].contains(year) && !(f == kFootnotes && years_[f].empty()))
+          add(f, 0, Severity::Info, "Jahr " + year + " fehlt hier, steht aber in einer anderen Datei");
+    }
+  }
+
+  const CheckInput& input_;
+  std::array<std::vector<std::string>, 4> lines_;
+  std::array<std::set<std::string>, 4> years_;
+  std::set<std::string> opsKeys_;  // folded
+  std::map<std::string, int> footnoteLines_;  // folded key -> first line
+  std::vector<Finding> findings_;
+};
+
+}  // namespace
+
+std::vector<Finding> checkCatalog(const CheckInput& input) { return Checker(input).run(); }
+
+std::string formatFinding(const Finding& finding) {
+  static const char* const kSeverity[] = {"Fehler", "Warnung", "Hinweis"};
+  std::string text = finding.file + ":";
+  if (finding.line > 0) text += std::to_string(finding.line) + ":";
+  return text + " " + kSeverity[static_cast<int>(finding.severity)] + ": " + finding.message;
+}
+
+std::string summarize(const std::vector<Finding>& findings) {
+  const auto count = [&](Severity s) {
+    return std::count_if(findings.begin(), findings.end(), [s](const Finding& f) { return f.severity == s; });
+  };
+  const auto errors = count(Severity::Error), warnings = count(Severity::Warning), infos = count(Severity::Info);
+  return std::to_string(errors) + " Fehler, " + std::to_string(warnings) + (warnings == 1 ? " Warnung, " : " Warnungen, ") +
+         std::to_string(infos) + (infos == 1 ? " Hinweis" : " Hinweise");
+}
+
+}  // namespace catalog

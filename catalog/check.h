@@ -1,0 +1,35 @@
+#pragma once
+// The maintainer's check of the four files: what start-up would load without
+// a word but a coder would see as a wrong or empty window.
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace catalog {
+
+enum class Severity { Error, Warning, Info };
+
+struct Finding {
+  std::string file;  // the file's name as shown (Windows-1252)
+  int line;          // from 1; 0 for the whole file
+  Severity severity;
+  std::string message;  // German, Windows-1252
+};
+
+// The bytes of "ZE-Katalog.csv", "Fußnoten.txt", "OPS-Kodes.csv" and
+// "OPS-Zuordnung.csv", as read; and the lines a rebuild would write now.
+struct CheckInput {
+  std::array<std::string, 4> files;
+  std::vector<std::string> rebuiltAssignments;
+};
+
+// Findings in file order, each file's findings by line.
+std::vector<Finding> checkCatalog(const CheckInput& input);
+
+// "file:line: severity: message", the line left out when it is 0.
+std::string formatFinding(const Finding& finding);
+// "N Fehler, N Warnungen, N Hinweise".
+std::string summarize(const std::vector<Finding>& findings);
+
+}  // namespace catalog
