@@ -185,6 +185,11 @@ void TForm1::wireHandlers() {
   // The button stays hidden; maintainers reach the rebuild by keyboard.
   auto* rebuild = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this);
   connect(rebuild, &QShortcut::activated, this, [this] { runUserEvent([this] { Button1Click(Button1); }); });
+  auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+  connect(open, &QShortcut::activated, this, [this] {
+    const QString folder = chooseFolder(this);
+    runUserEvent([this, folder] { openFolder(folder); });
+  });
 }
 
 void TForm1::setTabOrder() {

@@ -37,6 +37,12 @@ class TForm1 : public QWidget {
   // or reloading; the assignment table is left as it was.
   std::vector<std::string> assignmentsAsRebuilt(QObject* Sender);
 
+  // Ctrl+O: makes folder the current directory and runs Init as at start-up.
+  // An empty folder (the dialog was cancelled) changes nothing.
+  void openFolder(const QString& folder);
+  // Asks the user for a folder; tests replace it.
+  static std::function<QString(QWidget*)> chooseFolder;
+
   // Runs a user-originated event: an error ends it and is shown in the
   // message box; the controls then show what the handlers left.
   void runUserEvent(const std::function<void()>& event);

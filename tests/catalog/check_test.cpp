@@ -1,0 +1,120 @@
+// The catalog check: one small consistent catalog with no findings, and one
+// planted fault per finding, found at its line.
+
+#include <gtest/gtest.h>
+
+#include "catalog/check.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::string crlf(const Lines& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+struct Files {
+  Lines catalog = {
+      "2031;BE;ZE01;;Gruppe Eins;;1-100.0;1;",
+      "2031;BE;ZE01;ZE01.01;Eins Stufe 1;1.234,50;1-101.0/5-38a.7*;1,2;",
+      "2031;KH;ZE40;;Gruppe KH;;;;",
+      "2031;KH;ZE40;ZE40.01;KH Leistung;41,00;4-400.0;;",
+  };
+  Lines footnotes = {"2031;BE;1;Fu\xDFnote eins", "2031;BE;2;Fu\xDFnote zwei"};
+  Lines opsTexts = {"2031;1-100.0;Gruppenprozedur", "2031;1-101.0;Prozedur", "2031;5-38a.70;Stent",
+                    "2031;4-400.0;Prozedur KH"};
+  Lines assignments = {"1-100.0;2031;BE;ZE01;ZE01.01", "1-101.0;2031;BE;ZE01;ZE01.01",
+                       "5-38a.7*;2031;BE;ZE01;ZE01.01", "4-400.0;2031;KH;ZE40;ZE40.01"};
+  Lines rebuilt = assignments;
+
+  catalog::CheckInput input() const {
+    return {{crlf(catalog), crlf(footnotes), crlf(opsTexts), crlf(assignments)}, rebuilt};
+  }
+};
+
+TEST(Check, ConsistentCatalogHasNoFindings) {
+  const auto findings = catalog::checkCatalog(Files().input());
+  for (const auto& finding : findings) ADD_FAILURE() << catalog::formatFinding(finding);
+  EXPECT_EQ(catalog::summarize(findings), "0 Fehler, 0 Warnungen, 0 Hinweise");
+}
+
+struct FaultCase {
+  const char* name;
+  std::function<void(Files&)> plant;
+  std::string expected;  // the formatted finding
+};
+
+class CheckFinds : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(CheckFinds, ThePlantedFaultAtItsLine) {
+  Files files;
+  GetParam().plant(files);
+  const auto findings = catalog::checkCatalog(files.input());
+  std::vector<std::string> shown;
+  for (const auto& finding : findings) shown.push_back(catalog::formatFinding(finding));
+  EXPECT_NE(std::find(shown.begin(), shown.end(), GetParam().expected), shown.end())
+      << ::testing::PrintToString(shown);
+}
+
+const std::string kCatalogName = "ZE-Katalog.csv";
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CheckFinds,
+    ::testing::Values(
+        FaultCase{"TooFewFields", [](Files& f) { f.catalog[3] = "2031;KH;ZE40;ZE40.01;KH Leistung;41,00;"; },
+                  "ZE-Katalog.csv:4: Fehler: Zu wenige Felder: eine Katalogzeile braucht 8 mit \";\" abgeschlossene Felder"},
+        FaultCase{"TwoDigitYear", [](Files& f) { f.catalog.push_back("31;BE;ZE09;;Kurz;;;;;"); },
+                  "ZE-Katalog.csv:5: Fehler: Jahr \"31;B\" hat nicht vier Ziffern"},
+        FaultCase{"LowerCaseKind", [](Files& f) { f.catalog[2] = "2031;kh;ZE40;;Gruppe KH;;;;"; },
+                  "ZE-Katalog.csv:3: Fehler: Art \"kh\" ist weder BE noch KH"},
+        FaultCase{"ZeWithoutGroupLine", [](Files& f) { f.catalog.erase(f.catalog.begin() + 2); },
+                  "ZE-Katalog.csv:3: Fehler: ZE \"ZE40.01\": keine Gruppenzeile f\xFCr \"2031;KH;ZE40\""},
+        FaultCase{"Utf8Text", [](Files& f) { f.catalog[0] = "2031;BE;ZE01;;Gruppe Eins f\xC3\xBCr alle;;1-100.0;1;"; },
+                  "ZE-Katalog.csv:1: Fehler: Zeile ist UTF-8-kodiert, nicht Windows-1252"},
+        FaultCase{"Utf8Bom", [](Files& f) { f.footnotes[0] = "\xEF\xBB\xBF" + f.footnotes[0]; },
+                  "Fu\xDFnoten.txt:1: Fehler: UTF-8-Byte-Order-Mark am Dateianfang; die Datei muss Windows-1252 sein"},
+        FaultCase{"NulByte", [](Files& f) { f.opsTexts[1] = std::string("2031;1-101.0;Pro\0zedur", 22); },
+                  "OPS-Kodes.csv:2: Fehler: NUL-Byte; der Rest der Datei (55 Bytes) wird nicht gelesen"},
+        FaultCase{"AssignmentsOutOfDate", [](Files& f) { f.rebuilt.push_back("9-999.9;2031;BE;ZE01;ZE01.01"); },
+                  "OPS-Zuordnung.csv: Fehler: weicht von OPS-Match ab: 1 Zeilen k\xE4men hinzu, 0 entfielen; neu: "
+                  "\"9-999.9;2031;BE;ZE01;ZE01.01\" (tarvelo --rebuild schreibt sie neu)"},
+        FaultCase{"AssignmentWithTooFewFields", [](Files& f) { f.assignments[1] = "1-101.0;2031;BE"; },
+                  "OPS-Zuordnung.csv:2: Fehler: Zu wenige Felder: erwartet Kode;Jahr;Art;Gruppe;ZE"},
+        FaultCase{"OpsCodeWithoutText", [](Files& f) { f.opsTexts.pop_back(); },
+                  "ZE-Katalog.csv:4: Warnung: OPS-Kode \"4-400.0\" hat keinen Text f\xFCr 2031 in OPS-Kodes.csv"},
+        FaultCase{"OpsCodeOutOfLayout",
+                  [](Files& f) {
+                    f.catalog[3] = "2031;KH;ZE40;ZE40.01;KH Leistung;41,00;4400.0;;";
+                    f.opsTexts.push_back("2031;4400.0;ohne Strich");
+                  },
+                  "ZE-Katalog.csv:4: Warnung: OPS-Kode \"4400.0\" passt nicht in das Feld \"9-99a.cc\""},
+        FaultCase{"FootnoteMissing", [](Files& f) { f.catalog[1] = "2031;BE;ZE01;ZE01.01;Eins;1,00;1-101.0;1,3;"; },
+                  "ZE-Katalog.csv:2: Warnung: Fu\xDFnote \"3\" fehlt f\xFCr 2031;BE in Fu\xDFnoten.txt"},
+        FaultCase{"AmountNotGerman", [](Files& f) { f.catalog[3] = "2031;KH;ZE40;ZE40.01;KH;41.00;4-400.0;;"; },
+                  "ZE-Katalog.csv:4: Warnung: Betrag \"41.00\" ist keine deutsche Dezimalzahl"},
+        FaultCase{"RepeatedLine", [](Files& f) { f.catalog.push_back(f.catalog[3]); },
+                  "ZE-Katalog.csv:5: Warnung: Zeile wiederholt Zeile 4"},
+        FaultCase{"EmptyCatalog",
+                  [](Files& f) {
+                    f.catalog.clear();
+                    f.assignments.clear();
+                    f.rebuilt.clear();
+                  },
+                  "ZE-Katalog.csv: Warnung: Der Katalog ist leer"},
+        FaultCase{"FootnoteNeverUsed", [](Files& f) { f.footnotes.push_back("2031;KH;7;Nie benutzt"); },
+                  "Fu\xDFnoten.txt:3: Hinweis: Fu\xDFnote \"2031;kh;7\" wird im Katalog nicht verwendet"},
+        FaultCase{"YearOnlyInOneFile", [](Files& f) { f.opsTexts.push_back("2030;1-100.0;Alt"); },
+                  "ZE-Katalog.csv: Hinweis: Jahr 2030 fehlt hier, steht aber in einer anderen Datei"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Check, SummaryCountsEachSeverity) {
+  const std::vector<catalog::Finding> findings = {{"a", 1, catalog::Severity::Error, "x"},
+                                                  {"a", 2, catalog::Severity::Warning, "y"},
+                                                  {"b", 0, catalog::Severity::Info, "z"}};
+  EXPECT_EQ(catalog::summarize(findings), "1 Fehler, 1 Warnung, 1 Hinweis");
+  EXPECT_EQ(catalog::formatFinding(findings[2]), "b: Hinweis: z");
+}
+
+}  // namespace

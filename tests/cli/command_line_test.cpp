@@ -1,0 +1,127 @@
+// The program as a maintainer's script runs it: no display, exit statuses,
+// what it prints and what it writes.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class CommandLine : public ::testing::Test {
+ protected:
+  CommandLine() {
+    std::string pattern = (fs::temp_directory_path() / "tarvelo-cli-XXXXXX").string();
+    root_ = ::mkdtemp(pattern.data());
+    fs::copy(TARVELO_SAMPLE_DIR, root_ / "catalog");
+  }
+  ~CommandLine() override { fs::remove_all(root_); }
+
+  fs::path catalogFolder() const { return root_ / "catalog"; }
+
+  // Runs the program in the test's folder, without any display.
+  Outcome run(const std::string& arguments) const {
+    const fs::path out = root_ / "out", err = root_ / "err";
+    const std::string command = "cd '" + root_.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+                                TARVELO_BINARY + "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() + "'";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
+  }
+
+  fs::path root_;
+};
+
+TEST_F(CommandLine, CheckOfTheSampleFindsNothingByEitherFolderSpelling) {
+  for (const std::string arguments : {"--check catalog", "--check --folder catalog"}) {
+    const Outcome result = run(arguments);
+    EXPECT_EQ(result.status, 0) << arguments << "\n" << result.out;
+    EXPECT_EQ(result.out, "0 Fehler, 0 Warnungen, 0 Hinweise\n") << arguments;
+  }
+}
+
+TEST_F(CommandLine, CheckReportsAPlantedFaultAndAnUnreadableFile) {
+  std::ofstream(catalogFolder() / "ZE-Katalog.csv", std::ios::app) << "31;BE;X;;Kurz;;;;\r\n";
+  Outcome result = run("--check catalog");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.out.find(":139: Fehler: Jahr \"31;B\" hat nicht vier Ziffern"), std::string::npos) << result.out;
+
+  fs::remove(catalogFolder() / "OPS-Kodes.csv");
+  result = run("--check catalog");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.out.find("OPS-Kodes.csv: Fehler: Datei OPS-Kodes.csv kann nicht ge\xC3\xB6" "ffnet werden"),
+            std::string::npos)
+      << result.out;
+}
+
+TEST_F(CommandLine, RebuildWritesWhatTheWindowWritesAndCountsTheChanges) {
+  const std::string expected = readFile(catalogFolder() / "OPS-Zuordnung.csv");
+  std::ofstream(catalogFolder() / "OPS-Zuordnung.csv", std::ios::trunc) << "gone;2026;BE;X;Y\r\n";
+  const Outcome result = run("--rebuild catalog");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(readFile(catalogFolder() / "OPS-Zuordnung.csv"), expected);
+  EXPECT_EQ(result.out, "OPS-Zuordnung.csv: 211 Zeilen geschrieben, 211 neu, 1 entfallen.\n");
+}
+
+TEST_F(CommandLine, RebuildRefusesWhenAFileDoesNotLoad) {
+  std::ofstream(catalogFolder() / "OPS-Zuordnung.csv", std::ios::trunc) << "kept\r\n";
+  fs::remove(catalogFolder() / "OPS-Kodes.csv");
+  const Outcome result = run("--rebuild --folder catalog");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(readFile(catalogFolder() / "OPS-Zuordnung.csv"), "kept\r\n");
+  EXPECT_NE(result.err.find("nichts geschrieben"), std::string::npos) << result.err;
+}
+
+TEST_F(CommandLine, LookupExitStatus) {
+  struct Case {
+    std::string arguments;
+    int status;
+  };
+  for (const Case& c : std::vector<Case>{{"--lookup --year 2026 --folder catalog 8-854.2", 0},
+                                         {"--lookup --year 2026 --folder catalog 8-854.2 9-999.99", 1},
+                                         {"--lookup --all-years --folder catalog 88542", 0},
+                                         {"--lookup --folder nowhere 8-854.2", 2},
+                                         {"--lookup --folder catalog", 2},
+                                         {"--year 2026 --check catalog", 2}}) {
+    EXPECT_EQ(run(c.arguments).status, c.status) << c.arguments;
+  }
+  fs::remove(catalogFolder() / "Fu\xC3\x9Fnoten.txt");
+  const Outcome unreadable = run("--lookup --year 2026 --folder catalog 8-854.2");
+  EXPECT_EQ(unreadable.status, 2);
+  EXPECT_EQ(unreadable.err, "tarvelo: Datei Fu\xC3\x9Fnoten.txt kann nicht ge\xC3\xB6" "ffnet werden\n");
+}
+
+TEST_F(CommandLine, WindowWithoutADisplaySaysSoInOneLine) {
+  const Outcome result = run("catalog");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err.rfind("tarvelo: Keine grafische Oberfl\xC3\xA4" "che gefunden", 0), 0U) << result.err;
+  EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+}
+
+TEST_F(CommandLine, HelpVersionAndUnknownOptions) {
+  EXPECT_EQ(run("--version").out, "tarvelo " TARVELO_VERSION "\n");
+  const Outcome help = run("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--check"), std::string::npos);
+  EXPECT_NE(help.out.find("README"), std::string::npos);
+  const Outcome unknown = run("--frobnicate");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.err, "tarvelo: unbekannte Option: frobnicate (tarvelo --help)\n");
+}
+
+}  // namespace
