@@ -60,6 +60,7 @@ void OpsField::copyToClipboard(const std::string& shown) {
 
 void OpsField::keyPressEvent(QKeyEvent* event) {
   const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
+  if (!isModifierKey(event->key()) && !isTypedCharacter(event)) model_.otherAction();
   if (event == QKeySequence::Paste) {
     userAction([this] { pasteClipboard(); });
   } else if (event == QKeySequence::Cut) {
@@ -93,9 +94,7 @@ void OpsField::keyPressEvent(QKeyEvent* event) {
         break;
       default: {
         const QString text = event->text();
-        const bool printable = !text.isEmpty() && !text.at(0).isNull() && text.at(0).unicode() >= 0x20 &&
-                               !event->modifiers().testFlag(Qt::ControlModifier);
-        if (!printable) {
+        if (!isTypedCharacter(event)) {
           event->ignore();
           return;
         }
@@ -104,6 +103,17 @@ void OpsField::keyPressEvent(QKeyEvent* event) {
     }
   }
   event->accept();
+}
+
+bool OpsField::isTypedCharacter(const QKeyEvent* event) {
+  const QString text = event->text();
+  return !text.isEmpty() && !text.at(0).isNull() && text.at(0).unicode() >= 0x20 &&
+         !event->modifiers().testFlag(Qt::ControlModifier);
+}
+
+bool OpsField::isModifierKey(int key) {
+  return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_AltGr ||
+         key == Qt::Key_Meta;
 }
 
 void OpsField::inputMethodEvent(QInputMethodEvent* event) {
@@ -124,6 +134,7 @@ void OpsField::focusInEvent(QFocusEvent* event) {
 
 void OpsField::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
+  model_.otherAction();
   sync();
 }
 

@@ -41,6 +41,8 @@ class OpsField : public QLineEdit {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  static bool isTypedCharacter(const QKeyEvent* event);
+  static bool isModifierKey(int key);
   void userAction(const std::function<void()>& action);
   void typeText(const QString& text);
   void pasteClipboard();

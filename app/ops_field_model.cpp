@@ -1,6 +1,7 @@
 #include "app/ops_field_model.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "catalog/cp1252.h"
 
@@ -24,6 +25,7 @@ std::string OpsFieldModel::text() const {
 }
 
 void OpsFieldModel::setText(std::string_view text) {
+  otherAction();
   const std::string before = shown_;
   for (int i = 0; i < kLength; ++i) {
     if (isSeparator(i)) continue;
@@ -86,6 +88,10 @@ void OpsFieldModel::emptySelection() {
 }
 
 bool OpsFieldModel::type(Char c) {
+  // A code typed as printed: the separator the caret has just skipped
+  // confirms the skip and enters nothing.
+  const char confirming = std::exchange(skippedSeparator_, '\0');
+  if (confirming != '\0' && c && *c == static_cast<unsigned char>(confirming)) return true;
   if (hasWideSelection()) {
     const int from = start_;
     emptySelection();
@@ -101,6 +107,7 @@ bool OpsFieldModel::type(Char c) {
     const std::string before = shown_;
     shown_[static_cast<std::size_t>(position)] = static_cast<char>(*c);
     placeCaret(nextInput(position + 1));
+    if (isSeparator(position + 1)) skippedSeparator_ = separatorAt(position + 1);
     commitEdit(before);
     return true;
   }
@@ -113,6 +120,7 @@ bool OpsFieldModel::type(Char c) {
 }
 
 void OpsFieldModel::backspace() {
+  otherAction();
   if (hasWideSelection()) {
     emptySelection();
     return;
@@ -126,6 +134,7 @@ void OpsFieldModel::backspace() {
 }
 
 void OpsFieldModel::deleteKey() {
+  otherAction();
   if (hasWideSelection()) {
     emptySelection();
     return;
@@ -137,6 +146,7 @@ void OpsFieldModel::deleteKey() {
 }
 
 void OpsFieldModel::left(bool extend) {
+  otherAction();
   if (extend) {
     start_ = std::max(0, start_ - 1);
     return;
@@ -146,6 +156,7 @@ void OpsFieldModel::left(bool extend) {
 }
 
 void OpsFieldModel::right(bool extend) {
+  otherAction();
   if (extend) {
     end_ = std::min(kLength, end_ + 1);
     return;
@@ -154,6 +165,7 @@ void OpsFieldModel::right(bool extend) {
 }
 
 void OpsFieldModel::home(bool extend) {
+  otherAction();
   if (extend) {
     start_ = 0;
     return;
@@ -162,6 +174,7 @@ void OpsFieldModel::home(bool extend) {
 }
 
 void OpsFieldModel::end(bool extend) {
+  otherAction();
   if (extend) {
     end_ = kLength;
     return;
@@ -170,11 +183,13 @@ void OpsFieldModel::end(bool extend) {
 }
 
 void OpsFieldModel::selectAll() {
+  otherAction();
   start_ = 0;
   end_ = kLength;
 }
 
 void OpsFieldModel::escape() {
+  otherAction();
   if (!edited_) return;
   const std::string before = shown_;
   shown_ = restore_;
@@ -184,19 +199,25 @@ void OpsFieldModel::escape() {
 }
 
 void OpsFieldModel::focusByKeyboard() {
+  otherAction();
   restore_ = shown_;
   selectAll();
 }
 
-void OpsFieldModel::focusByMouse() { restore_ = shown_; }
+void OpsFieldModel::focusByMouse() {
+  otherAction();
+  restore_ = shown_;
+}
 
-void OpsFieldModel::clickAt(int position) { placeCaret(position); }
+void OpsFieldModel::clickAt(int position) {
+  otherAction(); placeCaret(position); }
 
 std::string OpsFieldModel::copy() const {
   return shown_.substr(static_cast<std::size_t>(start_), static_cast<std::size_t>(end_ - start_));
 }
 
 std::string OpsFieldModel::cut() {
+  otherAction();
   std::string copied = copy();
   if (hasWideSelection()) {
     emptySelection();
@@ -207,6 +228,7 @@ std::string OpsFieldModel::cut() {
 }
 
 void OpsFieldModel::paste(const std::vector<Char>& text) {
+  otherAction();
   if (hasWideSelection()) emptySelection();
   const std::string before = shown_;
   int position = start_;

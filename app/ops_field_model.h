@@ -55,6 +55,9 @@ class OpsFieldModel {
   void focusByKeyboard();
   void focusByMouse();
   void clickAt(int position);
+  // Any action other than typing (a key, a click, a focus change) ends the
+  // confirmation of a skipped separator; the methods above call it themselves.
+  void otherAction() { skippedSeparator_ = '\0'; }
   // Copy returns the shown form of the selection; cut also empties it.
   std::string copy() const;
   std::string cut();
@@ -79,6 +82,9 @@ class OpsFieldModel {
   int start_ = 0;
   int end_ = 1;
   bool edited_ = false;
+  // The separator the last typed character moved the caret over, while the
+  // next typed character may confirm it.
+  char skippedSeparator_ = '\0';
   std::function<void()> changed_;
 };
 

@@ -106,3 +106,20 @@ TEST_F(OpsFieldWidget, InputMethodCommitIsTyped) {
 TEST_F(OpsFieldWidget, RefusesDrops) { EXPECT_FALSE(field->acceptDrops()); }
 
 }  // namespace
+
+namespace {
+
+using TypedAsPrinted = testing_support::WindowTest;
+
+TEST_F(TypedAsPrinted, CodeWithItsSeparatorsFindsItsZe) {
+  openWith(testing_support::smallCatalog());
+  showWindow();
+  form->MaskEdit1->setFocus();
+  QTest::keyClicks(form->MaskEdit1, "1-102.");
+  EXPECT_EQ(form->MaskEdit1->text(), "1-102.__");
+  QTest::keyClicks(form->MaskEdit1, "1");
+  EXPECT_EQ(form->ComboBox2->text(), "ZE01");
+  EXPECT_EQ(form->ComboBox3->text(), "ZE01.02");
+}
+
+}  // namespace

@@ -48,9 +48,42 @@ INSTANTIATE_TEST_SUITE_P(
     Typing, OpsFieldRulesTest,
     ::testing::Values(
         FieldCase{"WholeCode", kEmpty, [](auto& f) { typeAll(f, "59991b"); }, "5-999.1b", 8, 6},
-        // After the first digit the caret stands past the "-": a typed "-" is
-        // rejected there, and a "." typed on position 7 is entered.
-        FieldCase{"SeparatorsTypedAfterTheJump", kEmpty, [](auto& f) { typeAll(f, "5-999.1b"); }, "5-999..1", 8, 6},
+        // A code typed as printed: each separator confirms the skip over it.
+        FieldCase{"CodeTypedAsPrinted", kEmpty, [](auto& f) { typeAll(f, "8-918.01"); }, "8-918.01", 8, 6},
+        FieldCase{"ConfirmedHyphenThenDigit", kEmpty, [](auto& f) { typeAll(f, "5-9"); }, "5-9__.__", 3, 2},
+        FieldCase{"ConfirmsOnlyOnce", kEmpty, [](auto& f) { typeAll(f, "5--"); }, "5-___.__", 2, 1},
+        // "5" then "." still jumps to 7, where a "-" is then entered.
+        FieldCase{"DotAfterTheHyphenSkipJumps", kEmpty, [](auto& f) { typeAll(f, "5.-"); }, "5-___.-_", 7, 2},
+        // Any other action between the skip and the separator ends the state.
+        FieldCase{"ArrowEndsTheConfirmation", kEmpty,
+                  [](auto& f) {
+                    typeAll(f, "5999");
+                    f.left(false);
+                    f.right(false);
+                    typeAll(f, ".");
+                  },
+                  "5-999.._", 7, 5},
+        FieldCase{"ClickEndsTheConfirmation", kEmpty,
+                  [](auto& f) {
+                    typeAll(f, "5999");
+                    f.clickAt(6);
+                    typeAll(f, ".");
+                  },
+                  "5-999.._", 7, 5},
+        FieldCase{"TextSetByCodeEndsTheConfirmation", kEmpty,
+                  [](auto& f) {
+                    typeAll(f, "5");
+                    f.setText("5-   .  ");
+                    typeAll(f, "-");
+                  },
+                  "5-___.__", 2, 1},
+        FieldCase{"FocusEndsTheConfirmation", kEmpty,
+                  [](auto& f) {
+                    typeAll(f, "5");
+                    f.focusByMouse();
+                    EXPECT_FALSE(f.type(ch('-')));
+                  },
+                  "5-___.__", 2, 1},
         FieldCase{"DotJumpsToPosition7", kEmpty, [](auto& f) { typeAll(f, "5."); }, "5-___.__", 6, 1},
         FieldCase{"HyphenJumpsToPosition3", kEmpty, [](auto& f) { typeAll(f, "-"); }, "_-___.__", 2, 0},
         FieldCase{"LetterAtPosition1Rejected", kEmpty, [](auto& f) { EXPECT_FALSE(f.type(ch('a'))); }, "_-___.__", 0, 0},
