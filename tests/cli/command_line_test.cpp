@@ -75,7 +75,7 @@ TEST_F(CommandLine, RebuildWritesWhatTheWindowWritesAndCountsTheChanges) {
   const Outcome result = run("--rebuild catalog");
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(readFile(catalogFolder() / "OPS-Zuordnung.csv"), expected);
-  EXPECT_EQ(result.out, "OPS-Zuordnung.csv: 211 Zeilen geschrieben, 211 neu, 1 entfallen.\n");
+  EXPECT_EQ(result.out, "OPS-Zuordnung.csv: 107 Zeilen geschrieben, 107 neu, 1 entfallen.\n");
 }
 
 TEST_F(CommandLine, RebuildRefusesWhenAFileDoesNotLoad) {
