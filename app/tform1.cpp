@@ -114,6 +114,8 @@ void TForm1::createControls() {
   place(MaskEdit1, MaskEdit1, "MaskEdit1", QStringLiteral("OPS-Ziffer"), {88, 34, 73, 24});
   MaskEdit1->setFont(bold10());
   Label9->setBuddy(MaskEdit1);
+  MaskEdit1->setToolTip(QStringLiteral("OPS-Kode eintippen, mit oder ohne Trennzeichen (8-918.01 oder 891801).\n"
+                                       "Mehrere Kodes, alle Jahre oder W\u00F6rter: Suche mit Strg+F."));
 
   RadioGroup1 = new app::KindSelector(this, QStringLiteral("Zusatzentgelt"),
                                       QStringLiteral("bundeseinheitlich (Anlage 2/5)"),
@@ -185,6 +187,8 @@ void TForm1::wireHandlers() {
   // The button stays hidden; maintainers reach the rebuild by keyboard.
   auto* rebuild = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this);
   connect(rebuild, &QShortcut::activated, this, [this] { runUserEvent([this] { Button1Click(Button1); }); });
+  auto* search = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+  connect(search, &QShortcut::activated, this, [this] { showSearchWindow(); });
   auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
   connect(open, &QShortcut::activated, this, [this] {
     const QString folder = chooseFolder(this);

@@ -14,10 +14,14 @@
 #include "app/ops_field.h"
 #include "catalog/catalog.h"
 #include "catalog/key_index.h"
+#include "catalog/ops_lookup.h"
 
 class QFrame;
 class QLabel;
 class QPushButton;
+namespace app {
+class SearchWindow;
+}
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -36,6 +40,13 @@ class TForm1 : public QWidget {
   // The lines a rebuild would write now, by the same walk, without writing
   // or reloading; the assignment table is left as it was.
   std::vector<std::string> assignmentsAsRebuilt(QObject* Sender);
+
+  // Ctrl+F: the search window, created on first use.
+  app::SearchWindow* showSearchWindow();
+  // Shows a search result as the user's picks would: year, kind, group, ZE.
+  void showLookupRow(const catalog::LookupRow& row);
+  // Counts the loads, so that others know when to index the tables anew.
+  int catalogGeneration() const { return catalogGeneration_; }
 
   // Ctrl+O: makes folder the current directory and runs Init as at start-up.
   // An empty folder (the dialog was cancelled) changes nothing.
@@ -115,4 +126,6 @@ class TForm1 : public QWidget {
   catalog::ExactKeyIndex groupsByPrefix_{CatalogTable.GroupKeys, 7};
   catalog::ExactKeyIndex linesByGroupKey_{CatalogTable.GroupKeys};
   QElapsedTimer lastRepaint_;
+  int catalogGeneration_ = 0;
+  app::SearchWindow* searchWindow_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 
 void TForm1::Init(QObject* Sender) {
+  ++catalogGeneration_;
   Data.clear();
   ComboBox1->clear();
   ComboBox2->clear();

@@ -1,0 +1,87 @@
+#include "catalog/search.h"
+
+#include <algorithm>
+
+#include "catalog/cp1252.h"
+#include "catalog/keys.h"
+
+namespace catalog {
+
+std::string searchFolded(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (char c : text) {
+    switch (const unsigned char folded = cp1252::foldCase(static_cast<unsigned char>(c))) {
+      case 0xE4: result += "ae"; break;  // ä
+      case 0xF6: result += "oe"; break;  // ö
+      case 0xFC: result += "ue"; break;  // ü
+      case 0xDF: result += "ss"; break;  // ß
+      default: result += static_cast<char>(folded);
+    }
+  }
+  return result;
+}
+
+bool isCodeList(std::string_view input) {
+  const std::vector<std::string> parts = splitCodeList(input);
+  return !parts.empty() && std::all_of(parts.begin(), parts.end(), [](const std::string& part) {
+    return cp1252::isDigit(static_cast<unsigned char>(part[0])) &&
+           std::all_of(part.begin(), part.end(), [](char c) {
+             const auto u = static_cast<unsigned char>(c);
+             return (u < 0x80 && (cp1252::isDigit(u) || cp1252::isLetter(u))) || c == '-' || c == '.' || c == '*';
+           });
+  });
+}
+
+CatalogSearch::CatalogSearch(const Catalog& catalog) : catalog_(catalog), lookup_(catalog) {
+  const auto& table = catalog.CatalogTable;
+  const auto& opsKeys = catalog.OpsTextTable.OpsKeys;
+  haystacks_.reserve(static_cast<std::size_t>(table.GroupKeys.count()));
+  for (int i = 0; i < table.GroupKeys.count(); ++i) {
+    std::string text = table.Descriptions.get(i);
+    const std::string year = table.CatalogLines.get(i).substr(0, 4);
+    for (const std::string& code : splitOpsList(table.OpsLists.get(i))) {
+      const int found = opsKeys.find(joinKey({year, code}));
+      if (found != -1) text += concat({"\n", catalog.OpsTextTable.OpsTexts.get(found)});
+    }
+    haystacks_.push_back(searchFolded(text));
+  }
+}
+
+std::vector<LookupRow> CatalogSearch::search(std::string_view input, const std::optional<std::string>& year) const {
+  if (isCodeList(input)) return lookup_.lookup(splitCodeList(input), year);
+  return searchWords(input, year);
+}
+
+std::vector<LookupRow> CatalogSearch::searchWords(std::string_view input,
+                                                  const std::optional<std::string>& year) const {
+  std::vector<std::string> words;
+  std::string word;
+  for (char c : std::string(input) + " ") {
+    if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ',' || c == ';') {
+      if (!word.empty()) words.push_back(searchFolded(word));
+      word.clear();
+    } else {
+      word += c;
+    }
+  }
+  std::vector<LookupRow> rows;
+  if (words.empty()) return rows;
+  const auto& table = catalog_.CatalogTable;
+  for (std::size_t i = 0; i < haystacks_.size(); ++i) {
+    const std::string& line = table.CatalogLines.get(static_cast<int>(i));
+    if (year && line.compare(0, 4, *year) != 0) continue;
+    const std::string& haystack = haystacks_[i];
+    if (!std::all_of(words.begin(), words.end(),
+                     [&](const std::string& w) { return haystack.find(w) != std::string::npos; }))
+      continue;
+    const std::string& groupKey = table.GroupKeys.get(static_cast<int>(i));
+    LookupRow row{std::string(input), "", line.substr(0, 4), line.substr(5, 2),
+                  groupKey.size() > 8 ? groupKey.substr(8) : "", table.ZeCodes.get(static_cast<int>(i)),
+                  table.Descriptions.get(static_cast<int>(i)), table.Amounts.get(static_cast<int>(i)), true};
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+}  // namespace catalog
