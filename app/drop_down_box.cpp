@@ -45,7 +45,7 @@ void DropDownBox::clear() {
 }
 
 std::string DropDownBox::item(int index) const {
-  return index >= 0 && index < count() ? items_.get(index) : std::string();
+  return index >= 0 && index < count() ? std::string(items_.get(index)) : std::string();
 }
 
 void DropDownBox::select(int index) {
@@ -54,7 +54,7 @@ void DropDownBox::select(int index) {
     return;
   }
   selected_ = index;
-  text_ = items_.get(index);
+  text_ = std::string(items_.get(index));
 }
 
 void DropDownBox::takeUserEdit(const QString& text) {
@@ -65,7 +65,7 @@ void DropDownBox::takeUserEdit(const QString& text) {
 void DropDownBox::takeUserPick(int index) {
   if (index >= 0 && index < count()) {
     selected_ = index;
-    text_ = items_.get(index);
+    text_ = std::string(items_.get(index));
   } else {
     text_ = toCp1252(widget_->lineEdit()->text());
   }

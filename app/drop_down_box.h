@@ -38,7 +38,7 @@ class DropDownBox : public QObject {
   // The item's text, or the empty text when the list has no such item.
   std::string item(int index) const;
   int find(std::string_view text) const { return items_.find(text); }
-  void append(std::string text) { items_.append(std::move(text)); }
+  void append(std::string_view text) { items_.append(text); }
   // Selects item index; its text becomes the box's text. -1 selects nothing
   // and keeps the text.
   void select(int index);

@@ -5,6 +5,9 @@
 
 #include <QGroupBox>
 #include <functional>
+#include <string_view>
+
+#include "catalog/keys.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -19,7 +22,7 @@ class KindSelector : public QObject {
   int itemIndex() const { return index_; }
   void setItemIndex(int index);
   // "BE" for the first item, "KH" for any other.
-  const char* kindCode() const { return index_ == 0 ? "BE" : "KH"; }
+  std::string_view kindCode() const { return catalog::kindCode(index_); }
 
   void onClick(std::function<void()> handler) { click_ = std::move(handler); }
   // Routes the user's choice of an item; the caller wraps it as a user event.

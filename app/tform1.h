@@ -13,7 +13,6 @@
 #include "app/kind_selector.h"
 #include "app/ops_field.h"
 #include "catalog/catalog.h"
-#include "catalog/key_index.h"
 #include "catalog/ops_lookup.h"
 
 class QFrame;
@@ -120,11 +119,8 @@ class TForm1 : public QWidget {
   void writeAssignments();
 
   std::string year() const { return ComboBox1->text(); }
-  std::string kindCode() const { return RadioGroup1->kindCode(); }
+  std::string_view kindCode() const { return RadioGroup1->kindCode(); }
 
-  // Exact lookups standing in for walks over GroupKeys.
-  catalog::ExactKeyIndex groupsByPrefix_{CatalogTable.GroupKeys, 7};
-  catalog::ExactKeyIndex linesByGroupKey_{CatalogTable.GroupKeys};
   QElapsedTimer lastRepaint_;
   int catalogGeneration_ = 0;
   app::SearchWindow* searchWindow_ = nullptr;

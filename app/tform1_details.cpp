@@ -13,13 +13,13 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
   const std::string groupKey = app::joinKey({year(), kindCode(), ComboBox2->text()});
   const int groupLine = CatalogTable.GroupKeys.find(groupKey);
   if (groupLine != -1) {
-    RichEdit2->appendLine(CatalogTable.Descriptions.get(groupLine));
+    RichEdit2->appendLine(std::string(CatalogTable.Descriptions.get(groupLine)));
     repaintNow();
     groupOps = CatalogTable.OpsLists.get(groupLine);
     groupMarks = CatalogTable.FootnoteRefs.get(groupLine);
   }
   if (ComboBox3->text().empty() && groupLine != -1) {
-    Label5->setCaption(CatalogTable.Amounts.get(groupLine));
+    Label5->setCaption(std::string(CatalogTable.Amounts.get(groupLine)));
     repaintNow();
   }
   showFootnotesAndCodes(groupMarks, *RichEdit5, groupOps, *RichEdit3);
@@ -27,13 +27,13 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
   // The lines of the chosen ZE, compared exactly; every one adds its
   // description, the last one gives codes, footnotes and amount.
   const std::string& zeText = ComboBox3->text();
-  for (int k : linesByGroupKey_.indexesOf(groupKey)) {
+  for (const int k : Data.linesWithGroupKey(groupKey)) {
     if (CatalogTable.ZeCodes.get(k) != zeText) continue;
-    RichEdit1->appendLine(CatalogTable.Descriptions.get(k));
+    RichEdit1->appendLine(std::string(CatalogTable.Descriptions.get(k)));
     repaintNow();
     zeOps = CatalogTable.OpsLists.get(k);
     zeMarks = CatalogTable.FootnoteRefs.get(k);
-    Label5->setCaption(CatalogTable.Amounts.get(k));
+    Label5->setCaption(std::string(CatalogTable.Amounts.get(k)));
     repaintNow();
   }
   showFootnotesAndCodes(zeMarks, *RichEdit6, zeOps, *RichEdit4);
@@ -56,8 +56,8 @@ void TForm1::resolveFootnotes(const std::string& marks, app::DetailBox& box) {
   for (const std::string& mark : app::footnoteMarks(marks)) {
     const int footnote = FootnoteTable.FootnoteKeys.find(app::joinKey({year(), kindCode(), mark}));
     if (footnote == -1) continue;
-    const std::string& text = FootnoteTable.FootnoteTexts.get(footnote);
-    if (!text.empty()) box.appendLine(text);
+    const std::string_view text = FootnoteTable.FootnoteTexts.get(footnote);
+    if (!text.empty()) box.appendLine(std::string(text));
   }
 }
 
@@ -68,8 +68,8 @@ void TForm1::showOpsCodes(const std::string& opsList, app::DetailBox& box) {
 void TForm1::collectAssignments(const app::DetailBox& box) {
   const int lines = box.lineCount();
   for (int i = 0; i < lines; ++i) {
-    std::string entry = app::joinKey({box.line(i), year(), kindCode(), ComboBox2->text(), ComboBox3->text()});
-    if (AssignmentTable.AssignmentKeys.find(entry) == -1) AssignmentTable.AssignmentKeys.append(std::move(entry));
+    std::string entry = catalog::assignmentLine(box.line(i), year(), kindCode(), ComboBox2->text(), ComboBox3->text());
+    if (AssignmentTable.AssignmentKeys.find(entry) == -1) AssignmentTable.AssignmentKeys.append(entry);
   }
 }
 

@@ -22,7 +22,7 @@ void TForm1::ZE_suchen(QObject* Sender) {
   int hit = -1;
   int hitKind = -1;
   for (int kind : {0, 1}) {
-    for (const std::string& key : app::searchKeys(code, searchYear, kind == 0 ? "BE" : "KH")) {
+    for (const std::string& key : app::searchKeys(code, searchYear, catalog::kindCode(kind))) {
       hit = AssignmentTable.AssignmentKeys.find(key);
       if (hit != -1) break;
     }
@@ -35,16 +35,9 @@ void TForm1::ZE_suchen(QObject* Sender) {
   RadioGroup1->setItemIndex(hitKind);
   repaintNow();
 
-  const std::string target = AssignmentTable.AssignmentTargets.get(hit);
-  const auto semicolon = target.find(';');
-  if (semicolon != std::string::npos) {
-    ComboBox2->setText(target.substr(0, semicolon));
-    ZEs_holen(Sender);
-    ComboBox3->setText(target.substr(semicolon + 1));
-    Werte_holen(Sender);
-  } else {
-    ComboBox2->setText(target);
-    ZEs_holen(Sender);
-    Werte_holen(Sender);
-  }
+  const catalog::AssignmentTarget target = catalog::splitTarget(AssignmentTable.AssignmentTargets.get(hit));
+  ComboBox2->setText(std::string(target.group));
+  ZEs_holen(Sender);
+  if (target.hasZe) ComboBox3->setText(std::string(target.ze));
+  Werte_holen(Sender);
 }

@@ -24,10 +24,9 @@ void TForm1::ZE_Gruppe_holen(QObject* Sender) {
   const std::string group = app::carryOverYear(ComboBox2->text(), year());
   ComboBox2->clear();
   const std::string prefix = app::joinKey({year(), kindCode()});
-  for (int i : groupsByPrefix_.indexesOf(prefix)) {
-    const std::string& key = CatalogTable.GroupKeys.get(i);
-    std::string name = key.size() > 8 ? key.substr(8) : std::string();
-    if (ComboBox2->find(name) == -1) ComboBox2->append(std::move(name));
+  for (const int i : Data.linesWithGroupPrefix(prefix)) {
+    const std::string_view name = catalog::groupNameOf(CatalogTable.GroupKeys.get(i));
+    if (ComboBox2->find(name) == -1) ComboBox2->append(std::string(name));
   }
   keepOrTakeFirst(*ComboBox2, group);
   ZEs_holen(Sender);
@@ -37,10 +36,10 @@ void TForm1::ZEs_holen(QObject* Sender) {
   const std::string ze = app::carryOverYear(ComboBox3->text(), year());
   ComboBox3->clear();
   const std::string groupKey = app::joinKey({year(), kindCode(), ComboBox2->text()});
-  for (int i : linesByGroupKey_.indexesOf(groupKey)) {
-    const std::string& code = CatalogTable.ZeCodes.get(i);
+  for (const int i : Data.linesWithGroupKey(groupKey)) {
+    const std::string_view code = CatalogTable.ZeCodes.get(i);
     if (code.empty() || code == " ") continue;
-    ComboBox3->append(code);
+    ComboBox3->append(std::string(code));
   }
   keepOrTakeFirst(*ComboBox3, ze);
   Werte_holen(Sender);

@@ -4,8 +4,12 @@
 
 namespace catalog {
 
+// Group keys begin with yyyy;KK, the seven characters the group list compares.
+Catalog::Catalog() : groupsByPrefix_(CatalogTable.GroupKeys, 7), linesByGroupKey_(CatalogTable.GroupKeys) {}
+
 void Catalog::clear() {
   complete_ = false;
+  catalogFile_ = {};
   for (Column* column :
        {&CatalogTable.CatalogLines, &CatalogTable.GroupKeys, &CatalogTable.ZeCodes, &CatalogTable.Descriptions,
         &CatalogTable.Amounts, &CatalogTable.OpsLists, &CatalogTable.FootnoteRefs, &AssignmentTable.AssignmentKeys,
@@ -14,14 +18,33 @@ void Catalog::clear() {
     column->clear();
 }
 
-void Catalog::loadCatalogLines() { CatalogTable.CatalogLines.assign(loadCatalogFile(kCatalogFile)); }
+void Catalog::loadCatalogLines() {
+  catalogFile_ = loadCatalogFile(kCatalogFile);
+  fillCatalogLines(CatalogTable, catalogFile_);
+  catalogRevision_ = CatalogTable.CatalogLines.revision();
+}
+
 void Catalog::loadFootnotes() { fillFootnotes(FootnoteTable, loadCatalogFile(kFootnoteFile)); }
 void Catalog::loadOpsTexts() { fillOpsTexts(OpsTextTable, loadCatalogFile(kOpsTextFile)); }
 void Catalog::loadAssignments() { fillAssignments(AssignmentTable, loadCatalogFile(kAssignmentFile)); }
 
 void Catalog::splitCatalog() {
-  catalog::splitCatalog(CatalogTable);
+  // Cut straight from the file unless the lines changed since it was read.
+  if (catalogFile_.text && CatalogTable.CatalogLines.revision() == catalogRevision_) {
+    catalog::splitCatalog(CatalogTable, catalogFile_);
+  } else {
+    catalog::splitCatalog(CatalogTable);
+  }
+  buildIndexes();
   complete_ = true;
+}
+
+void Catalog::buildIndexes() const {
+  for (const Column* column : {&CatalogTable.GroupKeys, &FootnoteTable.FootnoteKeys, &OpsTextTable.OpsKeys,
+                               &AssignmentTable.AssignmentKeys})
+    column->buildIndex();
+  groupsByPrefix_.build();
+  linesByGroupKey_.build();
 }
 
 void Catalog::load() {
@@ -36,10 +59,18 @@ void Catalog::load() {
 std::vector<std::string> Catalog::yearsLastFirst() const {
   Column years;
   for (int i = CatalogTable.CatalogLines.count() - 1; i >= 0; --i) {
-    std::string year = yearOf(CatalogTable.CatalogLines.get(i));
-    if (years.find(year) == -1) years.append(std::move(year));
+    const std::string_view year = yearOf(CatalogTable.CatalogLines.get(i));
+    if (years.find(year) == -1) years.append(year);
   }
   return years.entries();
+}
+
+std::span<const std::uint32_t> Catalog::linesWithGroupPrefix(std::string_view prefix) const {
+  return groupsByPrefix_.indexesOf(prefix);
+}
+
+std::span<const std::uint32_t> Catalog::linesWithGroupKey(std::string_view key) const {
+  return linesByGroupKey_.indexesOf(key);
 }
 
 }  // namespace catalog

@@ -1,17 +1,26 @@
 #pragma once
-// The whole catalog: the four tables, loaded from the four files of the
-// current directory in start-up order. The window runs the steps one by one
-// with its own steps in between; the command line loads in one go.
+// The whole catalog: the four tables and every index over them, loaded from
+// the four files of the current directory in start-up order. The window runs
+// the steps one by one with its own steps in between; the command line loads
+// in one go. When a load is complete, every index is built, so no query
+// pays for one.
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "catalog/key_index.h"
 #include "catalog/tables.h"
 
 namespace catalog {
 
 class Catalog {
  public:
+  Catalog();
+  Catalog(const Catalog&) = delete;
+  Catalog& operator=(const Catalog&) = delete;
+
   catalog::CatalogTable CatalogTable;
   catalog::FootnoteTable FootnoteTable;
   catalog::OpsTextTable OpsTextTable;
@@ -24,6 +33,7 @@ class Catalog {
   void loadFootnotes();
   void loadOpsTexts();
   void loadAssignments();
+  // Cuts the catalog lines into their columns and builds the indexes.
   void splitCatalog();
 
   // Every step from clear() to splitCatalog().
@@ -36,8 +46,20 @@ class Catalog {
   // ignored), walked from the last line to the first.
   std::vector<std::string> yearsLastFirst() const;
 
+  // The catalog lines whose group key begins with prefix (its first seven
+  // characters, yyyy;KK), and those whose group key is key, compared exactly;
+  // each in table order.
+  std::span<const std::uint32_t> linesWithGroupPrefix(std::string_view prefix) const;
+  std::span<const std::uint32_t> linesWithGroupKey(std::string_view key) const;
+
  private:
+  void buildIndexes() const;
+
   bool complete_ = false;
+  LoadedFile catalogFile_;
+  unsigned long catalogRevision_ = 0;
+  ExactKeyIndex groupsByPrefix_;
+  ExactKeyIndex linesByGroupKey_;
 };
 
 }  // namespace catalog

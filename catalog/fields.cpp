@@ -1,40 +1,45 @@
 #include "catalog/fields.h"
 
+#include <algorithm>
+
 namespace catalog {
 namespace {
 
 std::string_view head(std::string_view s, std::size_t n) { return s.substr(0, std::min(n, s.size())); }
-std::string_view tail(std::string_view s, std::size_t from) {
-  return from < s.size() ? s.substr(from) : std::string_view();
-}
+// Empty tails still point into the line.
+std::string_view tail(std::string_view s, std::size_t from) { return s.substr(std::min(from, s.size())); }
 
 // The text before the next ";", which is removed with it. Without a ";" the
 // field is empty and the rest stays as it is.
-std::string takeField(std::string_view& rest) {
+std::string_view takeField(std::string_view& rest) {
   const auto semicolon = rest.find(';');
-  if (semicolon == std::string_view::npos) return {};
-  std::string field(rest.substr(0, semicolon));
+  if (semicolon == std::string_view::npos) return rest.substr(0, 0);
+  const std::string_view field = rest.substr(0, semicolon);
   rest.remove_prefix(semicolon + 1);
   return field;
 }
 
 // The text up to and including the next ";", removed; empty without one.
-std::string takeFieldWithSeparator(std::string_view& rest) {
+std::size_t takeWithSeparator(std::string_view& rest) {
   const auto semicolon = rest.find(';');
-  if (semicolon == std::string_view::npos) return {};
-  std::string field(rest.substr(0, semicolon + 1));
+  if (semicolon == std::string_view::npos) return 0;
   rest.remove_prefix(semicolon + 1);
-  return field;
+  return semicolon + 1;
+}
+
+// A key made of the line's start and a field right behind it is one piece.
+std::string_view joined(std::string_view line, std::string_view start, std::string_view field) {
+  return line.substr(0, start.size() + field.size());
 }
 
 }  // namespace
 
-std::string yearOf(std::string_view catalogLine) { return std::string(head(catalogLine, 4)); }
+std::string_view yearOf(std::string_view catalogLine) { return head(catalogLine, 4); }
 
-CatalogFields cutCatalogLine(std::string_view line) {
-  CatalogFields fields;
+CatalogFieldViews catalogFieldsOf(std::string_view line) {
+  CatalogFieldViews fields;
   std::string_view rest = tail(line, 8);
-  fields.groupKey = std::string(head(line, 8)) + takeField(rest);
+  fields.groupKey = joined(line, head(line, 8), takeField(rest));
   fields.zeCode = takeField(rest);
   fields.description = takeField(rest);
   fields.amount = takeField(rest);
@@ -43,23 +48,42 @@ CatalogFields cutCatalogLine(std::string_view line) {
   return fields;
 }
 
+KeyedView footnoteFieldsOf(std::string_view line) { return {head(line, 9), tail(line, 10)}; }
+
+KeyedView opsFieldsOf(std::string_view line) {
+  std::string_view rest = tail(line, 5);
+  const std::string_view key = joined(line, head(line, 5), takeField(rest));
+  return {key, rest};
+}
+
+KeyedView assignmentFieldsOf(std::string_view line) {
+  std::string_view rest = line;
+  std::size_t keyLength = takeWithSeparator(rest);
+  keyLength += takeWithSeparator(rest);
+  keyLength += takeField(rest).size();
+  // The third field's ";" is removed but not part of the key.
+  return {line.substr(0, keyLength), rest};
+}
+
+CatalogFields cutCatalogLine(std::string_view line) {
+  const CatalogFieldViews v = catalogFieldsOf(line);
+  return {std::string(v.groupKey), std::string(v.zeCode),  std::string(v.description),
+          std::string(v.amount),   std::string(v.opsList), std::string(v.footnoteRefs)};
+}
+
 KeyedText cutFootnoteLine(std::string_view line) {
-  return {std::string(head(line, 9)), std::string(tail(line, 10))};
+  const KeyedView v = footnoteFieldsOf(line);
+  return {std::string(v.key), std::string(v.text)};
 }
 
 KeyedText cutOpsLine(std::string_view line) {
-  std::string_view rest = tail(line, 5);
-  std::string key(head(line, 5));
-  key += takeField(rest);
-  return {std::move(key), std::string(rest)};
+  const KeyedView v = opsFieldsOf(line);
+  return {std::string(v.key), std::string(v.text)};
 }
 
 KeyedText cutAssignmentLine(std::string_view line) {
-  std::string_view rest = line;
-  std::string key = takeFieldWithSeparator(rest);
-  key += takeFieldWithSeparator(rest);
-  key += takeField(rest);
-  return {std::move(key), std::string(rest)};
+  const KeyedView v = assignmentFieldsOf(line);
+  return {std::string(v.key), std::string(v.text)};
 }
 
 }  // namespace catalog

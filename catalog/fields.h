@@ -1,6 +1,7 @@
 #pragma once
 // Positional cutting of the lines of each catalog file. Nothing is
-// validated: a malformed line yields shifted or empty fields.
+// validated: a malformed line yields shifted or empty fields. Every field is
+// a piece of its line, so the tables keep them as pieces of the file.
 
 #include <string>
 #include <string_view>
@@ -8,24 +9,38 @@
 namespace catalog {
 
 // The year field: characters 1-4 (fewer if the line is shorter).
-std::string yearOf(std::string_view catalogLine);
+std::string_view yearOf(std::string_view catalogLine);
 
-struct CatalogFields {
-  std::string groupKey;  // characters 1-8 followed by the group: yyyy;KK;group
-  std::string zeCode;
-  std::string description;
-  std::string amount;
-  std::string opsList;
-  std::string footnoteRefs;
+template <typename Text>
+struct CatalogFieldsOf {
+  Text groupKey;  // characters 1-8 followed by the group: yyyy;KK;group
+  Text zeCode;
+  Text description;
+  Text amount;
+  Text opsList;
+  Text footnoteRefs;
 };
+using CatalogFieldViews = CatalogFieldsOf<std::string_view>;
+using CatalogFields = CatalogFieldsOf<std::string>;
+
+template <typename Text>
+struct KeyedTextOf {
+  Text key;
+  Text text;
+};
+using KeyedView = KeyedTextOf<std::string_view>;
+using KeyedText = KeyedTextOf<std::string>;
+
+// The views point into the line.
+CatalogFieldViews catalogFieldsOf(std::string_view line);
+KeyedView footnoteFieldsOf(std::string_view line);    // yyyy;KK;m and the text
+KeyedView opsFieldsOf(std::string_view line);         // yyyy;code and the description
+KeyedView assignmentFieldsOf(std::string_view line);  // code;yyyy;KK and group;ZE
+
+// The same as strings.
 CatalogFields cutCatalogLine(std::string_view line);
-
-struct KeyedText {
-  std::string key;
-  std::string text;
-};
-KeyedText cutFootnoteLine(std::string_view line);    // yyyy;KK;m and the text
-KeyedText cutOpsLine(std::string_view line);         // yyyy;code and the description
-KeyedText cutAssignmentLine(std::string_view line);  // code;yyyy;KK and group;ZE
+KeyedText cutFootnoteLine(std::string_view line);
+KeyedText cutOpsLine(std::string_view line);
+KeyedText cutAssignmentLine(std::string_view line);
 
 }  // namespace catalog

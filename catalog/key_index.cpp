@@ -1,18 +1,27 @@
 #include "catalog/key_index.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace catalog {
 
-const std::vector<int>& ExactKeyIndex::indexesOf(std::string_view key) const {
-  if (builtRevision_ != column_.revision()) {
-    index_.clear();
-    const auto& entries = column_.entries();
-    for (std::size_t i = 0; i < entries.size(); ++i)
-      index_[entries[i].substr(0, keyLength_)].push_back(static_cast<int>(i));
-    builtRevision_ = column_.revision();
-  }
-  static const std::vector<int> none;
-  const auto it = index_.find(std::string(key));
-  return it == index_.end() ? none : it->second;
+void ExactKeyIndex::build() const {
+  sorted_.resize(static_cast<std::size_t>(column_.count()));
+  std::iota(sorted_.begin(), sorted_.end(), 0u);
+  std::stable_sort(sorted_.begin(), sorted_.end(),
+                   [this](std::uint32_t a, std::uint32_t b) { return keyOf(a) < keyOf(b); });
+  builtRevision_ = column_.revision();
+}
+
+std::span<const std::uint32_t> ExactKeyIndex::indexesOf(std::string_view key) const {
+  if (builtRevision_ != column_.revision()) build();
+  struct ByKey {
+    const ExactKeyIndex* index;
+    bool operator()(std::uint32_t entry, std::string_view k) const { return index->keyOf(entry) < k; }
+    bool operator()(std::string_view k, std::uint32_t entry) const { return k < index->keyOf(entry); }
+  };
+  const auto [first, last] = std::equal_range(sorted_.begin(), sorted_.end(), key, ByKey{this});
+  return {first, last};
 }
 
 }  // namespace catalog

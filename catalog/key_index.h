@@ -1,12 +1,13 @@
 #pragma once
-// Exact (case-sensitive) lookups on the group key column, for the handlers'
-// own comparisons. Each gives the matching indexes in table order, exactly
-// what a walk over the whole column would meet, and rebuilds itself whenever
-// the column has changed.
+// Exact (case-sensitive) lookups on a column, for the handlers' own
+// comparisons. Each gives the matching indexes in table order, exactly what a
+// walk over the whole column would meet. The index is one sorted array of
+// entry numbers; it rebuilds itself whenever the column has changed.
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "catalog/column.h"
@@ -20,13 +21,20 @@ class ExactKeyIndex {
   explicit ExactKeyIndex(const Column& column, std::size_t keyLength = std::string::npos)
       : column_(column), keyLength_(keyLength) {}
 
-  const std::vector<int>& indexesOf(std::string_view key) const;
+  std::span<const std::uint32_t> indexesOf(std::string_view key) const;
+  // Builds the index now, so that no later lookup pays for it.
+  void build() const;
 
  private:
+  std::string_view keyOf(std::uint32_t index) const {
+    return column_.get(static_cast<int>(index)).substr(0, keyLength_);
+  }
+
   const Column& column_;
   std::size_t keyLength_;
   mutable unsigned long builtRevision_ = ~0UL;
-  mutable std::unordered_map<std::string, std::vector<int>> index_;
+  // Entry numbers sorted by key, equal keys in table order.
+  mutable std::vector<std::uint32_t> sorted_;
 };
 
 }  // namespace catalog

@@ -4,6 +4,23 @@
 
 namespace catalog {
 
+std::string_view kindCode(int itemIndex) { return itemIndex == 0 ? "BE" : "KH"; }
+
+std::string_view groupNameOf(std::string_view groupKey) {
+  return groupKey.size() > 8 ? groupKey.substr(8) : std::string_view();
+}
+
+std::string assignmentLine(std::string_view code, std::string_view year, std::string_view kind,
+                           std::string_view group, std::string_view ze) {
+  return joinKey({code, year, kind, group, ze});
+}
+
+AssignmentTarget splitTarget(std::string_view target) {
+  const auto semicolon = target.find(';');
+  if (semicolon == std::string_view::npos) return {target, {}, false};
+  return {target.substr(0, semicolon), target.substr(semicolon + 1), true};
+}
+
 std::string concat(std::initializer_list<std::string_view> parts) {
   std::string result;
   for (std::string_view part : parts) result.append(part);

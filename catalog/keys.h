@@ -10,6 +10,27 @@
 
 namespace catalog {
 
+// The kind code of the kind selector's item: "BE" for item 0 (federal), "KH"
+// for any other (hospital-specific).
+std::string_view kindCode(int itemIndex);
+
+// A group key is yyyy;KK;group: its first seven characters (yyyy;KK) are what
+// the group list compares, the name starts at its ninth.
+inline constexpr std::size_t kGroupPrefixLength = 7;
+std::string_view groupNameOf(std::string_view groupKey);
+
+// An assignment line, code;yyyy;KK;group;ZE, as the rebuild writes it.
+std::string assignmentLine(std::string_view code, std::string_view year, std::string_view kind,
+                           std::string_view group, std::string_view ze);
+// An assignment's target, group;ZE: the group before the first ";", the ZE
+// after it (which may hold further ";"); a target without ";" is all group.
+struct AssignmentTarget {
+  std::string_view group;
+  std::string_view ze;
+  bool hasZe;
+};
+AssignmentTarget splitTarget(std::string_view target);
+
 // Texts concatenated, and fields joined by ";" as in every catalog key.
 std::string concat(std::initializer_list<std::string_view> parts);
 std::string joinKey(std::initializer_list<std::string_view> fields);

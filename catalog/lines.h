@@ -1,14 +1,19 @@
 #pragma once
-// Turning a file into lines and lines into a file.
+// Turning a file's text into lines.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "catalog/column.h"
+
 namespace catalog {
 
 // Cuts text into lines: CR, LF and CR LF end a line, a NUL byte ends the
-// text, and a line end at the very end starts no further empty line.
+// text, and a line end at the very end starts no further empty line. Each
+// line is a piece of text.
+std::vector<Piece> linePieces(std::string_view text);
+// The same lines as strings.
 std::vector<std::string> splitLines(std::string_view text);
 
 // Reads a whole file (see file_reading.h) and cuts it into lines.

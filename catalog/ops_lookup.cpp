@@ -33,8 +33,8 @@ std::vector<std::string> splitCodeList(std::string_view text) {
 }
 
 OpsLookup::OpsLookup(const Catalog& catalog) : catalog_(catalog), years_(catalog.yearsLastFirst()) {
-  const auto& keys = catalog.AssignmentTable.AssignmentKeys.entries();
-  for (std::size_t i = 0; i < keys.size(); ++i) byFoldedKey_[cp1252::folded(keys[i])].push_back(static_cast<int>(i));
+  const Column& keys = catalog.AssignmentTable.AssignmentKeys;
+  for (int i = 0; i < keys.count(); ++i) byFoldedKey_[cp1252::folded(keys.get(i))].push_back(i);
 }
 
 std::vector<LookupRow> OpsLookup::lookup(const std::vector<std::string>& codes,
@@ -66,12 +66,10 @@ std::vector<LookupRow> OpsLookup::rowsFor(const std::string& entered, const std:
       if (it == byFoldedKey_.end()) continue;
       for (int i : it->second) {
         if (!taken.insert(i).second) continue;
-        const std::string& line = keys.get(i);
-        const std::string& target = targets.get(i);
-        const auto semicolon = target.find(';');
-        LookupRow row{entered, line.substr(0, line.find(';')), year, kind,
-                      target.substr(0, semicolon), semicolon == std::string::npos ? "" : target.substr(semicolon + 1),
-                      "", "", true};
+        const std::string_view key = keys.get(i);
+        const AssignmentTarget target = splitTarget(targets.get(i));
+        LookupRow row{entered, std::string(key.substr(0, key.find(';'))), year, kind, std::string(target.group),
+                      std::string(target.ze), "", "", true};
         describe(row);
         rows.push_back(std::move(row));
       }
@@ -85,8 +83,8 @@ std::vector<LookupRow> OpsLookup::rowsFor(const std::string& entered, const std:
 void OpsLookup::describe(LookupRow& row) const {
   const auto& table = catalog_.CatalogTable;
   const std::string groupKey = joinKey({row.year, row.kind, row.group});
-  for (int k = 0; k < table.GroupKeys.count(); ++k) {
-    if (table.GroupKeys.get(k) != groupKey || table.ZeCodes.get(k) != row.ze) continue;
+  for (const int k : catalog_.linesWithGroupKey(groupKey)) {
+    if (table.ZeCodes.get(k) != row.ze) continue;
     row.description = table.Descriptions.get(k);
     row.amount = table.Amounts.get(k);
   }

@@ -38,8 +38,8 @@ CatalogSearch::CatalogSearch(const Catalog& catalog) : catalog_(catalog), lookup
   const auto& opsKeys = catalog.OpsTextTable.OpsKeys;
   haystacks_.reserve(static_cast<std::size_t>(table.GroupKeys.count()));
   for (int i = 0; i < table.GroupKeys.count(); ++i) {
-    std::string text = table.Descriptions.get(i);
-    const std::string year = table.CatalogLines.get(i).substr(0, 4);
+    std::string text(table.Descriptions.get(i));
+    const std::string_view year = table.CatalogLines.get(i).substr(0, 4);
     for (const std::string& code : splitOpsList(table.OpsLists.get(i))) {
       const int found = opsKeys.find(joinKey({year, code}));
       if (found != -1) text += concat({"\n", catalog.OpsTextTable.OpsTexts.get(found)});
@@ -69,16 +69,22 @@ std::vector<LookupRow> CatalogSearch::searchWords(std::string_view input,
   if (words.empty()) return rows;
   const auto& table = catalog_.CatalogTable;
   for (std::size_t i = 0; i < haystacks_.size(); ++i) {
-    const std::string& line = table.CatalogLines.get(static_cast<int>(i));
+    const std::string_view line = table.CatalogLines.get(static_cast<int>(i));
     if (year && line.compare(0, 4, *year) != 0) continue;
     const std::string& haystack = haystacks_[i];
     if (!std::all_of(words.begin(), words.end(),
                      [&](const std::string& w) { return haystack.find(w) != std::string::npos; }))
       continue;
-    const std::string& groupKey = table.GroupKeys.get(static_cast<int>(i));
-    LookupRow row{std::string(input), "", line.substr(0, 4), line.substr(5, 2),
-                  groupKey.size() > 8 ? groupKey.substr(8) : "", table.ZeCodes.get(static_cast<int>(i)),
-                  table.Descriptions.get(static_cast<int>(i)), table.Amounts.get(static_cast<int>(i)), true};
+    const int k = static_cast<int>(i);
+    LookupRow row{std::string(input),
+                  "",
+                  std::string(line.substr(0, 4)),
+                  std::string(line.substr(5, 2)),
+                  std::string(groupNameOf(table.GroupKeys.get(k))),
+                  std::string(table.ZeCodes.get(k)),
+                  std::string(table.Descriptions.get(k)),
+                  std::string(table.Amounts.get(k)),
+                  true};
     rows.push_back(std::move(row));
   }
   return rows;

@@ -5,49 +5,89 @@
 #include "catalog/lines.h"
 
 namespace catalog {
+namespace {
+
+Piece pieceOf(std::string_view whole, std::string_view part) {
+  if (part.empty()) return {0, 0};
+  return {static_cast<std::uint32_t>(part.data() - whole.data()), static_cast<std::uint32_t>(part.size())};
+}
+
+// Cuts every line into a key and a text, both pieces of the file.
+template <typename Cut>
+void fillKeyed(Column& keys, Column& texts, const LoadedFile& file, Cut cut) {
+  const std::string_view whole = *file.text;
+  std::vector<Piece> keyPieces, textPieces;
+  keyPieces.reserve(file.lines.size());
+  textPieces.reserve(file.lines.size());
+  for (const Piece& line : file.lines) {
+    const KeyedView fields = cut(whole.substr(line.offset, line.length));
+    keyPieces.push_back(pieceOf(whole, fields.key));
+    textPieces.push_back(pieceOf(whole, fields.text));
+  }
+  keys.assign(file.text, std::move(keyPieces));
+  texts.assign(file.text, std::move(textPieces));
+}
+
+}  // namespace
 
 std::string readCatalogFile(const std::string& name) {
   if (name == kFootnoteFile) return readWholeFile(name, {"Fu\xC3\x9Fnoten.txt", name});
   return readWholeFile(name, {name});
 }
 
-std::vector<std::string> loadCatalogFile(const std::string& name) { return splitLines(readCatalogFile(name)); }
+LoadedFile loadCatalogFile(const std::string& name) {
+  auto text = std::make_shared<const std::string>(readCatalogFile(name));
+  std::vector<Piece> lines = linePieces(*text);
+  return {std::move(text), std::move(lines)};
+}
+
+LoadedFile fileOfLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  auto shared = std::make_shared<const std::string>(std::move(text));
+  std::vector<Piece> pieces = linePieces(*shared);
+  return {std::move(shared), std::move(pieces)};
+}
+
+void fillCatalogLines(CatalogTable& table, const LoadedFile& file) { table.CatalogLines.assign(file.text, file.lines); }
+
+void splitCatalog(CatalogTable& table, const LoadedFile& file) {
+  const std::string_view whole = *file.text;
+  std::vector<Piece> pieces[6];
+  for (auto& column : pieces) column.reserve(file.lines.size());
+  for (const Piece& line : file.lines) {
+    const CatalogFieldViews fields = catalogFieldsOf(whole.substr(line.offset, line.length));
+    const std::string_view views[6] = {fields.groupKey, fields.zeCode,  fields.description,
+                                       fields.amount,   fields.opsList, fields.footnoteRefs};
+    for (int c = 0; c < 6; ++c) pieces[c].push_back(pieceOf(whole, views[c]));
+  }
+  Column* columns[6] = {&table.GroupKeys, &table.ZeCodes,  &table.Descriptions,
+                        &table.Amounts,   &table.OpsLists, &table.FootnoteRefs};
+  for (int c = 0; c < 6; ++c) columns[c]->assign(file.text, std::move(pieces[c]));
+}
 
 void splitCatalog(CatalogTable& table) {
-  for (const std::string& line : table.CatalogLines.entries()) {
-    CatalogFields fields = cutCatalogLine(line);
-    table.GroupKeys.append(std::move(fields.groupKey));
-    table.ZeCodes.append(std::move(fields.zeCode));
-    table.Descriptions.append(std::move(fields.description));
-    table.Amounts.append(std::move(fields.amount));
-    table.OpsLists.append(std::move(fields.opsList));
-    table.FootnoteRefs.append(std::move(fields.footnoteRefs));
+  // The lines may have been appended one by one: gather them first.
+  std::string text;
+  std::vector<Piece> lines;
+  for (int i = 0; i < table.CatalogLines.count(); ++i) {
+    const std::string_view line = table.CatalogLines.get(i);
+    lines.push_back({static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(line.size())});
+    text += line;
   }
+  splitCatalog(table, {std::make_shared<const std::string>(std::move(text)), std::move(lines)});
 }
 
-namespace {
-
-void fillKeyed(Column& keys, Column& texts, const std::vector<std::string>& lines,
-               KeyedText (*cut)(std::string_view)) {
-  for (const std::string& line : lines) {
-    KeyedText cutLine = cut(line);
-    keys.append(std::move(cutLine.key));
-    texts.append(std::move(cutLine.text));
-  }
+void fillFootnotes(FootnoteTable& table, const LoadedFile& file) {
+  fillKeyed(table.FootnoteKeys, table.FootnoteTexts, file, footnoteFieldsOf);
 }
 
-}  // namespace
-
-void fillFootnotes(FootnoteTable& table, const std::vector<std::string>& lines) {
-  fillKeyed(table.FootnoteKeys, table.FootnoteTexts, lines, cutFootnoteLine);
+void fillOpsTexts(OpsTextTable& table, const LoadedFile& file) {
+  fillKeyed(table.OpsKeys, table.OpsTexts, file, opsFieldsOf);
 }
 
-void fillOpsTexts(OpsTextTable& table, const std::vector<std::string>& lines) {
-  fillKeyed(table.OpsKeys, table.OpsTexts, lines, cutOpsLine);
-}
-
-void fillAssignments(AssignmentTable& table, const std::vector<std::string>& lines) {
-  fillKeyed(table.AssignmentKeys, table.AssignmentTargets, lines, cutAssignmentLine);
+void fillAssignments(AssignmentTable& table, const LoadedFile& file) {
+  fillKeyed(table.AssignmentKeys, table.AssignmentTargets, file, assignmentFieldsOf);
 }
 
 }  // namespace catalog

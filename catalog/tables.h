@@ -1,7 +1,8 @@
 #pragma once
 // The in-memory tables: parallel columns, entry i of each belonging to line i
-// of the table's file.
+// of the table's file. Each table's columns are pieces of the file's buffer.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,17 +40,27 @@ struct AssignmentTable {
   Column AssignmentTargets;  // ListBox13
 };
 
+// A file read whole: its bytes and its lines as pieces of them.
+struct LoadedFile {
+  std::shared_ptr<const std::string> text;
+  std::vector<Piece> lines;
+};
+
 // Reading each file. The footnote file is looked up under its UTF-8 name
 // first and then under its Windows-1252 one; errors name it in Windows-1252.
-std::vector<std::string> loadCatalogFile(const std::string& name);
+LoadedFile loadCatalogFile(const std::string& name);
 // The same file's bytes, uncut.
 std::string readCatalogFile(const std::string& name);
 
-// Cutting loaded lines into the columns. Each call appends; the caller
-// clears the columns first.
-void splitCatalog(CatalogTable& table);  // from CatalogLines
-void fillFootnotes(FootnoteTable& table, const std::vector<std::string>& lines);
-void fillOpsTexts(OpsTextTable& table, const std::vector<std::string>& lines);
-void fillAssignments(AssignmentTable& table, const std::vector<std::string>& lines);
+// Cutting loaded lines into the columns, replacing what they held.
+void fillCatalogLines(CatalogTable& table, const LoadedFile& file);
+void splitCatalog(CatalogTable& table, const LoadedFile& file);  // file: what CatalogLines holds
+void splitCatalog(CatalogTable& table);  // from CatalogLines as they are
+void fillFootnotes(FootnoteTable& table, const LoadedFile& file);
+void fillOpsTexts(OpsTextTable& table, const LoadedFile& file);
+void fillAssignments(AssignmentTable& table, const LoadedFile& file);
+
+// A file's worth of lines as a LoadedFile, for tests and tools.
+LoadedFile fileOfLines(const std::vector<std::string>& lines);
 
 }  // namespace catalog

@@ -48,7 +48,7 @@ TEST_F(LookupAgainstTheField, FirstRowIsTheZeTheFieldSelects) {
       window.MaskEdit1->setOpsText(catalog::opsFieldText(code));
       const auto rows = lookup.lookup({code}, year);
       ASSERT_FALSE(rows.empty());
-      const std::string shown = window.RadioGroup1->kindCode() + std::string(";") + window.ComboBox2->text() + ";" +
+      const std::string shown = std::string(window.RadioGroup1->kindCode()) + ";" + window.ComboBox2->text() + ";" +
                                 window.ComboBox3->text();
       if (rows[0].found) {
         EXPECT_EQ(shown, rows[0].kind + ";" + rows[0].group + ";" + rows[0].ze) << code << " in " << year;

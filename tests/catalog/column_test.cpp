@@ -62,18 +62,46 @@ TEST(Column, GetOutOfRangeNamesTheIndex) {
   }
 }
 
+std::vector<std::uint32_t> indexes(std::span<const std::uint32_t> found) { return {found.begin(), found.end()}; }
+
 TEST(ExactKeyIndex, GivesMatchesInTableOrderAndFollowsChanges) {
   catalog::Column keys = columnOf({"2031;BE;A", "2031;BE;a", "2031;KH;A", "2031;BE;A", "2031;B"});
   const catalog::ExactKeyIndex whole(keys);
   const catalog::ExactKeyIndex prefix(keys, 7);
-  EXPECT_EQ(whole.indexesOf("2031;BE;A"), (std::vector<int>{0, 3}));
-  EXPECT_EQ(whole.indexesOf("2031;be;a"), std::vector<int>{});
-  EXPECT_EQ(prefix.indexesOf("2031;BE"), (std::vector<int>{0, 1, 3}));
-  EXPECT_EQ(prefix.indexesOf("2031;B"), (std::vector<int>{4}));  // shorter entries compare whole
+  EXPECT_EQ(indexes(whole.indexesOf("2031;BE;A")), (std::vector<std::uint32_t>{0, 3}));
+  EXPECT_EQ(indexes(whole.indexesOf("2031;be;a")), std::vector<std::uint32_t>{});
+  EXPECT_EQ(indexes(prefix.indexesOf("2031;BE")), (std::vector<std::uint32_t>{0, 1, 3}));
+  EXPECT_EQ(indexes(prefix.indexesOf("2031;B")), (std::vector<std::uint32_t>{4}));  // shorter entries compare whole
   keys.replace(0, "2031;KH;A");
-  EXPECT_EQ(whole.indexesOf("2031;BE;A"), (std::vector<int>{3}));
+  EXPECT_EQ(indexes(whole.indexesOf("2031;BE;A")), (std::vector<std::uint32_t>{3}));
   keys.clear();
-  EXPECT_EQ(prefix.indexesOf("2031;BE"), std::vector<int>{});
+  EXPECT_EQ(indexes(prefix.indexesOf("2031;BE")), std::vector<std::uint32_t>{});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Column, LoadedPiecesAppendedEntriesAndTheIndexAgree) {
+  auto buffer = std::make_shared<const std::string>("A;b;\xC4" "rger;a");
+  catalog::Column column;
+  column.assign(buffer, {{0, 1}, {2, 1}, {4, 5}, {10, 1}});
+  column.buildIndex();
+  EXPECT_EQ(column.get(2), "\xC4rger");
+  EXPECT_EQ(column.find("a"), 0) << "the first of two entries equal but for case";
+  EXPECT_EQ(column.find("\xE4RGER"), 2);
+  const std::string_view kept = column.get(2);
+  // Enough appends to grow the index several times; each is found at once.
+  for (int i = 0; i < 1000; ++i) {
+    column.append("entry " + std::to_string(i));
+    ASSERT_EQ(column.find("ENTRY " + std::to_string(i)), 4 + i);
+  }
+  EXPECT_EQ(kept, "\xC4rger") << "views of earlier entries stay valid";
+  EXPECT_EQ(column.find("a"), 0);
+  column.replace(0, "x");
+  EXPECT_EQ(column.find("a"), 3) << "the next equal entry takes over";
+  column.append("A");
+  EXPECT_EQ(column.find("a"), 3);
 }
 
 }  // namespace

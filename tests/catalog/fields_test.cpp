@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Tables, SplitFillsEveryColumnInStep) {
   catalog::CatalogTable table;
-  table.CatalogLines.assign({"2031;BE;G;;Gruppe;1,00;A/B;1;", "", "2031;KH;H;Z;D;2;C;2,3;"});
+  for (const char* line : {"2031;BE;G;;Gruppe;1,00;A/B;1;", "", "2031;KH;H;Z;D;2;C;2,3;"}) table.CatalogLines.append(line);
   catalog::splitCatalog(table);
   EXPECT_EQ(table.GroupKeys.entries(), (std::vector<std::string>{"2031;BE;G", "", "2031;KH;H"}));
   EXPECT_EQ(table.ZeCodes.entries(), (std::vector<std::string>{"", "", "Z"}));
