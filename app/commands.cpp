@@ -67,7 +67,7 @@ int runCheck(int argc, char** argv) {
                                             catalog::kAssignmentFile};
   for (std::size_t f = 0; f < names.size(); ++f) {
     try {
-      input.files[f] = catalog::readCatalogFile(names[f]);
+      input.files[f] = std::string(std::string_view(catalog::readCatalogFile(names[f])));
     } catch (const catalog::Error& error) {
       const catalog::Finding finding{names[f], 0, catalog::Severity::Error, error.what()};
       std::cout << utf8(catalog::formatFinding(finding)) << "\n" << utf8(catalog::summarize({finding})) << std::endl;

@@ -79,6 +79,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   wireHandlers();
   setTabOrder();
   ComboBox1->widget()->setFocus();
+  // A reload keeps the window painting while the files are read.
+  Data.onProgress([this] { repaintNow(); });
   runUserEvent([this] { Init(this); });
 }
 
@@ -224,7 +226,7 @@ void TForm1::syncControls() {
 }
 
 void TForm1::repaintNow() {
-  constexpr qint64 kFrameMilliseconds = 40;
+  constexpr qint64 kFrameMilliseconds = 25;
   if (lastRepaint_.isValid() && lastRepaint_.elapsed() < kFrameMilliseconds) return;
   syncControls();
   if (isVisible()) repaint();

@@ -32,7 +32,9 @@ void TForm1::Button1Click(QObject* Sender) {
   const catalog::AssignmentTable before = AssignmentTable;
   try {
     walkCollecting(Sender);
+    repaintNow();
     writeAssignments();
+    repaintNow();
   } catch (...) {
     RebuildMode = false;
     AssignmentTable = before;

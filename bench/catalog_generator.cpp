@@ -1,65 +1,98 @@
 #include "bench/catalog_generator.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <string>
 #include <vector>
 
 namespace bench {
 namespace {
 
-std::string opsCode(int group, int ze, int n) {
+// A small deterministic generator, so that every run sees the same catalog.
+class Random {
+ public:
+  explicit Random(std::uint64_t seed) : state_(seed) {}
+  int below(int n) {
+    state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
+    return static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(n));
+  }
+
+ private:
+  std::uint64_t state_;
+};
+
+// The n-th code of the classification: 1-00a.00 onwards, all distinct.
+std::string opsCode(int n) {
+  static const char kFifth[] = "0123456789abcdefghijklmnopqrstuvwxyz";
   char code[16];
-  std::snprintf(code, sizeof code, "%d-%02d%c.%d%d", 1 + group % 9, group % 100, 'a' + ze % 26, n % 10, ze % 10);
+  std::snprintf(code, sizeof code, "%d-%02d%c.%d%d", 1 + n % 9, (n / 9) % 100, kFifth[(n / 900) % 36],
+                (n / 32400) % 10, n % 7);
   return code;
 }
 
-void writeLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  for (const std::string& line : lines) out << line << "\r\n";
+class Writer {
+ public:
+  explicit Writer(const std::string& path) : out_(path, std::ios::binary | std::ios::trunc) {}
+  void line(const std::string& text) {
+    out_ << text << "\r\n";
+    bytes_ += text.size() + 2;
+  }
+  std::size_t bytes() const { return bytes_; }
+
+ private:
+  std::ofstream out_;
+  std::size_t bytes_ = 0;
+};
+
+const char kWords[][16] = {"Behandlung", "Implantation", "Gabe", "von", "mit", "intermittierend", "\xFC" "ber",
+                           "Stunden", "einseitig", "beidseitig", "Ma\xDFnahme", "Sonde", "Pumpe", "K\xF6rper"};
+
+std::string words(Random& random, int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += (i ? " " : "") + std::string(kWords[random.below(14)]);
+  return text;
 }
 
 }  // namespace
 
-void writeCatalog(const std::string& folder, const CatalogShape& shape) {
-  std::vector<std::string> catalog, footnotes, opsTexts;
+std::size_t writeCatalog(const std::string& folder, const CatalogShape& shape) {
+  Random random(42);
+  Writer catalog(folder + "/ZE-Katalog.csv"), footnotes(folder + "/Fu\xC3\x9Fnoten.txt"),
+      opsTexts(folder + "/OPS-Kodes.csv");
+  Writer(folder + "/OPS-Zuordnung.csv");
   for (int y = 0; y < shape.years; ++y) {
     const std::string year = std::to_string(shape.firstYear + y);
+    for (int n = 0; n < shape.opsCodesPerYear; ++n)
+      opsTexts.line(year + ";" + opsCode(n) + ";" + words(random, 7 + random.below(4)) + " (Prozedur " +
+                    std::to_string(n) + ")");
     for (const char* kind : {"BE", "KH"}) {
-      const bool federal = kind[0] == 'B';
-      const int groups = federal ? shape.federalGroups : shape.hospitalGroups;
-      const int zes = federal ? shape.zesPerGroup : std::max(1, shape.zesPerGroup / 3);
-      for (int g = 0; g < groups; ++g) {
-        const int groupNumber = federal ? g + 1 : g + 200;
-        const std::string group = "ZE" + std::to_string(groupNumber);
-        std::string groupCodes;
+      for (int g = 0; g < shape.groupsPerKind; ++g) {
+        const std::string group = "ZE" + std::to_string(kind[0] == 'B' ? g + 1 : g + 200);
+        const int zes = 1 + random.below(4);
+        // A code that holds for every ZE of the group stands on the group line too.
+        const std::string shared = random.below(2) ? opsCode(random.below(shape.opsCodesPerYear)) : "";
+        catalog.line(year + ";" + kind + ";" + group + ";;" + words(random, 6) + ";;" + shared + ";1;");
         for (int z = 0; z < zes; ++z) {
-          if (z > 0) groupCodes += '/';
-          groupCodes += opsCode(groupNumber, z, 0);
-        }
-        catalog.push_back(year + ";" + kind + ";" + group + ";;Zusatzentgelt Gruppe " + group +
-                          ", Beh\xE4ndlung mit Sonderleistung;;" + groupCodes + ";1;");
-        for (int z = 0; z < zes; ++z) {
-          std::string codes;
-          for (int c = 0; c < shape.codesPerZe; ++c) {
-            if (c > 0) codes += '/';
-            codes += opsCode(groupNumber, z, c);
-          }
-          catalog.push_back(year + ";" + kind + ";" + group + ";" + group + "." + std::to_string(z + 1) +
-                            ";Leistung " + std::to_string(z + 1) + " der Gruppe " + group + ";" +
-                            std::to_string(100 + 37 * z + groupNumber) + ",50;" + codes + ";1,2;");
-          for (int c = 0; c < shape.codesPerZe; ++c)
-            opsTexts.push_back(year + ";" + opsCode(groupNumber, z, c) + ";Prozedur " + opsCode(groupNumber, z, c) +
-                               ": ausf\xFChrliche Beschreibung der Ma\xDFnahme");
+          std::string codes = shared;
+          for (int c = random.below(8); c >= 0; --c) codes += (codes.empty() ? "" : "/") + opsCode(random.below(shape.opsCodesPerYear));
+          catalog.line(year + ";" + kind + ";" + group + ";" + group + "." + std::to_string(z + 1) + ";" +
+                       words(random, 8) + ";" + std::to_string(100 + random.below(90000)) + "," +
+                       std::to_string(10 + random.below(90)) + ";" + codes + ";" + (z % 2 ? "1,2" : "2") + ";");
         }
       }
-      footnotes.push_back(year + ";" + kind + ";1;Fu\xDFnote eins des Jahres " + year);
-      footnotes.push_back(year + ";" + kind + ";2;Fu\xDFnote zwei des Jahres " + year);
+      footnotes.line(year + ";" + kind + ";1;Fu\xDFnote eins des Jahres " + year);
+      footnotes.line(year + ";" + kind + ";2;Fu\xDFnote zwei des Jahres " + year);
     }
   }
-  writeLines(folder + "/ZE-Katalog.csv", catalog);
-  writeLines(folder + "/Fu\xC3\x9Fnoten.txt", footnotes);
-  writeLines(folder + "/OPS-Kodes.csv", opsTexts);
-  writeLines(folder + "/OPS-Zuordnung.csv", {});
+  return catalog.bytes() + footnotes.bytes() + opsTexts.bytes();
+}
+
+std::size_t writeIdenticalLines(const std::string& folder, std::size_t lines) {
+  Writer catalog(folder + "/ZE-Katalog.csv");
+  for (std::size_t i = 0; i < lines; ++i) catalog.line("2026;BE;Z;");
+  for (const char* name : {"/Fu\xC3\x9Fnoten.txt", "/OPS-Kodes.csv", "/OPS-Zuordnung.csv"}) Writer(folder + name);
+  return catalog.bytes();
 }
 
 }  // namespace bench

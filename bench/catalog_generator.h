@@ -1,22 +1,27 @@
 #pragma once
 // Writes a large made-up catalog (all four files, Windows-1252, CR LF) of the
-// shape of the real one: many years, both kinds, groups with several ZEs,
-// each ZE triggered by a few OPS codes.
+// shape of the real one at full size: per year and kind about 120 groups
+// with 1-4 ZEs each, OPS lists of 1-8 codes, and the whole OPS
+// classification (about 35,000 codes a year) in "OPS-Kodes.csv".
 
+#include <cstddef>
 #include <string>
 
 namespace bench {
 
 struct CatalogShape {
-  int firstYear = 2005;
+  int firstYear = 2007;
   int years = 20;
-  int federalGroups = 120;   // per year
-  int hospitalGroups = 60;   // per year
-  int zesPerGroup = 8;       // federal; hospital groups have a third of it
-  int codesPerZe = 3;
+  int groupsPerKind = 120;
+  int opsCodesPerYear = 35000;
 };
 
-// Writes the files into folder; the assignment file is left empty.
-void writeCatalog(const std::string& folder, const CatalogShape& shape);
+// Writes the files into folder; the assignment file is left empty (the
+// rebuild writes it). Returns the bytes written.
+std::size_t writeCatalog(const std::string& folder, const CatalogShape& shape);
+
+// A catalog of lines lines that all belong to one ZE ("2026;BE;Z;"), the
+// other files empty: the window's worst case for one detail box.
+std::size_t writeIdenticalLines(const std::string& folder, std::size_t lines);
 
 }  // namespace bench

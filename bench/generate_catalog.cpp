@@ -14,5 +14,6 @@ int main(int argc, char** argv) {
   bench::CatalogShape shape;
   if (argc > 2) shape.years = std::atoi(argv[2]);
   bench::writeCatalog(argv[1], shape);
+  std::fprintf(stderr, "The assignment file is empty: run tarvelo --rebuild %s\n", argv[1]);
   return 0;
 }

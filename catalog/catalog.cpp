@@ -24,11 +24,29 @@ void Catalog::loadCatalogLines() {
   catalogRevision_ = CatalogTable.CatalogLines.revision();
 }
 
-void Catalog::loadFootnotes() { fillFootnotes(FootnoteTable, loadCatalogFile(kFootnoteFile)); }
-void Catalog::loadOpsTexts() { fillOpsTexts(OpsTextTable, loadCatalogFile(kOpsTextFile)); }
-void Catalog::loadAssignments() { fillAssignments(AssignmentTable, loadCatalogFile(kAssignmentFile)); }
+void Catalog::loadFootnotes() {
+  progress();
+  fillFootnotes(FootnoteTable, loadCatalogFile(kFootnoteFile));
+}
+
+void Catalog::loadOpsTexts() {
+  progress();
+  const LoadedFile file = loadCatalogFile(kOpsTextFile);
+  progress();
+  fillOpsTexts(OpsTextTable, file);
+  progress();
+  // The largest index: the second core builds it while this one goes on.
+  OpsTextTable.OpsKeys.buildIndexInBackground();
+}
+
+void Catalog::loadAssignments() {
+  progress();
+  fillAssignments(AssignmentTable, loadCatalogFile(kAssignmentFile));
+  progress();
+}
 
 void Catalog::splitCatalog() {
+  progress();
   // Cut straight from the file unless the lines changed since it was read.
   if (catalogFile_.text && CatalogTable.CatalogLines.revision() == catalogRevision_) {
     catalog::splitCatalog(CatalogTable, catalogFile_);
@@ -40,11 +58,12 @@ void Catalog::splitCatalog() {
 }
 
 void Catalog::buildIndexes() const {
-  for (const Column* column : {&CatalogTable.GroupKeys, &FootnoteTable.FootnoteKeys, &OpsTextTable.OpsKeys,
-                               &AssignmentTable.AssignmentKeys})
+  for (const Column* column : {&CatalogTable.GroupKeys, &FootnoteTable.FootnoteKeys, &AssignmentTable.AssignmentKeys})
     column->buildIndex();
   groupsByPrefix_.build();
   linesByGroupKey_.build();
+  while (!OpsTextTable.OpsKeys.indexReady(std::chrono::milliseconds(15))) progress();
+  OpsTextTable.OpsKeys.buildIndex();
 }
 
 void Catalog::load() {

@@ -5,6 +5,7 @@
 // in one go. When a load is complete, every index is built, so no query
 // pays for one.
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -39,6 +40,10 @@ class Catalog {
   // Every step from clear() to splitCatalog().
   void load();
 
+  // Called now and then while a long step runs, at least every few dozen
+  // milliseconds, so that a window can keep painting.
+  void onProgress(std::function<void()> callback) { progress_ = std::move(callback); }
+
   // Whether the last load ran through all steps; a rebuild needs that.
   bool complete() const { return complete_; }
 
@@ -55,6 +60,11 @@ class Catalog {
  private:
   void buildIndexes() const;
 
+  void progress() const {
+    if (progress_) progress_();
+  }
+
+  std::function<void()> progress_;
   bool complete_ = false;
   LoadedFile catalogFile_;
   unsigned long catalogRevision_ = 0;

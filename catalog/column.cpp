@@ -1,5 +1,6 @@
 #include "catalog/column.h"
 
+#include <array>
 #include <bit>
 
 #include "catalog/cp1252.h"
@@ -8,15 +9,29 @@
 namespace catalog {
 namespace {
 
+// The small form of every byte, looked up rather than computed per byte.
+const std::array<unsigned char, 256> kFolded = [] {
+  std::array<unsigned char, 256> table{};
+  for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = cp1252::foldCase(static_cast<unsigned char>(c));
+  return table;
+}();
+
 // FNV-1a over the folded bytes: equal texts that differ only in letter case
 // hash alike.
 std::uint64_t foldedHash(std::string_view text) {
   std::uint64_t hash = 14695981039346656037ull;
   for (char c : text) {
-    hash ^= cp1252::foldCase(static_cast<unsigned char>(c));
+    hash ^= kFolded[static_cast<unsigned char>(c)];
     hash *= 1099511628211ull;
   }
-  return hash;
+  return hash ^ (hash >> 29);
+}
+
+bool equalFolded(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (kFolded[static_cast<unsigned char>(a[i])] != kFolded[static_cast<unsigned char>(b[i])]) return false;
+  return true;
 }
 
 }  // namespace
@@ -34,44 +49,101 @@ std::string_view Column::get(int index) const {
 
 std::size_t Column::slotOf(std::string_view text, std::uint64_t hash) const {
   const std::size_t mask = slots_.size() - 1;
+  const std::uint64_t tag = hash & ~0xFFFFFFFFull;
   for (std::size_t slot = static_cast<std::size_t>(hash) & mask;; slot = (slot + 1) & mask) {
-    const std::uint32_t held = slots_[slot];
-    if (held == 0 || cp1252::equalsIgnoringCase(at(held - 1), text)) return slot;
+    const std::uint64_t held = slots_[slot];
+    if (held == 0) return slot;
+    if ((held & ~0xFFFFFFFFull) == tag && equalFolded(at(static_cast<std::uint32_t>(held) - 1u), text))
+      return slot;
   }
 }
 
-void Column::insertIntoIndex(std::uint32_t index) const {
-  const std::string_view text = at(index);
-  std::uint32_t& slot = slots_[slotOf(text, foldedHash(text))];
-  if (slot == 0) slot = index + 1;  // an earlier equal entry keeps the slot
+void Column::insertIntoIndex(std::uint32_t index, std::uint64_t hash) const {
+  std::uint64_t& slot = slots_[slotOf(at(index), hash)];
+  if (slot == 0) slot = slotValue(hash, index);  // an earlier equal entry keeps the slot
+}
+
+Column::Column(const Column& other) { *this = other; }
+
+Column& Column::operator=(const Column& other) {
+  if (this == &other) return *this;
+  waitForIndex();
+  other.waitForIndex();
+  buffer_ = other.buffer_;
+  owned_ = other.owned_;
+  pieces_ = other.pieces_;
+  revision_ = other.revision_ + 1;
+  slots_ = other.slots_;
+  indexed_ = other.indexed_;
+  return *this;
+}
+
+Column::~Column() { waitForIndex(); }
+
+void Column::waitForIndex() const {
+  if (building_.valid()) {
+    building_.wait();
+    building_ = {};
+  }
+}
+
+bool Column::indexReady(std::chrono::milliseconds wait) const {
+  if (building_.valid() && building_.wait_for(wait) != std::future_status::ready) return false;
+  waitForIndex();
+  return true;
+}
+
+void Column::buildIndexInBackground() const {
+  waitForIndex();
+  building_ = std::async(std::launch::async, [this] { buildIndexHere(); }).share();
 }
 
 void Column::buildIndex() const {
-  // At most half the slots in use keeps the probes short.
-  slots_.assign(std::bit_ceil(std::max<std::size_t>(16, pieces_.size() * 2)), 0);
-  for (std::uint32_t i = 0; i < pieces_.size(); ++i) insertIntoIndex(i);
+  waitForIndex();
+  if (!indexed_) buildIndexHere();
+}
+
+void Column::buildIndexHere() const {
+  // At most three quarters of the slots in use keeps the probes short.
+  slots_.assign(std::bit_ceil(std::max<std::size_t>(16, pieces_.size() + pieces_.size() / 3 + 1)), 0);
+  // The slots are met in no order: ask for each a little ahead of its use,
+  // so that the memory fetches overlap.
+  constexpr std::uint32_t kAhead = 16;
+  std::array<std::uint64_t, kAhead> hashes{};
+  const auto count = static_cast<std::uint32_t>(pieces_.size());
+  const std::size_t mask = slots_.size() - 1;
+  for (std::uint32_t i = 0; i < count + kAhead; ++i) {
+    if (i >= kAhead) insertIntoIndex(i - kAhead, hashes[(i - kAhead) % kAhead]);
+    if (i < count) {
+      hashes[i % kAhead] = foldedHash(at(i));
+      __builtin_prefetch(&slots_[static_cast<std::size_t>(hashes[i % kAhead]) & mask]);
+    }
+  }
   indexed_ = true;
 }
 
 int Column::find(std::string_view text) const {
-  if (!indexed_) buildIndex();
-  const std::uint32_t held = slots_[slotOf(text, foldedHash(text))];
-  return static_cast<int>(held) - 1;
+  waitForIndex();
+  if (!indexed_) buildIndexHere();
+  const std::uint64_t held = slots_[slotOf(text, foldedHash(text))];
+  return static_cast<int>(static_cast<std::uint32_t>(held)) - 1;
 }
 
 void Column::append(std::string_view text) {
+  waitForIndex();
   owned_.emplace_back(text);
   pieces_.push_back({static_cast<std::uint32_t>(owned_.size() - 1), kOwned});
   ++revision_;
   if (!indexed_) return;
-  if (pieces_.size() * 2 > slots_.size()) {
-    buildIndex();
+  if ((pieces_.size() + pieces_.size() / 3 + 1) > slots_.size()) {
+    buildIndexHere();
   } else {
-    insertIntoIndex(static_cast<std::uint32_t>(pieces_.size() - 1));
+    insertIntoIndex(static_cast<std::uint32_t>(pieces_.size() - 1), foldedHash(text));
   }
 }
 
 void Column::replace(int index, std::string_view text) {
+  waitForIndex();
   if (index < 0 || index >= count()) throw indexOutOfRange(index);
   owned_.emplace_back(text);
   pieces_[static_cast<std::size_t>(index)] = {static_cast<std::uint32_t>(owned_.size() - 1), kOwned};
@@ -81,6 +153,7 @@ void Column::replace(int index, std::string_view text) {
 }
 
 void Column::clear() {
+  waitForIndex();
   buffer_.reset();
   owned_.clear();
   pieces_.clear();
@@ -91,7 +164,7 @@ void Column::clear() {
   ++revision_;
 }
 
-void Column::assign(std::shared_ptr<const std::string> buffer, std::vector<Piece> pieces) {
+void Column::assign(std::shared_ptr<const FileText> buffer, std::vector<Piece> pieces) {
   clear();
   buffer_ = std::move(buffer);
   pieces_ = std::move(pieces);

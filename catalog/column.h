@@ -8,14 +8,36 @@
 // block per entry; it is built by buildIndex() or the first find, and kept
 // up to date by every append.
 
+#include <algorithm>
 #include <cstdint>
+#include <chrono>
 #include <deque>
+#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace catalog {
+
+// The bytes of a file as read, shared by the columns cut from it. Not a
+// std::string: a string would be filled with zeros before the file is read
+// into it, which for a large file costs as much as the reading.
+class FileText {
+ public:
+  FileText() = default;
+  explicit FileText(std::size_t size) : bytes_(new char[size]), size_(size) {}
+  explicit FileText(std::string_view text) : FileText(text.size()) { std::copy(text.begin(), text.end(), bytes_.get()); }
+  char* data() { return bytes_.get(); }
+  std::size_t size() const { return size_; }
+  // Keeps the first size bytes (the memory stays).
+  void shrink(std::size_t size) { size_ = std::min(size, size_); }
+  operator std::string_view() const { return {bytes_.get(), size_}; }
+
+ private:
+  std::unique_ptr<char[]> bytes_;
+  std::size_t size_ = 0;
+};
 
 // A piece of a buffer: where an entry starts and how long it is.
 struct Piece {
@@ -25,6 +47,12 @@ struct Piece {
 
 class Column {
  public:
+  Column() = default;
+  // A copy waits for an index being built; the copy builds its own.
+  Column(const Column& other);
+  Column& operator=(const Column& other);
+  ~Column();
+
   int count() const { return static_cast<int>(pieces_.size()); }
   // Entry index; fails with the list index error outside 0..count-1. The
   // view stays valid until the column is cleared or assigned.
@@ -37,9 +65,15 @@ class Column {
   void clear();
 
   // Replaces every entry by pieces of buffer, which the column shares.
-  void assign(std::shared_ptr<const std::string> buffer, std::vector<Piece> pieces);
-  // Builds the index now, so that no later find pays for it.
+  void assign(std::shared_ptr<const FileText> buffer, std::vector<Piece> pieces);
+  // Builds the index now unless it is up to date, so that no later find
+  // pays for it.
   void buildIndex() const;
+  // Builds it on another thread; every use of the column waits for it.
+  void buildIndexInBackground() const;
+  // Waits until an index being built on another thread is done; true at
+  // once when there is none.
+  bool indexReady(std::chrono::milliseconds wait) const;
 
   // A copy of every entry, for the few callers that want strings.
   std::vector<std::string> entries() const;
@@ -51,17 +85,23 @@ class Column {
   static constexpr std::uint32_t kOwned = 0x80000000u;  // length flag: offset indexes owned_
 
   std::string_view at(std::size_t index) const;
+  void waitForIndex() const;
+  void buildIndexHere() const;
   std::size_t slotOf(std::string_view text, std::uint64_t hash) const;
-  void insertIntoIndex(std::uint32_t index) const;
+  static std::uint64_t slotValue(std::uint64_t hash, std::uint32_t index) { return (hash & ~0xFFFFFFFFull) | (index + 1u); }
+  void insertIntoIndex(std::uint32_t index, std::uint64_t hash) const;
 
-  std::shared_ptr<const std::string> buffer_;
+  std::shared_ptr<const FileText> buffer_;
   std::deque<std::string> owned_;  // a deque keeps earlier entries in place
   std::vector<Piece> pieces_;
   unsigned long revision_ = 0;
   // Open addressing over the folded entries: 0 is an empty slot, else the
-  // index + 1 of the first entry with that folded text.
-  mutable std::vector<std::uint32_t> slots_;
+  // index + 1 of the first entry with that folded text in the low half and
+  // the upper half of its hash in the high half, so that a probe reads an
+  // entry only when the hashes agree.
+  mutable std::vector<std::uint64_t> slots_;
   mutable bool indexed_ = false;
+  mutable std::shared_future<void> building_;
 };
 
 }  // namespace catalog

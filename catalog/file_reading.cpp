@@ -1,5 +1,6 @@
 #include "catalog/file_reading.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -33,24 +34,28 @@ int openForReading(const std::string& path) {
   return fd;
 }
 
-std::string readRegularFile(std::string_view displayName, int fd) {
+FileText readRegularFile(std::string_view displayName, int fd) {
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) throw cannotOpen(displayName);
   if (static_cast<unsigned long long>(info.st_size) > kMaxFileBytes) throw tooLarge(displayName);
-  std::string content(static_cast<std::size_t>(info.st_size), '\0');
+  FileText content(static_cast<std::size_t>(info.st_size));
   std::size_t filled = 0;
   for (;;) {
-    // A file that grows while it is read is read on, up to the limit.
     if (filled == content.size()) {
-      if (content.size() >= kMaxFileBytes) {
-        char probe;
-        const ssize_t more = ::read(fd, &probe, 1);
-        if (more > 0) throw tooLarge(displayName);
-        if (more < 0 && errno == EINTR) continue;
-        if (more < 0) throw cannotRead(displayName);
-        break;
-      }
-      content.resize(std::min(kMaxFileBytes, std::max<std::size_t>(4096, content.size() * 2)));
+      // The size the file had when it was opened is read; a file that grows
+      // while it is read is read on, up to the limit.
+      char probe[4096];
+      const ssize_t more = ::read(fd, probe, sizeof probe);
+      if (more < 0 && errno == EINTR) continue;
+      if (more < 0) throw cannotRead(displayName);
+      if (more == 0) break;
+      if (content.size() + static_cast<std::size_t>(more) > kMaxFileBytes) throw tooLarge(displayName);
+      FileText larger(std::min(kMaxFileBytes, std::max<std::size_t>((filled + static_cast<std::size_t>(more)) * 2, 4096)));
+      std::copy_n(content.data(), filled, larger.data());
+      std::copy_n(probe, static_cast<std::size_t>(more), larger.data() + filled);
+      filled += static_cast<std::size_t>(more);
+      content = std::move(larger);
+      continue;
     }
     const ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
     if (n < 0 && errno == EINTR) continue;
@@ -58,13 +63,13 @@ std::string readRegularFile(std::string_view displayName, int fd) {
     if (n == 0) break;
     filled += static_cast<std::size_t>(n);
   }
-  content.resize(filled);
+  content.shrink(filled);
   return content;
 }
 
 }  // namespace
 
-std::string readWholeFile(std::string_view displayName, const std::vector<std::string>& paths) {
+FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     const Descriptor file(openForReading(path));
     if (file.get() < 0) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/column.h"
+
 namespace catalog {
 
 // Far above any real catalog (the whole OPS classification over 40 years is
@@ -17,6 +19,6 @@ inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 // Reads the first of paths that exists. Errors name the file by displayName:
 // "kann nicht geöffnet werden" (missing, not a regular file, no permission),
 // "kann nicht gelesen werden" (a read error), or the size limit.
-std::string readWholeFile(std::string_view displayName, const std::vector<std::string>& paths);
+FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths);
 
 }  // namespace catalog

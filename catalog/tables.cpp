@@ -30,13 +30,13 @@ void fillKeyed(Column& keys, Column& texts, const LoadedFile& file, Cut cut) {
 
 }  // namespace
 
-std::string readCatalogFile(const std::string& name) {
+FileText readCatalogFile(const std::string& name) {
   if (name == kFootnoteFile) return readWholeFile(name, {"Fu\xC3\x9Fnoten.txt", name});
   return readWholeFile(name, {name});
 }
 
 LoadedFile loadCatalogFile(const std::string& name) {
-  auto text = std::make_shared<const std::string>(readCatalogFile(name));
+  auto text = std::make_shared<const FileText>(readCatalogFile(name));
   std::vector<Piece> lines = linePieces(*text);
   return {std::move(text), std::move(lines)};
 }
@@ -44,7 +44,7 @@ LoadedFile loadCatalogFile(const std::string& name) {
 LoadedFile fileOfLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
-  auto shared = std::make_shared<const std::string>(std::move(text));
+  auto shared = std::make_shared<const FileText>(std::string_view(text));
   std::vector<Piece> pieces = linePieces(*shared);
   return {std::move(shared), std::move(pieces)};
 }
@@ -75,7 +75,7 @@ void splitCatalog(CatalogTable& table) {
     lines.push_back({static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(line.size())});
     text += line;
   }
-  splitCatalog(table, {std::make_shared<const std::string>(std::move(text)), std::move(lines)});
+  splitCatalog(table, {std::make_shared<const FileText>(std::string_view(text)), std::move(lines)});
 }
 
 void fillFootnotes(FootnoteTable& table, const LoadedFile& file) {

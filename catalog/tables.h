@@ -42,7 +42,7 @@ struct AssignmentTable {
 
 // A file read whole: its bytes and its lines as pieces of them.
 struct LoadedFile {
-  std::shared_ptr<const std::string> text;
+  std::shared_ptr<const FileText> text;
   std::vector<Piece> lines;
 };
 
@@ -50,7 +50,7 @@ struct LoadedFile {
 // first and then under its Windows-1252 one; errors name it in Windows-1252.
 LoadedFile loadCatalogFile(const std::string& name);
 // The same file's bytes, uncut.
-std::string readCatalogFile(const std::string& name);
+FileText readCatalogFile(const std::string& name);
 
 // Cutting loaded lines into the columns, replacing what they held.
 void fillCatalogLines(CatalogTable& table, const LoadedFile& file);

@@ -83,7 +83,7 @@ TEST(ExactKeyIndex, GivesMatchesInTableOrderAndFollowsChanges) {
 namespace {
 
 TEST(Column, LoadedPiecesAppendedEntriesAndTheIndexAgree) {
-  auto buffer = std::make_shared<const std::string>("A;b;\xC4" "rger;a");
+  auto buffer = std::make_shared<const catalog::FileText>(std::string_view("A;b;\xC4" "rger;a"));
   catalog::Column column;
   column.assign(buffer, {{0, 1}, {2, 1}, {4, 5}, {10, 1}});
   column.buildIndex();

@@ -1,0 +1,313 @@
+// The figures the README's table shows, each next to its baseline from the
+// same run: start-up to the first painted window against reading the four
+// files and cutting them into lines, peak memory against the input bytes,
+// every user event with its cascade and repaint, the rebuild with the window
+// shown and the longest gap between two paints; at 5, 10, 20 and 40 years,
+// and for one ZE with millions of catalog lines.
+//
+//   tarvelo_figures [WORKDIR]      all of it, as a Markdown table
+//   tarvelo_figures --measure DIR  one catalog, "name value" lines
+//   tarvelo_figures --identical N  start-up with N lines of one ZE
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/clock.h"
+#include "app/error_display.h"
+#include "app/tform1.h"
+#include "bench/catalog_generator.h"
+#include "catalog/ops_lookup.h"
+#include "catalog/tables.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The process's peak resident memory in MiB.
+double peakMiB() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+  return 0;
+}
+
+// Records when any widget paints.
+class PaintClock : public QObject {
+ public:
+  std::vector<Clock::time_point> paints;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) paints.push_back(Clock::now());
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+void waitUntilPainted(QWidget& window) {
+  PaintClock clock;
+  window.installEventFilter(&clock);
+  window.show();
+  while (clock.paints.empty()) QApplication::processEvents(QEventLoop::AllEvents, 5);
+  window.removeEventFilter(&clock);
+}
+
+// Baseline: the four files read into memory and cut into lines, nothing more.
+double readAndCutMilliseconds() {
+  double best = 1e9;
+  for (int run = 0; run < 3; ++run) {
+    const auto start = Clock::now();
+    std::size_t lines = 0;
+    for (const char* name : {"ZE-Katalog.csv", "Fu\xC3\x9Fnoten.txt", "OPS-Kodes.csv", "OPS-Zuordnung.csv"}) {
+      // One read of the whole file, as fast as reading gets.
+      const std::size_t size = fs::file_size(name);
+      const std::unique_ptr<char[]> bytes(new char[size]);
+      std::FILE* file = std::fopen(name, "rb");
+      if (!file || std::fread(bytes.get(), 1, size, file) != size) std::fprintf(stderr, "short read\n");
+      if (file) std::fclose(file);
+      const std::string_view text(bytes.get(), size);
+      std::vector<std::string_view> cut;
+      for (std::size_t at = 0; at < text.size();) {
+        const void* end = std::memchr(text.data() + at, '\n', text.size() - at);
+        const std::size_t stop = end ? static_cast<std::size_t>(static_cast<const char*>(end) - text.data()) : text.size();
+        cut.emplace_back(text.data() + at, stop - at);
+        at = stop + 1;
+      }
+      lines += cut.size();
+    }
+    best = std::min(best, millisecondsSince(start));
+    if (lines == 0) std::fprintf(stderr, "no lines\n");
+  }
+  return best;
+}
+
+// One user event with its cascade, then every widget it changed painted, as
+// the event loop does before the next event.
+template <typename Event>
+double timedEvent(TForm1& form, Event event) {
+  const auto start = Clock::now();
+  event();
+  QApplication::processEvents();
+  (void)form;
+  return millisecondsSince(start);
+}
+
+double typeCode(TForm1& form, const std::string& code, std::vector<double>& times) {
+  double first = 0;
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    const double t = timedEvent(form, [&] { QTest::keyClick(form.MaskEdit1, code[i]); });
+    if (i == 0) first = t;
+    times.push_back(t);
+  }
+  return first;
+}
+
+// A code of the year that triggers a ZE, as a coder would type it.
+std::string someAssignedCode(TForm1& form, const std::string& year) {
+  const catalog::Column& keys = form.AssignmentTable.AssignmentKeys;
+  for (int i = keys.count() - 1; i >= 0; --i) {
+    const std::string_view key = keys.get(i);
+    if (key.find(";" + year + ";") != std::string_view::npos) return std::string(key.substr(0, key.find(';')));
+  }
+  return "1-00a.00";
+}
+
+int measure(const fs::path& folder) {
+  app::setErrorMessageHook([](const QString&, const QString& text) {
+    std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
+  });
+  // An empty window first: what the catalog adds is measured above it.
+  const fs::path empty = fs::temp_directory_path() / "tarvelo-figures-empty";
+  fs::create_directories(empty);
+  for (const char* name : {"ZE-Katalog.csv", "Fu\xC3\x9Fnoten.txt", "OPS-Kodes.csv", "OPS-Zuordnung.csv"})
+    std::ofstream(empty / name, std::ios::trunc);
+  fs::current_path(empty);
+  {
+    const auto emptyStart = Clock::now();
+    TForm1 emptyForm;
+    waitUntilPainted(emptyForm);
+    std::printf("empty_window_ms %.1f\n", millisecondsSince(emptyStart));
+  }
+  const double emptyPeak = peakMiB();
+
+  fs::current_path(folder);
+  std::size_t inputBytes = 0;
+  for (const auto& entry : fs::directory_iterator(folder)) inputBytes += entry.file_size();
+  const auto start = Clock::now();
+  TForm1 form;
+  const double loaded = millisecondsSince(start);
+  waitUntilPainted(form);
+  const double startup = millisecondsSince(start);
+  std::printf("window_created_and_loaded_ms %.1f\n", loaded);
+  const double peakAbove = peakMiB() - emptyPeak;
+  const double baseline = readAndCutMilliseconds();
+
+  std::vector<double> events;
+  const std::string year = form.ComboBox1->text();
+  const std::string code = someAssignedCode(form, form.ComboBox1->item(0));
+  const double firstOps = typeCode(form, code, events);
+  QLineEdit* yearEdit = form.ComboBox1->widget()->lineEdit();
+  for (const std::string typed : {"2", "20", "201", "2015"}) {
+    yearEdit->setText(QString::fromStdString(typed.substr(0, typed.size() - 1)));
+    events.push_back(timedEvent(form, [&] { QTest::keyClick(yearEdit, typed.back()); }));
+  }
+  for (int kind : {1, 0}) events.push_back(timedEvent(form, [&] { form.RadioGroup1->button(kind)->click(); }));
+  for (int g = 0; g < form.ComboBox2->count(); ++g) {
+    events.push_back(timedEvent(form, [&] { emit form.ComboBox2->widget()->activated(g); }));
+    for (int z = 0; z < form.ComboBox3->count(); ++z)
+      events.push_back(timedEvent(form, [&] { emit form.ComboBox3->widget()->activated(z); }));
+  }
+  for (int i = 0; i < 20; ++i) typeCode(form, someAssignedCode(form, form.ComboBox1->text()), events);
+
+  PaintClock paints;
+  QApplication::instance()->installEventFilter(&paints);
+  const auto rebuildStart = Clock::now();
+  form.runUserEvent([&form] { form.Button1Click(&form); });
+  paints.paints.push_back(Clock::now());
+  const double rebuild = millisecondsSince(rebuildStart);
+  QApplication::instance()->removeEventFilter(&paints);
+  double gap = 0;
+  auto previous = rebuildStart;
+  for (const auto& paint : paints.paints) {
+    gap = std::max(gap, std::chrono::duration<double, std::milli>(paint - previous).count());
+    previous = paint;
+  }
+  const double firstOpsAfterRebuild = typeCode(form, someAssignedCode(form, form.ComboBox1->item(0)), events);
+
+  std::vector<double> repaints;
+  for (int i = 0; i < 50; ++i) repaints.push_back(timedEvent(form, [&form] { form.update(); }));
+  std::sort(repaints.begin(), repaints.end());
+  std::printf("repaint_median_ms %.3f\n", repaints[repaints.size() / 2]);
+  std::sort(events.begin(), events.end());
+  std::printf("input_MB %.1f\nbaseline_ms %.1f\nstartup_ms %.1f\npeak_above_empty_MiB %.1f\n",
+              static_cast<double>(inputBytes) / 1e6, baseline, startup, peakAbove);
+  std::printf("events %zu\nevent_median_ms %.3f\nevent_max_ms %.2f\nfirst_ops_ms %.2f\nfirst_ops_after_rebuild_ms %.2f\n",
+              events.size(), events[events.size() / 2], events.back(), firstOps, firstOpsAfterRebuild);
+  std::printf("rebuild_ms %.0f\nlongest_paint_gap_ms %.0f\nassignments %d\n", rebuild, gap,
+              form.AssignmentTable.AssignmentKeys.count());
+  (void)year;
+  return 0;
+}
+
+int identical(std::size_t lines) {
+  const fs::path folder = fs::temp_directory_path() / ("tarvelo-figures-identical-" + std::to_string(lines));
+  fs::create_directories(folder);
+  const std::size_t bytes = bench::writeIdenticalLines(folder.string(), lines);
+  fs::current_path(folder);
+  app::setCurrentYearForTesting("2026");
+  const auto start = Clock::now();
+  TForm1 form;
+  waitUntilPainted(form);
+  std::printf("input_MB %.1f\nstartup_ms %.0f\npeak_MiB %.0f\n", static_cast<double>(bytes) / 1e6,
+              millisecondsSince(start), peakMiB());
+  fs::current_path(fs::temp_directory_path());
+  fs::remove_all(folder);
+  return 0;
+}
+
+std::map<std::string, double> runChild(const QStringList& arguments) {
+  QProcess child;
+  child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  child.start(QCoreApplication::applicationFilePath(), arguments);
+  child.waitForFinished(-1);
+  std::map<std::string, double> values;
+  for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+    const QList<QByteArray> parts = line.split(' ');
+    if (parts.size() == 2) values[parts[0].toStdString()] = parts[1].toDouble();
+  }
+  return values;
+}
+
+int report(const fs::path& workdir) {
+  const std::vector<int> sizes = {5, 10, 20, 40};
+  std::vector<std::map<std::string, double>> results;
+  for (int years : sizes) {
+    const fs::path folder = workdir / ("years-" + std::to_string(years));
+    if (!fs::exists(folder / "OPS-Kodes.csv")) {
+      fs::create_directories(folder);
+      bench::CatalogShape shape;
+      shape.years = years;
+      bench::writeCatalog(folder.string(), shape);
+      fs::current_path(folder);
+      TForm1 form;  // the assignment file, as the rebuild writes it
+      form.Button1Click(&form);
+    }
+    std::fprintf(stderr, "measuring %d years\n", years);
+    results.push_back(runChild({QStringLiteral("--measure"), QString::fromStdString(folder.string())}));
+  }
+  const auto row = [&](const char* name, const char* goal, auto value) {
+    std::printf("| %s |", name);
+    for (const auto& r : results) std::printf(" %s |", value(r).c_str());
+    std::printf(" %s |\n", goal);
+  };
+  const auto number = [](const char* key, const char* format) {
+    return [key, format](const std::map<std::string, double>& r) {
+      char text[32];
+      std::snprintf(text, sizeof text, format, r.at(key));
+      return std::string(text);
+    };
+  };
+  const auto ratio = [](const char* a, const char* b, double scale) {
+    return [a, b, scale](const std::map<std::string, double>& r) {
+      char text[32];
+      std::snprintf(text, sizeof text, "%.2f", r.at(a) / (r.at(b) * scale));
+      return std::string(text);
+    };
+  };
+  std::printf("| Figure |");
+  for (int years : sizes) std::printf(" %d years |", years);
+  std::printf(" Goal |\n|---|");
+  for (std::size_t i = 0; i <= sizes.size(); ++i) std::printf("---|");
+  std::printf("\n");
+  row("input (MB)", "", number("input_MB", "%.0f"));
+  row("baseline: read and cut into lines (ms)", "", number("baseline_ms", "%.0f"));
+  row("start-up to the first painted window (ms)", "", number("startup_ms", "%.0f"));
+  row("start-up / baseline", "<= 3", ratio("startup_ms", "baseline_ms", 1));
+  row("peak memory above an empty window (MiB)", "", number("peak_above_empty_MiB", "%.0f"));
+  row("peak memory / input bytes", "<= 1.5", ratio("peak_above_empty_MiB", "input_MB", 1e6 / 1048576.0));
+  row("user events measured", "", number("events", "%.0f"));
+  row("event median (ms)", "<= 1", number("event_median_ms", "%.2f"));
+  row("event maximum (ms)", "<= 16", number("event_max_ms", "%.1f"));
+  row("first OPS keystroke after start-up (ms)", "<= 16", number("first_ops_ms", "%.1f"));
+  row("first OPS keystroke after the rebuild (ms)", "<= 16", number("first_ops_after_rebuild_ms", "%.1f"));
+  row("rebuild with reload, window shown (ms)", "<= 1000", number("rebuild_ms", "%.0f"));
+  row("longest gap between paints (ms)", "<= 100", number("longest_paint_gap_ms", "%.0f"));
+  std::printf("\n| Lines of one ZE | input (MB) | start-up (ms) | ms per million lines | peak (MiB) |\n|---|---|---|---|---|\n");
+  for (std::size_t lines : {1000000u, 2000000u, 4000000u, 10000000u}) {
+    std::fprintf(stderr, "measuring %zu identical lines\n", lines);
+    const auto r = runChild({QStringLiteral("--identical"), QString::number(lines)});
+    if (r.empty()) continue;
+    std::printf("| %zu | %.0f | %.0f | %.0f | %.0f |\n", lines, r.at("input_MB"), r.at("startup_ms"),
+                r.at("startup_ms") / (static_cast<double>(lines) / 1e6), r.at("peak_MiB"));
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (arguments.size() == 2 && arguments[0] == "--measure") return measure(arguments[1]);
+  if (arguments.size() == 2 && arguments[0] == "--identical") return identical(std::stoul(arguments[1]));
+  return report(arguments.empty() ? fs::temp_directory_path() / "tarvelo-figures" : fs::path(arguments[0]));
+}
