@@ -31,9 +31,9 @@ void Catalog::loadFootnotes() {
 
 void Catalog::loadOpsTexts() {
   progress();
-  const LoadedFile file = loadCatalogFile(kOpsTextFile);
-  progress();
-  fillOpsTexts(OpsTextTable, file);
+  const std::function<void()> keepPainting = [this] { progress(); };
+  const LoadedFile file = loadCatalogFile(kOpsTextFile, keepPainting);
+  fillOpsTexts(OpsTextTable, file, keepPainting);
   progress();
   // The largest index: the second core builds it while this one goes on.
   OpsTextTable.OpsKeys.buildIndexInBackground();

@@ -34,7 +34,7 @@ int openForReading(const std::string& path) {
   return fd;
 }
 
-FileText readRegularFile(std::string_view displayName, int fd) {
+FileText readRegularFile(std::string_view displayName, int fd, const std::function<void()>& progress) {
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) throw cannotOpen(displayName);
   if (static_cast<unsigned long long>(info.st_size) > kMaxFileBytes) throw tooLarge(displayName);
@@ -57,7 +57,9 @@ FileText readRegularFile(std::string_view displayName, int fd) {
       content = std::move(larger);
       continue;
     }
-    const ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
+    constexpr std::size_t kChunk = std::size_t{16} << 20;
+    const ssize_t n = ::read(fd, content.data() + filled, std::min(kChunk, content.size() - filled));
+    if (progress) progress();
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) throw cannotRead(displayName);
     if (n == 0) break;
@@ -69,14 +71,15 @@ FileText readRegularFile(std::string_view displayName, int fd) {
 
 }  // namespace
 
-FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths) {
+FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths,
+                       const std::function<void()>& progress) {
   for (const std::string& path : paths) {
     const Descriptor file(openForReading(path));
     if (file.get() < 0) {
       if (errno == ENOENT || errno == ENOTDIR) continue;
       throw cannotOpen(displayName);
     }
-    return readRegularFile(displayName, file.get());
+    return readRegularFile(displayName, file.get(), progress);
   }
   throw cannotOpen(displayName);
 }

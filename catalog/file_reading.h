@@ -4,6 +4,7 @@
 // cannot be opened.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,8 @@ inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 // Reads the first of paths that exists. Errors name the file by displayName:
 // "kann nicht geöffnet werden" (missing, not a regular file, no permission),
 // "kann nicht gelesen werden" (a read error), or the size limit.
-FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths);
+// progress is called between chunks of a large file.
+FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths,
+                       const std::function<void()>& progress = {});
 
 }  // namespace catalog

@@ -14,12 +14,14 @@ Piece pieceOf(std::string_view whole, std::string_view part) {
 
 // Cuts every line into a key and a text, both pieces of the file.
 template <typename Cut>
-void fillKeyed(Column& keys, Column& texts, const LoadedFile& file, Cut cut) {
+void fillKeyed(Column& keys, Column& texts, const LoadedFile& file, Cut cut,
+               const std::function<void()>& progress = {}) {
   const std::string_view whole = *file.text;
   std::vector<Piece> keyPieces, textPieces;
   keyPieces.reserve(file.lines.size());
   textPieces.reserve(file.lines.size());
   for (const Piece& line : file.lines) {
+    if (progress && keyPieces.size() % (std::size_t{1} << 18) == 0) progress();
     const KeyedView fields = cut(whole.substr(line.offset, line.length));
     keyPieces.push_back(pieceOf(whole, fields.key));
     textPieces.push_back(pieceOf(whole, fields.text));
@@ -30,14 +32,15 @@ void fillKeyed(Column& keys, Column& texts, const LoadedFile& file, Cut cut) {
 
 }  // namespace
 
-FileText readCatalogFile(const std::string& name) {
-  if (name == kFootnoteFile) return readWholeFile(name, {"Fu\xC3\x9Fnoten.txt", name});
-  return readWholeFile(name, {name});
+FileText readCatalogFile(const std::string& name, const std::function<void()>& progress) {
+  if (name == kFootnoteFile) return readWholeFile(name, {"Fu\xC3\x9Fnoten.txt", name}, progress);
+  return readWholeFile(name, {name}, progress);
 }
 
-LoadedFile loadCatalogFile(const std::string& name) {
-  auto text = std::make_shared<const FileText>(readCatalogFile(name));
+LoadedFile loadCatalogFile(const std::string& name, const std::function<void()>& progress) {
+  auto text = std::make_shared<const FileText>(readCatalogFile(name, progress));
   std::vector<Piece> lines = linePieces(*text);
+  if (progress) progress();
   return {std::move(text), std::move(lines)};
 }
 
@@ -82,8 +85,8 @@ void fillFootnotes(FootnoteTable& table, const LoadedFile& file) {
   fillKeyed(table.FootnoteKeys, table.FootnoteTexts, file, footnoteFieldsOf);
 }
 
-void fillOpsTexts(OpsTextTable& table, const LoadedFile& file) {
-  fillKeyed(table.OpsKeys, table.OpsTexts, file, opsFieldsOf);
+void fillOpsTexts(OpsTextTable& table, const LoadedFile& file, const std::function<void()>& progress) {
+  fillKeyed(table.OpsKeys, table.OpsTexts, file, opsFieldsOf, progress);
 }
 
 void fillAssignments(AssignmentTable& table, const LoadedFile& file) {

@@ -2,6 +2,7 @@
 // The in-memory tables: parallel columns, entry i of each belonging to line i
 // of the table's file. Each table's columns are pieces of the file's buffer.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,16 +49,16 @@ struct LoadedFile {
 
 // Reading each file. The footnote file is looked up under its UTF-8 name
 // first and then under its Windows-1252 one; errors name it in Windows-1252.
-LoadedFile loadCatalogFile(const std::string& name);
+LoadedFile loadCatalogFile(const std::string& name, const std::function<void()>& progress = {});
 // The same file's bytes, uncut.
-FileText readCatalogFile(const std::string& name);
+FileText readCatalogFile(const std::string& name, const std::function<void()>& progress = {});
 
 // Cutting loaded lines into the columns, replacing what they held.
 void fillCatalogLines(CatalogTable& table, const LoadedFile& file);
 void splitCatalog(CatalogTable& table, const LoadedFile& file);  // file: what CatalogLines holds
 void splitCatalog(CatalogTable& table);  // from CatalogLines as they are
 void fillFootnotes(FootnoteTable& table, const LoadedFile& file);
-void fillOpsTexts(OpsTextTable& table, const LoadedFile& file);
+void fillOpsTexts(OpsTextTable& table, const LoadedFile& file, const std::function<void()>& progress = {});
 void fillAssignments(AssignmentTable& table, const LoadedFile& file);
 
 // A file's worth of lines as a LoadedFile, for tests and tools.
