@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/amount_label.h"
-#include "app/detail_box.h"
-#include "app/drop_down_box.h"
-#include "app/kind_selector.h"
-#include "app/ops_field.h"
+#include "app/controls/amount_label.h"
+#include "app/controls/detail_box.h"
+#include "app/controls/drop_down_box.h"
+#include "app/controls/kind_selector.h"
+#include "app/controls/ops_field.h"
 #include "catalog/catalog.h"
 #include "catalog/ops_lookup.h"
 

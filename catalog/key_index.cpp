@@ -8,8 +8,11 @@ namespace catalog {
 void ExactKeyIndex::build() const {
   sorted_.resize(static_cast<std::size_t>(column_.count()));
   std::iota(sorted_.begin(), sorted_.end(), 0u);
-  std::stable_sort(sorted_.begin(), sorted_.end(),
-                   [this](std::uint32_t a, std::uint32_t b) { return keyOf(a) < keyOf(b); });
+  const auto byKey = [this](std::uint32_t a, std::uint32_t b) { return keyOf(a) < keyOf(b); };
+  // Catalogs come grouped by year, kind and group: often there is nothing
+  // to sort, and a walk over the lines tells.
+  if (!std::is_sorted(sorted_.begin(), sorted_.end(), byKey))
+    std::stable_sort(sorted_.begin(), sorted_.end(), byKey);
   builtRevision_ = column_.revision();
 }
 

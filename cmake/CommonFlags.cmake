@@ -1,6 +1,7 @@
 # Compiler settings every target of the project shares.
 add_library(tarvelo_flags INTERFACE)
-target_compile_options(tarvelo_flags INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(tarvelo_flags INTERFACE -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor
+                                               -Woverloaded-virtual)
 if(TARVELO_SANITIZE)
   target_compile_options(tarvelo_flags INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/detail_box.h"
+#include "app/controls/detail_box.h"
 
 namespace {
 

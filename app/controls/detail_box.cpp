@@ -1,4 +1,4 @@
-#include "app/detail_box.h"
+#include "app/controls/detail_box.h"
 
 #include <QHelpEvent>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "app/ops_field_model.h"
+#include "app/controls/ops_field_model.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "app/kind_selector.h"
+#include "app/controls/kind_selector.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>

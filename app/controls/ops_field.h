@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <functional>
 
-#include "app/ops_field_model.h"
+#include "app/controls/ops_field_model.h"
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "app/ops_field.h"
+#include "app/controls/ops_field.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "app/amount_label.h"
+#include "app/controls/amount_label.h"
 
 #include "app/text_codec.h"
 

@@ -1,4 +1,4 @@
-#include "app/drop_down_box.h"
+#include "app/controls/drop_down_box.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
