@@ -1,5 +1,19 @@
 #pragma once
-// The main window: every control, the catalog tables and the handlers.
+// The main window: every control, the catalog and the handlers.
+//
+// How a user event flows:
+//   1. A widget reports the user's action (a keystroke in a box, a pick, a
+//      click, an OPS field key, a shortcut).
+//   2. Its wrapper (app/controls) updates its own model (text, list,
+//      selection, caret) and hands the handler call to runUserEvent, the one
+//      error boundary: nothing below it catches, an error ends the event and
+//      is shown in the message box.
+//   3. The handlers run their numbered steps on the control models and ask
+//      Data (the catalog) for lines, texts and keys; changes made by code
+//      that notify (kind selector, OPS field) call the next handler as a
+//      plain call, nested.
+//   4. syncControls, still inside the boundary, shows every model in its
+//      widget; during long runs repaintNow does so every few dozen ms.
 
 #include <QElapsedTimer>
 #include <QWidget>

@@ -18,35 +18,15 @@ std::string crlf(const std::vector<std::string>& lines) {
   return text;
 }
 
-CatalogFolder::CatalogFolder() : previous_(std::filesystem::current_path()) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tarvelo-test-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-  std::filesystem::current_path(path_);
-}
+CatalogFolder::CatalogFolder() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(path()); }
 
-CatalogFolder::~CatalogFolder() {
-  std::filesystem::current_path(previous_);
-  std::error_code ignored;
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
-  std::filesystem::remove_all(path_, ignored);
-}
+CatalogFolder::~CatalogFolder() { std::filesystem::current_path(previous_); }
 
-void CatalogFolder::write(const std::string& name, const std::string& bytes) const {
-  std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
-std::string CatalogFolder::read(const std::string& name) const {
-  std::ifstream in(path_ / name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void CatalogFolder::remove(const std::string& name) const { std::filesystem::remove(path_ / name); }
+void CatalogFolder::remove(const std::string& name) const { std::filesystem::remove(path() / name); }
 
 std::set<std::string> CatalogFolder::names() const {
   std::set<std::string> result;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) result.insert(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(path())) result.insert(entry.path().filename().string());
   return result;
 }
 

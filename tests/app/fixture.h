@@ -13,28 +13,24 @@
 #include <gtest/gtest.h>
 
 #include "app/tform1.h"
+#include "temporary_folder.h"
 
 namespace testing_support {
 
 // Joins lines with CR LF after each, as the catalog files are written.
 std::string crlf(const std::vector<std::string>& lines);
 
-class CatalogFolder {
+// A temporary folder that is the current directory while it lives.
+class CatalogFolder : public TemporaryFolder {
  public:
   CatalogFolder();
   ~CatalogFolder();
-  CatalogFolder(const CatalogFolder&) = delete;
-  CatalogFolder& operator=(const CatalogFolder&) = delete;
 
-  void write(const std::string& name, const std::string& bytes) const;
-  std::string read(const std::string& name) const;
   void remove(const std::string& name) const;
   // The names of everything in the folder.
   std::set<std::string> names() const;
-  const std::filesystem::path& path() const { return path_; }
 
  private:
-  std::filesystem::path path_;
   std::filesystem::path previous_;
 };
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temporary_folder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -38,29 +40,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 class FileTest : public ::testing::Test {
  protected:
-  FileTest() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvelo-lines-XXXXXX").string();
-    folder = ::mkdtemp(pattern.data());
-  }
-  ~FileTest() override { std::filesystem::remove_all(folder); }
-  std::string path(const std::string& name) const { return (folder / name).string(); }
-  std::string read(const std::string& name) const {
-    std::ifstream in(path(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  void write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path(name), std::ios::binary) << bytes;
-  }
-  std::filesystem::path folder;
+  std::string path(const std::string& name) const { return temporary.file(name); }
+  std::string read(const std::string& name) const { return temporary.read(name); }
+  void write(const std::string& name, const std::string& bytes) const { temporary.write(name, bytes); }
+  testing_support::TemporaryFolder temporary;
+  const std::filesystem::path& folder = temporary.path();
 };
 
 TEST_F(FileTest, MissingFileNamesTheFileAsPassed) {
-  try {
-    catalog::loadLines("Fu\xDFnoten.txt", {path("absent-utf8"), path("absent-cp1252")});
-    FAIL() << "no error";
-  } catch (const catalog::Error& error) {
-    EXPECT_STREQ(error.what(), "Datei Fu\xDFnoten.txt kann nicht ge\xF6" "ffnet werden");
-  }
+  EXPECT_TRUE(testing_support::failsWith(
+      [&] { catalog::loadLines("Fu\xDFnoten.txt", {path("absent-utf8"), path("absent-cp1252")}); },
+      "Datei Fu\xDFnoten.txt kann nicht ge\xF6" "ffnet werden"));
 }
 
 TEST_F(FileTest, FolderOfTheFilesNameCannotBeOpened) {
@@ -86,12 +76,8 @@ TEST_F(FileTest, SavesEveryLineWithCrLf) {
 TEST_F(FileTest, FailedSaveLeavesNoTraceAndNamesTheFile) {
   std::filesystem::create_directory(folder / "OPS-Zuordnung.csv");
   write("OPS-Zuordnung.csv/inside", "x");  // a non-empty directory cannot be renamed over
-  try {
-    catalog::saveLinesReplacing(path("OPS-Zuordnung.csv"), {"a"});
-    FAIL() << "no error";
-  } catch (const catalog::Error& error) {
-    EXPECT_EQ(std::string(error.what()), "Datei " + path("OPS-Zuordnung.csv") + " kann nicht erstellt werden");
-  }
+  EXPECT_TRUE(testing_support::failsWith([&] { catalog::saveLinesReplacing(path("OPS-Zuordnung.csv"), {"a"}); },
+                                         "Datei " + path("OPS-Zuordnung.csv") + " kann nicht erstellt werden"));
   int entries = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
   EXPECT_EQ(entries, 1) << "the temporary file was left behind";

@@ -2,6 +2,8 @@
 // what it prints and what it writes.
 
 #include <gtest/gtest.h>
+
+#include "temporary_folder.h"
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -26,12 +28,7 @@ struct Outcome {
 
 class CommandLine : public ::testing::Test {
  protected:
-  CommandLine() {
-    std::string pattern = (fs::temp_directory_path() / "tarvelo-cli-XXXXXX").string();
-    root_ = ::mkdtemp(pattern.data());
-    fs::copy(TARVELO_SAMPLE_DIR, root_ / "catalog");
-  }
-  ~CommandLine() override { fs::remove_all(root_); }
+  CommandLine() { fs::copy(TARVELO_SAMPLE_DIR, root_ / "catalog"); }
 
   fs::path catalogFolder() const { return root_ / "catalog"; }
 
@@ -44,7 +41,8 @@ class CommandLine : public ::testing::Test {
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
   }
 
-  fs::path root_;
+  testing_support::TemporaryFolder temporary_;
+  const fs::path& root_ = temporary_.path();
 };
 
 TEST_F(CommandLine, CheckOfTheSampleFindsNothingByEitherFolderSpelling) {
