@@ -28,17 +28,19 @@ void TForm1::Button1Click(QObject* Sender) {
     throw catalog::Error("OPS-Match nicht m\xF6glich: Der Katalog wurde nicht vollst\xE4ndig geladen.");
   const catalog::SaveLock lock(catalog::kAssignmentFile);
   const BusyCursor busy;
-  // A failed rebuild must leave the search working on the table it had.
-  const catalog::AssignmentTable before = AssignmentTable;
-  try {
-    walkCollecting(Sender);
-    repaintNow();
-    writeAssignments();
-    repaintNow();
-  } catch (...) {
-    RebuildMode = false;
-    AssignmentTable = before;
-    throw;
+  {
+    // A failed rebuild must leave the search working on the table it had.
+    const catalog::AssignmentTable before = AssignmentTable;
+    try {
+      walkCollecting(Sender);
+      repaintNow();
+      writeAssignments();
+      repaintNow();
+    } catch (...) {
+      RebuildMode = false;
+      AssignmentTable = before;
+      throw;
+    }
   }
   RebuildMode = false;
   Init(Sender);

@@ -10,6 +10,8 @@
 #include "app/error_display.h"
 #include "app/tform1.h"
 #include "bench/catalog_generator.h"
+#include "catalog/keys.h"
+#include "catalog/ops_lookup.h"
 
 namespace {
 
@@ -98,10 +100,20 @@ void BM_OpsSearchHit(benchmark::State& state) {
   TForm1& form = *catalogFixture().form;
   form.Init(&form);
   form.Button1Click(&form);  // fills the assignment table
-  form.ComboBox1->setText("2020");
+  // The last assignment of the current year's list: its code and its ZE.
+  const std::string year = form.ComboBox1->item(0);
+  form.ComboBox1->setText(year);
+  std::string code, ze;
+  for (int i = 0; i < form.AssignmentTable.AssignmentKeys.count(); ++i) {
+    const std::string_view key = form.AssignmentTable.AssignmentKeys.get(i);
+    if (key.find(";" + year + ";BE") == std::string_view::npos) continue;
+    code = std::string(key.substr(0, key.find(';')));
+    ze = std::string(catalog::splitTarget(form.AssignmentTable.AssignmentTargets.get(i)).ze);
+    break;
+  }
   // A hit selects the ZE and empties the field, so every iteration searches.
-  for (auto _ : state) form.MaskEdit1->setOpsText("6-77c.22");
-  if (form.ComboBox3->text() != "ZE77.3") state.SkipWithError("the code was not found");
+  for (auto _ : state) form.MaskEdit1->setOpsText(catalog::opsFieldText(code));
+  if (form.ComboBox3->text() != ze) state.SkipWithError("the code was not found");
   state.counters["assignments"] = form.AssignmentTable.AssignmentKeys.count();
 }
 BENCHMARK(BM_OpsSearchHit)->Unit(benchmark::kMicrosecond);
