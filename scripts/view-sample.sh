@@ -8,5 +8,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
 fi
 tarvelo_install_packages "${TARVELO_VIEWER_PACKAGES[@]}"
 tarvelo_build "$TARVELO_ROOT/build" tarvelo
-cd "$TARVELO_ROOT/data/sample"
-exec "$TARVELO_ROOT/build/app/tarvelo"
+exec "$TARVELO_ROOT/build/app/tarvelo" "$TARVELO_ROOT/data/sample"

@@ -2,6 +2,8 @@
 // and what a missing file leaves.
 
 #include <QLineEdit>
+#include <QTest>
+#include <filesystem>
 
 #include "catalog/tables.h"
 #include "fixture.h"
@@ -159,6 +161,38 @@ TEST_F(Startup, LoadsTheColumnsOfEachFile) {
   EXPECT_EQ(window.OpsTextTable.OpsTexts.entries(), (Strings{"Beschreibung;mit;Semikolons", "ohne"}));
   EXPECT_EQ(window.AssignmentTable.AssignmentKeys.entries(), (Strings{"A;2031;BE", "B;"}));
   EXPECT_EQ(window.AssignmentTable.AssignmentTargets.entries(), (Strings{"G;Z", "2031"}));
+}
+
+}  // namespace
+
+namespace {
+
+using OpenFolder = testing_support::WindowTest;
+
+TEST_F(OpenFolder, CtrlOLoadsTheChosenFolderAsAStartThere) {
+  openWith(testing_support::smallCatalog());
+  showWindow();
+  testing_support::TemporaryFolder other;
+  other.write("ZE-Katalog.csv", testing_support::crlf({"2031;BE;NEU;;Neue Gruppe;5,00;;;", "2031;BE;NEU;NEU.1;Neu;6,00;;;"}));
+  other.write("Fu\xC3\x9Fnoten.txt", "");
+  other.write("OPS-Kodes.csv", "");
+  other.write("OPS-Zuordnung.csv", "");
+  const auto chooser = TForm1::chooseFolder;
+  TForm1::chooseFolder = [&other](QWidget*) { return QString::fromStdString(other.path().string()); };
+  QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+  TForm1::chooseFolder = chooser;
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(std::filesystem::current_path(), other.path());
+  EXPECT_EQ(items(*form->ComboBox2), std::vector<std::string>{"NEU"});
+  EXPECT_EQ(form->ComboBox3->text(), "NEU.1");
+  EXPECT_EQ(form->Label5->caption(), "6,00");
+
+  // A folder without the files: the start-up message, as a start there gives.
+  other.write("OPS-Kodes.csv", "");
+  std::filesystem::remove(other.path() / "OPS-Kodes.csv");
+  form->runUserEvent([this, &other] { form->openFolder(QString::fromStdString(other.path().string())); });
+  ASSERT_EQ(messages.size(), 1U);
+  EXPECT_EQ(messages[0].text, "Datei OPS-Kodes.csv kann nicht ge\u00F6" "ffnet werden.");
 }
 
 }  // namespace
