@@ -53,11 +53,27 @@ void DetailBox::replaceLine(int index, std::string text) {
   lines_[static_cast<std::size_t>(index)] = std::move(text);
 }
 
+// A fingerprint of the lines: a box filled again with what it shows already
+// needs no new layout and no repaint.
+std::uint64_t DetailBox::fingerprint(std::uint64_t hash, std::size_t from) const {
+  for (std::size_t i = from; i < lines_.size(); ++i) {
+    for (char c : lines_[i]) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    hash = (hash ^ 0x100u) * 1099511628211ull;  // the line end
+  }
+  return hash;
+}
+
 void DetailBox::sync() {
   if (shownValid_ && shownCount_ == lines_.size()) return;
+  if (!shownValid_ && lines_.size() == shownCount_ && fingerprint(kFingerprintStart, 0) == shownFingerprint_) {
+    shownValid_ = true;
+    return;
+  }
   if (!shownValid_ || shownCount_ == 0) {
     widget_->setPlainText(joined(lines_, 0));
+    shownFingerprint_ = fingerprint(kFingerprintStart, 0);
   } else {
+    shownFingerprint_ = fingerprint(shownFingerprint_, shownCount_);
     // A cursor of its own adds the lines without moving the view or the
     // user's selection.
     QTextCursor end(widget_->document());

@@ -3,6 +3,7 @@
 // lines held here; sync() shows them. Lines are counted as paragraphs.
 
 #include <QPlainTextEdit>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,12 +37,17 @@ class DetailBox : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // FNV-1a over the lines from index from on, continuing hash.
+  static constexpr std::uint64_t kFingerprintStart = 14695981039346656037ull;
+  std::uint64_t fingerprint(std::uint64_t hash, std::size_t from) const;
+
   QPlainTextEdit* widget_;
   std::vector<std::string> lines_;
   // How many of lines_ the widget shows, and whether those still match.
   std::size_t shownCount_ = 0;
   bool shownValid_ = false;
   bool readableWhenCut_ = false;
+  std::uint64_t shownFingerprint_ = kFingerprintStart;
 };
 
 }  // namespace app

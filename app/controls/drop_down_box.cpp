@@ -72,10 +72,20 @@ void DropDownBox::takeUserPick(int index) {
   if (userChange_) userChange_();
 }
 
+bool DropDownBox::listChangedSinceShown() {
+  if (items_.revision() == shownRevision_) return false;
+  shownRevision_ = items_.revision();
+  // Cleared and filled again, often with the same items.
+  if (static_cast<std::size_t>(count()) != shownItems_.size()) return true;
+  for (int i = 0; i < count(); ++i)
+    if (items_.get(i) != shownItems_[static_cast<std::size_t>(i)]) return true;
+  return false;
+}
+
 void DropDownBox::sync() {
   const QSignalBlocker blockBox(widget_);
   const QSignalBlocker blockEdit(widget_->lineEdit());
-  if (shownItems_ != items_.entries()) {
+  if (listChangedSinceShown()) {
     QStringList list;
     list.reserve(count());
     for (const std::string& entry : items_.entries()) list.append(toQString(entry));

@@ -61,7 +61,10 @@ class DropDownBox : public QObject {
   catalog::Column items_;
   std::string text_;
   int selected_ = -1;
+  bool listChangedSinceShown();
+
   std::vector<std::string> shownItems_;
+  unsigned long shownRevision_ = ~0UL;
   std::function<void()> userChange_;
 };
 
