@@ -32,8 +32,14 @@ export QT_QPA_PLATFORM=offscreen
 for target in lines fields window; do
   regressions="$TARVELO_ROOT/tests/fuzz/regressions/$target"
   echo "== $target: $seconds s"
+  status=0
   "$dir/tests/fuzz/${target}_fuzzer" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 \
-    -artifact_prefix="$dir/findings/$target-" -print_final_stats=1 "$seeds/$target" "$regressions" 2>&1 |
-    grep -aE '^(stat::number_of_executed_units|==|SUMMARY|ERROR)|Done' || true
-  [ -z "$(ls "$dir/findings" | grep "^$target-" || true)" ] || { echo "$target: findings in $dir/findings"; exit 1; }
+    -artifact_prefix="$dir/findings/$target-" -print_final_stats=1 "$seeds/$target" "$regressions" \
+    >"$dir/$target.log" 2>&1 || status=$?
+  grep -aE '^(stat::number_of_executed_units|SUMMARY)|^Done' "$dir/$target.log" || true
+  if [ "$status" -ne 0 ]; then
+    tail -40 "$dir/$target.log"
+    echo "$target: the fuzzer failed (exit $status); its input is in $dir/findings"
+    exit 1
+  fi
 done
