@@ -150,10 +150,16 @@ class Checker {
       const std::string& line = lines[i];
       const auto [first, isNew] = seen.emplace(line, number);
       if (!isNew) add(kCatalog, number, Severity::Warning, "Zeile wiederholt Zeile " + std::to_string(first->second));
-      if (std::count(line.begin(), line.end(), ';') < 8) {
+      // Up to the OPS codes every field must end with ";"; footnote marks
+      // without their final ";" are read as none.
+      const auto separators = std::count(line.begin(), line.end(), ';');
+      if (separators < 7) {
         add(kCatalog, number, Severity::Error, "Zu wenige Felder: eine Katalogzeile braucht 8 mit \";\" abgeschlossene Felder");
         continue;
       }
+      if (separators == 7 && line.back() != ';')
+        add(kCatalog, number, Severity::Warning,
+            "Fu\xDFnotenzeichen " + quoted(line.substr(line.rfind(';') + 1)) + " ohne abschlie\xDF" "endes \";\" werden nicht gelesen");
       checkYearAndKind(kCatalog, number, line.substr(0, 4), line.substr(5, 2));
       years_[kCatalog].insert(line.substr(0, 4));
       const CatalogFields fields = cutCatalogLine(line);

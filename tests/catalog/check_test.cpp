@@ -65,6 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FaultCase{"TooFewFields", [](Files& f) { f.catalog[3] = "2031;KH;ZE40;ZE40.01;KH Leistung;41,00;"; },
                   "ZE-Katalog.csv:4: Fehler: Zu wenige Felder: eine Katalogzeile braucht 8 mit \";\" abgeschlossene Felder"},
+        FaultCase{"FootnoteMarksWithoutTheirSemicolon",
+                  [](Files& f) { f.catalog[3] = "2031;KH;ZE40;ZE40.01;KH Leistung;41,00;4-400.0;1"; },
+                  "ZE-Katalog.csv:4: Warnung: Fu\xDFnotenzeichen \"1\" ohne abschlie\xDF" "endes \";\" werden nicht gelesen"},
         FaultCase{"TwoDigitYear", [](Files& f) { f.catalog.push_back("31;BE;ZE09;;Kurz;;;;;"); },
                   "ZE-Katalog.csv:5: Fehler: Jahr \"31;B\" hat nicht vier Ziffern"},
         FaultCase{"LowerCaseKind", [](Files& f) { f.catalog[2] = "2031;kh;ZE40;;Gruppe KH;;;;"; },
