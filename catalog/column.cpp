@@ -9,29 +9,15 @@
 namespace catalog {
 namespace {
 
-// The small form of every byte, looked up rather than computed per byte.
-const std::array<unsigned char, 256> kFolded = [] {
-  std::array<unsigned char, 256> table{};
-  for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = cp1252::foldCase(static_cast<unsigned char>(c));
-  return table;
-}();
-
 // FNV-1a over the folded bytes: equal texts that differ only in letter case
 // hash alike.
 std::uint64_t foldedHash(std::string_view text) {
   std::uint64_t hash = 14695981039346656037ull;
   for (char c : text) {
-    hash ^= kFolded[static_cast<unsigned char>(c)];
+    hash ^= cp1252::foldCase(static_cast<unsigned char>(c));
     hash *= 1099511628211ull;
   }
   return hash ^ (hash >> 29);
-}
-
-bool equalFolded(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (kFolded[static_cast<unsigned char>(a[i])] != kFolded[static_cast<unsigned char>(b[i])]) return false;
-  return true;
 }
 
 }  // namespace
@@ -53,9 +39,14 @@ std::size_t Column::slotOf(std::string_view text, std::uint64_t hash) const {
   for (std::size_t slot = static_cast<std::size_t>(hash) & mask;; slot = (slot + 1) & mask) {
     const std::uint64_t held = slots_[slot];
     if (held == 0) return slot;
-    if ((held & ~0xFFFFFFFFull) == tag && equalFolded(at(static_cast<std::uint32_t>(held) - 1u), text))
+    if ((held & ~0xFFFFFFFFull) == tag && cp1252::equalsIgnoringCase(at(static_cast<std::uint32_t>(held) - 1u), text))
       return slot;
   }
+}
+
+// At most three quarters of the slots in use keeps the probes short.
+std::size_t Column::slotsFor(std::size_t entries) {
+  return std::bit_ceil(std::max<std::size_t>(16, entries + entries / 3 + 1));
 }
 
 void Column::insertIntoIndex(std::uint32_t index, std::uint64_t hash) const {
@@ -104,8 +95,7 @@ void Column::buildIndex() const {
 }
 
 void Column::buildIndexHere() const {
-  // At most three quarters of the slots in use keeps the probes short.
-  slots_.assign(std::bit_ceil(std::max<std::size_t>(16, pieces_.size() + pieces_.size() / 3 + 1)), 0);
+  slots_.assign(slotsFor(pieces_.size()), 0);
   // The slots are met in no order: ask for each a little ahead of its use,
   // so that the memory fetches overlap.
   constexpr std::uint32_t kAhead = 16;
@@ -135,7 +125,7 @@ void Column::append(std::string_view text) {
   pieces_.push_back({static_cast<std::uint32_t>(owned_.size() - 1), kOwned});
   ++revision_;
   if (!indexed_) return;
-  if ((pieces_.size() + pieces_.size() / 3 + 1) > slots_.size()) {
+  if (slotsFor(pieces_.size()) > slots_.size()) {
     buildIndexHere();
   } else {
     insertIntoIndex(static_cast<std::uint32_t>(pieces_.size() - 1), foldedHash(text));

@@ -90,6 +90,7 @@ class Column {
   std::size_t slotOf(std::string_view text, std::uint64_t hash) const;
   static std::uint64_t slotValue(std::uint64_t hash, std::uint32_t index) { return (hash & ~0xFFFFFFFFull) | (index + 1u); }
   void insertIntoIndex(std::uint32_t index, std::uint64_t hash) const;
+  static std::size_t slotsFor(std::size_t entries);
 
   std::shared_ptr<const FileText> buffer_;
   std::deque<std::string> owned_;  // a deque keeps earlier entries in place

@@ -15,18 +15,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
 
 }  // namespace
 
-unsigned char foldCase(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
-  switch (c) {
-    case 0x8A: return 0x9A;  // Š
-    case 0x8C: return 0x9C;  // Œ
-    case 0x8E: return 0x9E;  // Ž
-    case 0x9F: return 0xFF;  // Ÿ
-    default: return c;
-  }
-}
-
 std::string folded(std::string_view text) {
   std::string result(text);
   for (char& c : result) c = static_cast<char>(foldCase(static_cast<unsigned char>(c)));

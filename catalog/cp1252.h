@@ -2,6 +2,7 @@
 // Windows-1252, the code page of every catalog file. Catalog text is kept as
 // these bytes; only the window converts it, through toUnicode/fromUnicode.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,8 +10,20 @@
 namespace catalog::cp1252 {
 
 // The small form of a letter for case-insensitive matching: A-Z, the accented
-// capitals 0xC0-0xDE except the multiplication sign, and Š Œ Ž Ÿ.
-unsigned char foldCase(unsigned char c);
+// capitals 0xC0-0xDE except the multiplication sign, and Š Œ Ž Ÿ. Looked up
+// in a table, since hashing and comparing keys folds every byte.
+inline constexpr std::array<unsigned char, 256> kFoldTable = [] {
+  std::array<unsigned char, 256> table{};
+  for (int c = 0; c < 256; ++c) {
+    int small = c;
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) small = c + 0x20;
+    if (c == 0x8A || c == 0x8C || c == 0x8E) small = c + 0x10;  // Š Œ Ž
+    if (c == 0x9F) small = 0xFF;                                // Ÿ
+    table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(small);
+  }
+  return table;
+}();
+inline unsigned char foldCase(unsigned char c) { return kFoldTable[c]; }
 std::string folded(std::string_view text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
