@@ -4,7 +4,6 @@
 #include <array>
 #include <iostream>
 #include <memory>
-#include <set>
 
 #include "app/error_display.h"
 #include "app/tform1.h"
@@ -63,8 +62,7 @@ std::vector<std::string> linesOfAssignmentFile() {
 
 int runCheck(int argc, char** argv) {
   catalog::CheckInput input;
-  const std::array<const char*, 4> names = {catalog::kCatalogFile, catalog::kFootnoteFile, catalog::kOpsTextFile,
-                                            catalog::kAssignmentFile};
+  const auto& names = catalog::kCatalogFiles;
   for (std::size_t f = 0; f < names.size(); ++f) {
     try {
       input.files[f] = std::string(std::string_view(catalog::readCatalogFile(names[f])));
@@ -104,10 +102,7 @@ int runRebuild(int argc, char** argv) {
   });
   if (!written) return 1;
   const std::vector<std::string> after = linesOfAssignmentFile();
-  const std::multiset<std::string> old(before.begin(), before.end()), now(after.begin(), after.end());
-  std::vector<std::string> added, dropped;
-  std::set_difference(now.begin(), now.end(), old.begin(), old.end(), std::back_inserter(added));
-  std::set_difference(old.begin(), old.end(), now.begin(), now.end(), std::back_inserter(dropped));
+  const auto [added, dropped] = catalog::differenceOf(before, after);
   std::cout << "OPS-Zuordnung.csv: " << after.size() << " Zeilen geschrieben, " << added.size() << " neu, "
             << dropped.size() << " entfallen." << std::endl;
   return window.errors() > errorsBefore ? 1 : 0;

@@ -14,7 +14,7 @@
 namespace catalog {
 namespace {
 
-const std::array<const char*, 4> kNames = {kCatalogFile, kFootnoteFile, kOpsTextFile, kAssignmentFile};
+const auto& kNames = kCatalogFiles;
 enum FileIndex { kCatalog, kFootnotes, kOpsTexts, kAssignments };
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
@@ -141,8 +141,10 @@ class Checker {
     const auto& lines = lines_[kCatalog];
     if (lines.empty()) add(kCatalog, 0, Severity::Warning, "Der Katalog ist leer");
     std::set<std::string> groupLines;
-    for (const std::string& line : lines)
-      if (cutCatalogLine(line).zeCode.empty()) groupLines.insert(cutCatalogLine(line).groupKey);
+    for (const std::string& line : lines) {
+      const CatalogFieldViews fields = catalogFieldsOf(line);
+      if (fields.zeCode.empty()) groupLines.emplace(fields.groupKey);
+    }
     std::unordered_map<std::string, int> seen;
     std::set<std::string> referenced;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -257,10 +259,7 @@ class Checker {
   void checkRebuild() {
     const auto& now = lines_[kAssignments];
     const auto& rebuilt = input_.rebuiltAssignments;
-    const std::multiset<std::string> nowSet(now.begin(), now.end()), rebuiltSet(rebuilt.begin(), rebuilt.end());
-    std::vector<std::string> added, dropped;
-    std::set_difference(rebuiltSet.begin(), rebuiltSet.end(), nowSet.begin(), nowSet.end(), std::back_inserter(added));
-    std::set_difference(nowSet.begin(), nowSet.end(), rebuiltSet.begin(), rebuiltSet.end(), std::back_inserter(dropped));
+    const auto [added, dropped] = differenceOf(now, rebuilt);
     if (added.empty() && dropped.empty()) {
       if (now != rebuilt) add(kAssignments, 0, Severity::Error, "Zeilen in anderer Reihenfolge, als OPS-Match sie schreibt");
       return;
@@ -298,6 +297,14 @@ class Checker {
 };
 
 }  // namespace
+
+LineDifference differenceOf(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+  const std::multiset<std::string> old(before.begin(), before.end()), now(after.begin(), after.end());
+  LineDifference difference;
+  std::set_difference(now.begin(), now.end(), old.begin(), old.end(), std::back_inserter(difference.added));
+  std::set_difference(old.begin(), old.end(), now.begin(), now.end(), std::back_inserter(difference.dropped));
+  return difference;
+}
 
 std::vector<Finding> checkCatalog(const CheckInput& input) { return Checker(input).run(); }
 

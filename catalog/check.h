@@ -24,6 +24,14 @@ struct CheckInput {
   std::vector<std::string> rebuiltAssignments;
 };
 
+// The lines of after that before lacks, and the lines of before that after
+// lacks, each line counted as often as it occurs; sorted.
+struct LineDifference {
+  std::vector<std::string> added;
+  std::vector<std::string> dropped;
+};
+LineDifference differenceOf(const std::vector<std::string>& before, const std::vector<std::string>& after);
+
 // Findings in file order, each file's findings by line.
 std::vector<Finding> checkCatalog(const CheckInput& input);
 

@@ -30,7 +30,8 @@ struct LookupRow {
 // without "-" and ".", blanks removed ("891801" and "8-918.01" alike).
 std::string opsFieldText(std::string_view code);
 
-// Splits a pasted list of codes at blanks, commas, semicolons and line ends.
+// Splits a pasted list of codes (or the words of a search) at blanks, tabs,
+// commas, semicolons and line ends.
 std::vector<std::string> splitCodeList(std::string_view text);
 
 class OpsLookup {

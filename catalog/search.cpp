@@ -55,16 +55,8 @@ std::vector<LookupRow> CatalogSearch::search(std::string_view input, const std::
 
 std::vector<LookupRow> CatalogSearch::searchWords(std::string_view input,
                                                   const std::optional<std::string>& year) const {
-  std::vector<std::string> words;
-  std::string word;
-  for (char c : std::string(input) + " ") {
-    if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ',' || c == ';') {
-      if (!word.empty()) words.push_back(searchFolded(word));
-      word.clear();
-    } else {
-      word += c;
-    }
-  }
+  std::vector<std::string> words = splitCodeList(input);
+  for (std::string& word : words) word = searchFolded(word);
   std::vector<LookupRow> rows;
   if (words.empty()) return rows;
   const auto& table = catalog_.CatalogTable;

@@ -44,14 +44,6 @@ LoadedFile loadCatalogFile(const std::string& name, const std::function<void()>&
   return {std::move(text), std::move(lines)};
 }
 
-LoadedFile fileOfLines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  auto shared = std::make_shared<const FileText>(std::string_view(text));
-  std::vector<Piece> pieces = linePieces(*shared);
-  return {std::move(shared), std::move(pieces)};
-}
-
 void fillCatalogLines(CatalogTable& table, const LoadedFile& file) { table.CatalogLines.assign(file.text, file.lines); }
 
 void splitCatalog(CatalogTable& table, const LoadedFile& file) {

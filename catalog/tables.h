@@ -2,6 +2,7 @@
 // The in-memory tables: parallel columns, entry i of each belonging to line i
 // of the table's file. Each table's columns are pieces of the file's buffer.
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +16,9 @@ inline constexpr char kCatalogFile[] = "ZE-Katalog.csv";
 inline constexpr char kFootnoteFile[] = "Fu\xDFnoten.txt";
 inline constexpr char kOpsTextFile[] = "OPS-Kodes.csv";
 inline constexpr char kAssignmentFile[] = "OPS-Zuordnung.csv";
+// The four files in the order start-up reads them.
+inline constexpr std::array<const char*, 4> kCatalogFiles = {kCatalogFile, kFootnoteFile, kOpsTextFile,
+                                                             kAssignmentFile};
 
 struct CatalogTable {
   Column CatalogLines;  // ListBox1
@@ -60,8 +64,5 @@ void splitCatalog(CatalogTable& table);  // from CatalogLines as they are
 void fillFootnotes(FootnoteTable& table, const LoadedFile& file);
 void fillOpsTexts(OpsTextTable& table, const LoadedFile& file, const std::function<void()>& progress = {});
 void fillAssignments(AssignmentTable& table, const LoadedFile& file);
-
-// A file's worth of lines as a LoadedFile, for tests and tools.
-LoadedFile fileOfLines(const std::vector<std::string>& lines);
 
 }  // namespace catalog

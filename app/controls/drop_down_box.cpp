@@ -86,12 +86,12 @@ void DropDownBox::sync() {
   const QSignalBlocker blockBox(widget_);
   const QSignalBlocker blockEdit(widget_->lineEdit());
   if (listChangedSinceShown()) {
+    shownItems_ = items_.entries();
     QStringList list;
     list.reserve(count());
-    for (const std::string& entry : items_.entries()) list.append(toQString(entry));
+    for (const std::string& entry : shownItems_) list.append(toQString(entry));
     widget_->clear();
     widget_->addItems(list);
-    shownItems_ = items_.entries();
   }
   if (widget_->currentIndex() != selected_) widget_->setCurrentIndex(selected_);
   const QString shown = toQString(text_);
