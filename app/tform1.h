@@ -130,7 +130,6 @@ class TForm1 : public QWidget {
   void walkCollecting(QObject* Sender);
   void walkGroups(QObject* Sender);
   void showItem(app::DropDownBox& box, int index);
-  void writeAssignments();
 
   std::string year() const { return ComboBox1->text(); }
   std::string_view kindCode() const { return RadioGroup1->kindCode(); }

@@ -28,25 +28,15 @@ void TForm1::Button1Click(QObject* Sender) {
     throw catalog::Error("OPS-Match nicht m\xF6glich: Der Katalog wurde nicht vollst\xE4ndig geladen.");
   const catalog::SaveLock lock(catalog::kAssignmentFile);
   const BusyCursor busy;
-  {
-    // A failed rebuild must leave the search working on the table it had.
-    const catalog::AssignmentTable before = AssignmentTable;
-    try {
-      walkCollecting(Sender);
-      repaintNow();
-      writeAssignments();
-      repaintNow();
-    } catch (...) {
-      RebuildMode = false;
-      AssignmentTable = before;
-      throw;
-    }
-  }
-  RebuildMode = false;
+  const std::vector<std::string> lines = assignmentsAsRebuilt(Sender);
+  repaintNow();
+  catalog::saveLinesReplacing(catalog::kAssignmentFile, lines);
+  repaintNow();
   Init(Sender);
 }
 
 std::vector<std::string> TForm1::assignmentsAsRebuilt(QObject* Sender) {
+  // A failed or finished walk leaves the search working on the table it had.
   const catalog::AssignmentTable before = AssignmentTable;
   try {
     walkCollecting(Sender);
@@ -94,8 +84,4 @@ void TForm1::showItem(app::DropDownBox& box, int index) {
   box.setText(box.item(index));
   box.select(index);
   repaintNow();
-}
-
-void TForm1::writeAssignments() {
-  catalog::saveLinesReplacing(catalog::kAssignmentFile, AssignmentTable.AssignmentKeys.entries());
 }
