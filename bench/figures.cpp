@@ -30,6 +30,7 @@
 #include "app/error_display.h"
 #include "app/tform1.h"
 #include "bench/catalog_generator.h"
+#include "bench/peak_memory.h"
 #include "catalog/catalog.h"
 #include "catalog/ops_lookup.h"
 #include "catalog/tables.h"
@@ -41,15 +42,6 @@ using Clock = std::chrono::steady_clock;
 
 double millisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// The process's peak resident memory in MiB.
-double peakMiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-  return 0;
 }
 
 // Records when any widget paints.
@@ -102,18 +94,17 @@ double readAndCutMilliseconds() {
 // One user event with its cascade, then every widget it changed painted, as
 // the event loop does before the next event.
 template <typename Event>
-double timedEvent(TForm1& form, Event event) {
+double timedEvent(Event event) {
   const auto start = Clock::now();
   event();
   QApplication::processEvents();
-  (void)form;
   return millisecondsSince(start);
 }
 
 double typeCode(TForm1& form, const std::string& code, std::vector<double>& times) {
   double first = 0;
   for (std::size_t i = 0; i < code.size(); ++i) {
-    const double t = timedEvent(form, [&] { QTest::keyClick(form.MaskEdit1, code[i]); });
+    const double t = timedEvent([&] { QTest::keyClick(form.MaskEdit1, code[i]); });
     if (i == 0) first = t;
     times.push_back(t);
   }
@@ -146,7 +137,7 @@ int measure(const fs::path& folder) {
     waitUntilPainted(emptyForm);
     std::printf("empty_window_ms %.1f\n", millisecondsSince(emptyStart));
   }
-  const double emptyPeak = peakMiB();
+  const double emptyPeak = bench::peakMemoryMiB();
 
   fs::current_path(folder);
   std::size_t inputBytes = 0;
@@ -157,23 +148,22 @@ int measure(const fs::path& folder) {
   waitUntilPainted(form);
   const double startup = millisecondsSince(start);
   std::printf("window_created_and_loaded_ms %.1f\n", loaded);
-  const double peakAbove = peakMiB() - emptyPeak;
+  const double peakAbove = bench::peakMemoryMiB() - emptyPeak;
   const double baseline = readAndCutMilliseconds();
 
   std::vector<double> events;
-  const std::string year = form.ComboBox1->text();
   const std::string code = someAssignedCode(form, form.ComboBox1->item(0));
   const double firstOps = typeCode(form, code, events);
   // A year of the catalog typed key by key, then every group and ZE of it.
   QLineEdit* yearEdit = form.ComboBox1->widget()->lineEdit();
   const std::string typedYear = form.ComboBox1->item(form.ComboBox1->count() / 2);
   yearEdit->clear();
-  for (char digit : typedYear) events.push_back(timedEvent(form, [&] { QTest::keyClick(yearEdit, digit); }));
-  for (int kind : {1, 0}) events.push_back(timedEvent(form, [&] { form.RadioGroup1->button(kind)->click(); }));
+  for (char digit : typedYear) events.push_back(timedEvent([&] { QTest::keyClick(yearEdit, digit); }));
+  for (int kind : {1, 0}) events.push_back(timedEvent([&] { form.RadioGroup1->button(kind)->click(); }));
   for (int g = 0; g < form.ComboBox2->count(); ++g) {
-    events.push_back(timedEvent(form, [&] { emit form.ComboBox2->widget()->activated(g); }));
+    events.push_back(timedEvent([&] { emit form.ComboBox2->widget()->activated(g); }));
     for (int z = 0; z < form.ComboBox3->count(); ++z)
-      events.push_back(timedEvent(form, [&] { emit form.ComboBox3->widget()->activated(z); }));
+      events.push_back(timedEvent([&] { emit form.ComboBox3->widget()->activated(z); }));
   }
   for (int i = 0; i < 20; ++i) typeCode(form, someAssignedCode(form, form.ComboBox1->text()), events);
 
@@ -193,7 +183,7 @@ int measure(const fs::path& folder) {
   const double firstOpsAfterRebuild = typeCode(form, someAssignedCode(form, form.ComboBox1->item(0)), events);
 
   std::vector<double> repaints;
-  for (int i = 0; i < 50; ++i) repaints.push_back(timedEvent(form, [&form] { form.update(); }));
+  for (int i = 0; i < 50; ++i) repaints.push_back(timedEvent([&form] { form.update(); }));
   std::sort(repaints.begin(), repaints.end());
   std::printf("repaint_median_ms %.3f\n", repaints[repaints.size() / 2]);
   std::sort(events.begin(), events.end());
@@ -203,7 +193,6 @@ int measure(const fs::path& folder) {
               events.size(), events[events.size() / 2], events.back(), firstOps, firstOpsAfterRebuild);
   std::printf("rebuild_ms %.0f\nlongest_paint_gap_ms %.0f\nassignments %d\n", rebuild, gap,
               form.AssignmentTable.AssignmentKeys.count());
-  (void)year;
   return 0;
 }
 
@@ -224,7 +213,7 @@ int identical(std::size_t lines) {
   TForm1 form;
   waitUntilPainted(form);
   std::printf("input_MB %.1f\nstartup_ms %.0f\npeak_MiB %.0f\n", static_cast<double>(bytes) / 1e6,
-              millisecondsSince(start), peakMiB());
+              millisecondsSince(start), bench::peakMemoryMiB());
   fs::current_path(fs::temp_directory_path());
   fs::remove_all(folder);
   return 0;

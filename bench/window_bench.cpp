@@ -10,6 +10,7 @@
 #include "app/error_display.h"
 #include "app/tform1.h"
 #include "bench/catalog_generator.h"
+#include "bench/peak_memory.h"
 #include "catalog/keys.h"
 #include "catalog/ops_lookup.h"
 
@@ -35,19 +36,6 @@ class LargeCatalog {
 
 std::unique_ptr<LargeCatalog> largeCatalog;
 
-// The process's peak resident memory in MiB, from the kernel's accounting.
-double peakMemoryMiB() {
-  std::FILE* status = std::fopen("/proc/self/status", "r");
-  if (!status) return 0;
-  char line[256];
-  long kib = 0;
-  while (std::fgets(line, sizeof line, status)) {
-    if (std::sscanf(line, "VmHWM: %ld kB", &kib) == 1) break;
-  }
-  std::fclose(status);
-  return static_cast<double>(kib) / 1024.0;
-}
-
 LargeCatalog& catalogFixture() {
   if (!largeCatalog) largeCatalog = std::make_unique<LargeCatalog>();
   return *largeCatalog;
@@ -57,7 +45,7 @@ void BM_Startup(benchmark::State& state) {
   TForm1& form = *catalogFixture().form;
   for (auto _ : state) form.Init(&form);
   state.counters["catalog_lines"] = form.CatalogTable.CatalogLines.count();
-  state.counters["peak_MiB"] = peakMemoryMiB();
+  state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_Startup)->Unit(benchmark::kMillisecond);
 
@@ -132,7 +120,7 @@ void BM_RebuildShown(benchmark::State& state) {
   form.show();
   for (auto _ : state) form.Button1Click(&form);
   form.hide();
-  state.counters["peak_MiB"] = peakMemoryMiB();
+  state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_RebuildShown)->Unit(benchmark::kMillisecond)->Iterations(3);
 
