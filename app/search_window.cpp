@@ -49,6 +49,9 @@ SearchWindow::SearchWindow(TForm1& form)
   table_->setTabKeyNavigation(false);
   table_->horizontalHeader()->setStretchLastSection(false);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // Sized by the first rows only: measuring thousands of rows on every
+  // keystroke would cost more than the search itself.
+  table_->horizontalHeader()->setResizeContentsPrecision(100);
   table_->verticalHeader()->setVisible(false);
   status_->setObjectName(QStringLiteral("SearchStatus"));
   status_->setAccessibleName(QStringLiteral("Trefferzahl"));

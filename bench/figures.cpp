@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
@@ -28,6 +29,8 @@
 
 #include "app/clock.h"
 #include "app/error_display.h"
+#include "app/search_results_model.h"
+#include "app/search_window.h"
 #include "app/tform1.h"
 #include "bench/catalog_generator.h"
 #include "bench/peak_memory.h"
@@ -167,6 +170,23 @@ int measure(const fs::path& folder) {
   }
   for (int i = 0; i < 20; ++i) typeCode(form, someAssignedCode(form, form.ComboBox1->text()), events);
 
+  // The search window: every keystroke with its table update and paint.
+  std::vector<double> searchKeys;
+  app::SearchWindow* search = form.showSearchWindow();
+  for (const std::string& typed : {code + " " + someAssignedCode(form, form.ComboBox1->item(1)), std::string("Sonde Pumpe"),
+                                  std::string("e")}) {
+    search->input()->clear();
+    for (char key : typed) searchKeys.push_back(timedEvent([&] { QTest::keyClick(search->input(), key); }));
+  }
+  search->allYears()->setChecked(true);
+  searchKeys.push_back(timedEvent([&] { QTest::keyClick(search->input(), 'r'); }));
+  const double broadest = searchKeys.back();  // a two-letter word over every year
+  std::sort(searchKeys.begin(), searchKeys.end());
+  std::printf("search_keystrokes %zu\nsearch_rows %d\nsearch_median_ms %.2f\nsearch_max_ms %.2f\nsearch_broadest_ms %.2f\n",
+              searchKeys.size(), search->model()->rowCount(), searchKeys[searchKeys.size() / 2], searchKeys.back(),
+              broadest);
+  search->close();
+
   PaintClock paints;
   QApplication::instance()->installEventFilter(&paints);
   const auto rebuildStart = Clock::now();
@@ -289,6 +309,9 @@ int report(const fs::path& workdir) {
   row("first OPS keystroke after the rebuild (ms)", "<= 16", number("first_ops_after_rebuild_ms", "%.1f"));
   row("rebuild with reload, window shown (ms)", "<= 1000", number("rebuild_ms", "%.0f"));
   row("longest gap between paints (ms)", "<= 100", number("longest_paint_gap_ms", "%.0f"));
+  row("search window keystroke with its table, median (ms)", "", number("search_median_ms", "%.1f"));
+  row("search window keystroke, slowest (ms)", "<= 16", number("search_max_ms", "%.1f"));
+  row("rows of the broadest search (\"er\", all years)", "", number("search_rows", "%.0f"));
   std::printf("\n| Lines of one ZE | input (MB) | catalog load (ms) | per million lines | start-up with window (ms) | per million lines | peak (MiB) |\n|---|---|---|---|---|---|---|\n");
   for (std::size_t lines : {1000000u, 2000000u, 4000000u, 10000000u}) {
     std::fprintf(stderr, "measuring %zu identical lines\n", lines);

@@ -1,11 +1,21 @@
 #include "catalog/search.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "catalog/cp1252.h"
 #include "catalog/keys.h"
 
 namespace catalog {
+
+namespace {
+
+// glibc's memmem is far quicker than a plain find on long texts.
+bool contains(const std::string& text, const std::string& word) {
+  return ::memmem(text.data(), text.size(), word.data(), word.size()) != nullptr;
+}
+
+}  // namespace
 
 std::string searchFolded(std::string_view text) {
   std::string result;
@@ -65,7 +75,7 @@ std::vector<LookupRow> CatalogSearch::searchWords(std::string_view input,
     if (year && line.compare(0, 4, *year) != 0) continue;
     const std::string& haystack = haystacks_[i];
     if (!std::all_of(words.begin(), words.end(),
-                     [&](const std::string& w) { return haystack.find(w) != std::string::npos; }))
+                     [&](const std::string& w) { return contains(haystack, w); }))
       continue;
     const int k = static_cast<int>(i);
     LookupRow row{std::string(input),
