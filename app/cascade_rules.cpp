@@ -13,9 +13,6 @@ std::string carryOverYear(const std::string& text, std::string_view yearText) {
   return concat({"ZE", yearText, text.size() > 6 ? std::string_view(text).substr(6) : std::string_view()});
 }
 
-bool onlyFirstPositionFilled(std::string_view fieldText) {
-  return !fieldText.empty() && fieldText[0] != ' ' && fieldText.substr(1) == "-   .  ";
-}
 
 
 }  // namespace app

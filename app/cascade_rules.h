@@ -8,22 +8,21 @@
 #include <vector>
 
 #include "catalog/keys.h"
+#include "catalog/ops_code.h"
 
 namespace app {
 
 using catalog::concat;
 using catalog::footnoteMarks;
 using catalog::joinKey;
-using catalog::searchCode;
+using catalog::ops_code::onlyFirstPositionFilled;
+using catalog::ops_code::searchCode;
 using catalog::searchKeys;
 using catalog::splitOpsList;
 
 // A group or ZE text beginning exactly with "ZE200" or "ZE201" follows the
 // year: "ZE", the year text and the text from its seventh character on.
 std::string carryOverYear(const std::string& text, std::string_view yearText);
-
-// Whether the OPS field's text has its first position filled and no other.
-bool onlyFirstPositionFilled(std::string_view fieldText);
 
 
 }  // namespace app

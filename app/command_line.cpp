@@ -129,9 +129,7 @@ int runProgram(int argc, char** argv) {
     case Arguments::Command::Check: return runCheck(argc, argv);
     case Arguments::Command::Rebuild: return runRebuild(argc, argv);
     case Arguments::Command::Lookup:
-      return runLookup(arguments.codes, arguments.allYears ? std::nullopt
-                                                           : std::optional(arguments.year.value_or(
-                                                                 QString::fromStdString(currentYearText()))));
+      return runLookup(arguments.codes, {arguments.allYears, arguments.year});
   }
   return 2;
 }

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <memory>
 
+#include "app/clock.h"
 #include "app/error_display.h"
 #include "app/tform1.h"
 #include "app/text_codec.h"
@@ -108,7 +109,7 @@ int runRebuild(int argc, char** argv) {
   return window.errors() > errorsBefore ? 1 : 0;
 }
 
-int runLookup(const QStringList& codes, const std::optional<QString>& year) {
+int runLookup(const QStringList& codes, const LookupYear& year) {
   catalog::Catalog catalog;
   try {
     catalog.load();
@@ -116,11 +117,23 @@ int runLookup(const QStringList& codes, const std::optional<QString>& year) {
     std::cerr << "tarvelo: " << utf8(error.what()) << std::endl;
     return 2;
   }
-  std::vector<std::string> wanted;
-  for (const QString& code : codes)
-    for (std::string& one : catalog::splitCodeList(toCp1252(code))) wanted.push_back(std::move(one));
+  const catalog::ops_code::CodesInText wanted = catalog::ops_code::codesInText(toCp1252(codes.join(QLatin1Char(' '))));
+  if (wanted.codes.empty()) {
+    std::cerr << "tarvelo: kein OPS-Kode in: " << codes.join(QLatin1Char(' ')).toStdString() << std::endl;
+    return 2;
+  }
+  if (!wanted.ignored.empty()) std::cerr << "tarvelo: " << utf8(catalog::ignoredNote(wanted.ignored)) << std::endl;
+  std::optional<std::string> searched;
+  if (year.named) {
+    searched = toCp1252(*year.named);
+  } else if (!year.allYears) {
+    const std::string current = currentYearText();
+    searched = catalog.defaultYear(current);
+    if (*searched != current)
+      std::cerr << "tarvelo: " << utf8(catalog::yearMissingNote(current, *searched)) << std::endl;
+  }
   const catalog::OpsLookup lookup(catalog);
-  const auto rows = lookup.lookup(wanted, year ? std::optional(toCp1252(*year)) : std::nullopt);
+  const auto rows = lookup.lookup(wanted.codes, searched);
   std::cout << catalog::lookupHeader() << "\n";
   bool everyCodeFound = true;
   for (const catalog::LookupRow& row : rows) {

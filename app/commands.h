@@ -11,7 +11,12 @@ namespace app {
 
 int runCheck(int argc, char** argv);
 int runRebuild(int argc, char** argv);
-// year: nullopt for all years.
-int runLookup(const QStringList& codes, const std::optional<QString>& year);
+// The year searched: all years, the one named, or else the catalog's
+// default year (said on standard error when it is not the current year).
+struct LookupYear {
+  bool allYears = false;
+  std::optional<QString> named;
+};
+int runLookup(const QStringList& codes, const LookupYear& year);
 
 }  // namespace app

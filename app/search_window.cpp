@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -10,12 +12,16 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QSignalBlocker>
+#include <algorithm>
 #include <set>
 
+#include "app/clock.h"
 #include "app/error_display.h"
 #include "app/search_results_model.h"
 #include "app/tform1.h"
 #include "app/text_codec.h"
+#include "catalog/errors.h"
 
 namespace app {
 
@@ -23,6 +29,7 @@ SearchWindow::SearchWindow(TForm1& form)
     : QWidget(&form, Qt::Window),
       form_(form),
       input_(new QLineEdit(this)),
+      year_(new QComboBox(this)),
       allYears_(new QCheckBox(QStringLiteral("Alle &Jahre"), this)),
       table_(new QTableView(this)),
       status_(new QLabel(this)),
@@ -37,6 +44,10 @@ SearchWindow::SearchWindow(TForm1& form)
   input_->setAccessibleName(QStringLiteral("OPS-Kodes oder Suchw\u00F6rter"));
   input_->setPlaceholderText(QStringLiteral("z. B. 8-854.2, 885421 8-918.01 oder H\u00E4modialyse"));
   input_->setClearButtonEnabled(true);
+  auto* yearLabel = new QLabel(QStringLiteral("J&ahr:"), this);
+  yearLabel->setBuddy(year_);
+  year_->setObjectName(QStringLiteral("SearchYear"));
+  year_->setAccessibleName(QStringLiteral("Jahr"));
   allYears_->setObjectName(QStringLiteral("AllYears"));
   allYears_->setAccessibleName(QStringLiteral("Alle Jahre"));
   allYears_->setToolTip(QStringLiteral("Sonst nur das im Hauptfenster gew\u00E4hlte Jahr"));
@@ -66,14 +77,24 @@ SearchWindow::SearchWindow(TForm1& form)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(input_);
-  layout->addWidget(allYears_);
+  auto* scope = new QHBoxLayout;
+  scope->addWidget(yearLabel);
+  scope->addWidget(year_);
+  scope->addWidget(allYears_);
+  scope->addStretch(1);
+  layout->addLayout(scope);
   layout->addWidget(table_, 1);
   layout->addWidget(status_);
-  setTabOrder(input_, allYears_);
+  setTabOrder(input_, year_);
+  setTabOrder(year_, allYears_);
   setTabOrder(allYears_, table_);
 
   connect(input_, &QLineEdit::textChanged, this, [this] { refresh(); });
-  connect(allYears_, &QCheckBox::toggled, this, [this] { refresh(); });
+  connect(allYears_, &QCheckBox::toggled, this, [this](bool all) {
+    year_->setEnabled(!all);
+    refresh();
+  });
+  connect(year_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
   connect(input_, &QLineEdit::returnPressed, this, [this] { showCurrentRow(); });
   connect(table_, &QTableView::doubleClicked, this, [this] { showCurrentRow(); });
   input_->installEventFilter(this);
@@ -82,17 +103,40 @@ SearchWindow::SearchWindow(TForm1& form)
 
 SearchWindow::~SearchWindow() = default;
 
+void SearchWindow::followCatalog() {
+  if (search_ && searchGeneration_ == form_.catalogGeneration()) return;
+  search_ = std::make_unique<catalog::CatalogSearch>(form_.Data);
+  searchGeneration_ = form_.catalogGeneration();
+  std::vector<std::string> years = form_.Data.yearsLastFirst();
+  std::sort(years.rbegin(), years.rend());
+  const QSignalBlocker block(year_);
+  const QString chosen = year_->currentText();
+  year_->clear();
+  for (const std::string& year : years) year_->addItem(toQString(year));
+  year_->setCurrentIndex(std::max(0, year_->findText(chosen)));
+}
+
+void SearchWindow::followMainWindowYear() {
+  followCatalog();
+  const std::string mainYear = form_.ComboBox1->text();
+  int index = year_->findText(toQString(mainYear));
+  if (index == -1) index = year_->findText(toQString(form_.Data.defaultYear(currentYearText())));
+  const QSignalBlocker block(year_);
+  year_->setCurrentIndex(index);
+}
+
 void SearchWindow::refresh() {
   const auto error = runCatchingErrors([this] {
-    if (!search_ || searchGeneration_ != form_.catalogGeneration()) {
-      search_ = std::make_unique<catalog::CatalogSearch>(form_.Data);
-      searchGeneration_ = form_.catalogGeneration();
-    }
+    followCatalog();
     const std::optional<std::string> year =
-        allYears_->isChecked() ? std::nullopt : std::optional(form_.ComboBox1->text());
-    model_->setRows(search_->search(toCp1252(input_->text()), year));
-    status_->setText(model_->rowCount() == 1 ? QStringLiteral("1 Zeile")
-                                             : QStringLiteral("%1 Zeilen").arg(model_->rowCount()));
+        allYears_->isChecked() ? std::nullopt : std::optional(toCp1252(year_->currentText()));
+    catalog::SearchResult result = search_->search(toCp1252(input_->text()), year);
+    QStringList status{result.rows.size() == 1 ? QStringLiteral("1 Zeile")
+                                               : QStringLiteral("%1 Zeilen").arg(result.rows.size())};
+    status << (year ? toQString(catalog::searchedYearNote(*year)) : QStringLiteral("alle Jahre"));
+    if (!result.ignored.empty()) status << toQString(catalog::ignoredNote(result.ignored));
+    model_->setRows(std::move(result.rows));
+    status_->setText(status.join(QStringLiteral(" \u00B7 ")));
   });
   if (error) showErrorMessage(*error);
 }

@@ -9,6 +9,7 @@
 #include "catalog/search.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -32,6 +33,11 @@ class SearchWindow : public QWidget {
 
   QLineEdit* input() const { return input_; }
   QCheckBox* allYears() const { return allYears_; }
+  QComboBox* year() const { return year_; }
+  QLabel* status() const { return status_; }
+  // Puts the main window's year into the year box, or the catalog's default
+  // year when the catalog lacks it.
+  void followMainWindowYear();
   QTableView* table() const { return table_; }
   SearchResultsModel* model() const { return model_; }
 
@@ -39,8 +45,12 @@ class SearchWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Indexes the main window's catalog anew after it has loaded its files.
+  void followCatalog();
+
   TForm1& form_;
   QLineEdit* input_;
+  QComboBox* year_;
   QCheckBox* allYears_;
   QTableView* table_;
   QLabel* status_;

@@ -91,6 +91,7 @@ TForm1::~TForm1() {
   RadioGroup1->onClick({});
   RadioGroup1->onUserSelect({});
   MaskEdit1->model().onChange({});
+  MaskEdit1->model().onContinuation({}, {});
   MaskEdit1->onUserAction([](const std::function<void()>&) {});
   Button1->disconnect(this);
 }
@@ -184,6 +185,8 @@ void TForm1::wireHandlers() {
   RadioGroup1->onClick([this] { ZE_Gruppe_holen(RadioGroup1->widget()); });
   RadioGroup1->onUserSelect([this](int index) { runUserEvent([this, index] { RadioGroup1->setItemIndex(index); }); });
   MaskEdit1->model().onChange([this] { ZE_suchen(MaskEdit1); });
+  MaskEdit1->model().onContinuation([this](const std::string& code) { return probeLongerCode(code); },
+                                    [this](const std::string& code) { showLongerCode(code); });
   MaskEdit1->onUserAction([this](const std::function<void()>& action) { runUserEvent(action); });
   connect(Button1, &QPushButton::clicked, this, [this] { runUserEvent([this] { Button1Click(Button1); }); });
   // The button stays hidden; maintainers reach the rebuild by keyboard.

@@ -126,6 +126,9 @@ class TForm1 : public QWidget {
   void collectAssignments(const app::DetailBox& box);
   void decorateOpsCodes(app::DetailBox& box);
   void resetOpsField();
+  void showAssignment(QObject* Sender, const catalog::Catalog::AssignmentHit& hit);
+  app::OpsFieldModel::ProbeResult probeLongerCode(const std::string& code) const;
+  void showLongerCode(const std::string& code);
 
   void walkCollecting(QObject* Sender);
   void walkGroups(QObject* Sender);

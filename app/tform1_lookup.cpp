@@ -21,6 +21,7 @@ void pick(app::DropDownBox& box, const std::string& text) {
 
 app::SearchWindow* TForm1::showSearchWindow() {
   if (!searchWindow_) searchWindow_ = new app::SearchWindow(*this);
+  searchWindow_->followMainWindowYear();
   searchWindow_->refresh();
   searchWindow_->show();
   searchWindow_->raise();

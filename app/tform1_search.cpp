@@ -18,26 +18,34 @@ void TForm1::ZE_suchen(QObject* Sender) {
   }
 
   const std::string code = app::searchCode(fieldText);
-  const std::string searchYear = year();
-  int hit = -1;
-  int hitKind = -1;
-  for (int kind : {0, 1}) {
-    for (const std::string& key : app::searchKeys(code, searchYear, catalog::kindCode(kind))) {
-      hit = AssignmentTable.AssignmentKeys.find(key);
-      if (hit != -1) break;
-    }
-    if (hit != -1) {
-      hitKind = kind;
-      break;
-    }
-  }
-  if (hit == -1) return;
-  RadioGroup1->setItemIndex(hitKind);
+  const auto hit = Data.fieldSearch(code, year());
+  if (!hit) return;
+  showAssignment(Sender, *hit);
+  // A user who goes on typing after the hit may be typing a longer code.
+  MaskEdit1->model().rememberHit(code, hit->line);
+}
+
+// The kind first (which rebuilds the group list when it changes), then the
+// target's group and ZE.
+void TForm1::showAssignment(QObject* Sender, const catalog::Catalog::AssignmentHit& hit) {
+  RadioGroup1->setItemIndex(hit.kind == catalog::Kind::Federal ? 0 : 1);
   repaintNow();
 
-  const catalog::AssignmentTarget target = catalog::splitTarget(AssignmentTable.AssignmentTargets.get(hit));
+  const catalog::AssignmentTarget target = catalog::splitTarget(AssignmentTable.AssignmentTargets.get(hit.line));
   ComboBox2->setText(std::string(target.group));
   ZEs_holen(Sender);
   if (target.hasZe) ComboBox3->setText(std::string(target.ze));
   Werte_holen(Sender);
+}
+
+// While the field continues a found code: what the search finds for the
+// longer code, or whether some line could still cover a longer one.
+app::OpsFieldModel::ProbeResult TForm1::probeLongerCode(const std::string& code) const {
+  if (const auto hit = Data.fieldSearch(code, year())) return {app::OpsFieldModel::Probe::Found, hit->line};
+  if (Data.assignments().someLineCouldCoverLonger(code, year())) return {app::OpsFieldModel::Probe::Open, -1};
+  return {app::OpsFieldModel::Probe::Nothing, -1};
+}
+
+void TForm1::showLongerCode(const std::string& code) {
+  if (const auto hit = Data.fieldSearch(code, year())) showAssignment(MaskEdit1, *hit);
 }

@@ -1,11 +1,15 @@
 #include "catalog/catalog.h"
 
+#include <algorithm>
+
 #include "catalog/fields.h"
+#include "catalog/keys.h"
 
 namespace catalog {
 
 // Group keys begin with yyyy;KK, the seven characters the group list compares.
-Catalog::Catalog() : groupsByPrefix_(CatalogTable.GroupKeys, 7), linesByGroupKey_(CatalogTable.GroupKeys) {}
+Catalog::Catalog() : groupsByPrefix_(CatalogTable.GroupKeys, 7), linesByGroupKey_(CatalogTable.GroupKeys),
+      assignmentIndex_(AssignmentTable.AssignmentKeys) {}
 
 void Catalog::clear() {
   complete_ = false;
@@ -62,6 +66,7 @@ void Catalog::buildIndexes() const {
     column->buildIndex();
   groupsByPrefix_.build();
   linesByGroupKey_.build();
+  assignmentIndex_.build();
   while (!OpsTextTable.OpsKeys.indexReady(std::chrono::milliseconds(15))) progress();
   OpsTextTable.OpsKeys.buildIndex();
 }
@@ -90,6 +95,31 @@ std::span<const std::uint32_t> Catalog::linesWithGroupPrefix(std::string_view pr
 
 std::span<const std::uint32_t> Catalog::linesWithGroupKey(std::string_view key) const {
   return linesByGroupKey_.indexesOf(key);
+}
+
+}  // namespace catalog
+
+namespace catalog {
+
+std::string Catalog::defaultYear(std::string_view currentYear) const {
+  const std::vector<std::string> years = yearsLastFirst();
+  if (years.empty() || std::find(years.begin(), years.end(), currentYear) != years.end()) return std::string(currentYear);
+  std::optional<std::string> newestBefore;
+  for (const std::string& year : years)
+    if (year < currentYear && (!newestBefore || *newestBefore < year)) newestBefore = year;
+  if (newestBefore) return *newestBefore;
+  return *std::min_element(years.begin(), years.end());
+}
+
+std::optional<Catalog::AssignmentHit> Catalog::fieldSearch(std::string_view code, std::string_view year) const {
+  const Column& keys = AssignmentTable.AssignmentKeys;
+  for (const Kind kind : kKindsInSearchOrder)
+    for (const std::string& key : searchKeys(code, year, kindCodeOf(kind)))
+      if (const int line = keys.find(key); line != -1) return AssignmentHit{line, kind};
+  for (const Kind kind : kKindsInSearchOrder)
+    if (const auto lines = assignmentIndex_.wildcardLinesCovering(code, year, kind); !lines.empty())
+      return AssignmentHit{lines.front(), kind};
+  return std::nullopt;
 }
 
 }  // namespace catalog

@@ -6,11 +6,13 @@
 // pays for one.
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "catalog/assignment_index.h"
 #include "catalog/key_index.h"
 #include "catalog/tables.h"
 
@@ -57,6 +59,22 @@ class Catalog {
   std::span<const std::uint32_t> linesWithGroupPrefix(std::string_view prefix) const;
   std::span<const std::uint32_t> linesWithGroupKey(std::string_view key) const;
 
+  // The year a search uses when none is named: the current year when the
+  // catalog has it, else its newest year before it, else its oldest.
+  std::string defaultYear(std::string_view currentYear) const;
+
+  // What the OPS field's search finds for a search code in a year: the
+  // first line of its three keys for "BE", then for "KH"; when none is
+  // found, the first line of the year whose code covers the code by the
+  // wildcard rule, "BE" lines before "KH", in file order.
+  struct AssignmentHit {
+    int line;
+    Kind kind;
+  };
+  std::optional<AssignmentHit> fieldSearch(std::string_view code, std::string_view year) const;
+  // The assignment lines by code, for the lookup and the field.
+  const AssignmentIndex& assignments() const { return assignmentIndex_; }
+
  private:
   void buildIndexes() const;
 
@@ -70,6 +88,7 @@ class Catalog {
   unsigned long catalogRevision_ = 0;
   ExactKeyIndex groupsByPrefix_;
   ExactKeyIndex linesByGroupKey_;
+  AssignmentIndex assignmentIndex_;
 };
 
 }  // namespace catalog

@@ -22,4 +22,16 @@ Error indexOutOfRange(long long index) {
   return Error("Der Index der Liste \xFC" "berschreitet das Maximum (" + std::to_string(index) + ")");
 }
 
+std::string ignoredNote(const std::vector<std::string>& ignored) {
+  std::string note = "ignoriert: ";
+  for (std::size_t i = 0; i < ignored.size(); ++i) note += (i ? ", " : "") + ignored[i];
+  return note;
+}
+
+std::string yearMissingNote(std::string_view missing, std::string_view searched) {
+  return "Jahr " + std::string(missing) + " fehlt im Katalog; " + searchedYearNote(searched);
+}
+
+std::string searchedYearNote(std::string_view year) { return "gesucht in " + std::string(year); }
+
 }  // namespace catalog

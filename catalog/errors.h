@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace catalog {
 
@@ -18,5 +19,10 @@ Error cannotCreate(std::string_view fileName);
 Error cannotRead(std::string_view fileName);
 Error tooLarge(std::string_view fileName);
 Error indexOutOfRange(long long index);
+
+// What a search says beside its rows.
+std::string ignoredNote(const std::vector<std::string>& ignored);     // "ignoriert: 03.01.2012, 1."
+std::string yearMissingNote(std::string_view missing, std::string_view searched);
+std::string searchedYearNote(std::string_view year);                  // "gesucht in 2012"
 
 }  // namespace catalog

@@ -21,6 +21,15 @@ AssignmentTarget splitTarget(std::string_view target) {
   return {target.substr(0, semicolon), target.substr(semicolon + 1), true};
 }
 
+AssignmentKey splitAssignmentKey(std::string_view key) {
+  const auto first = key.find(';');
+  if (first == std::string_view::npos) return {key, {}, {}};
+  const std::string_view rest = key.substr(first + 1);
+  const auto second = rest.find(';');
+  if (second == std::string_view::npos) return {key.substr(0, first), rest, {}};
+  return {key.substr(0, first), rest.substr(0, second), rest.substr(second + 1)};
+}
+
 std::string concat(std::initializer_list<std::string_view> parts) {
   std::string result;
   for (std::string_view part : parts) result.append(part);
@@ -70,16 +79,15 @@ std::string_view head(std::string_view s, std::size_t n) { return s.substr(0, st
 
 }  // namespace
 
-std::string searchCode(std::string_view fieldText) {
-  if (fieldText.substr(std::min<std::size_t>(5, fieldText.size())) == ".  ") return std::string(head(fieldText, 5));
-  if (fieldText.size() >= 8 && fieldText[7] == ' ') return std::string(head(fieldText, 7));
-  return std::string(head(fieldText, 8));
+std::array<std::string, 3> searchKeyCodes(std::string_view code) {
+  const std::string_view eighth = code.size() >= 8 ? code.substr(7, 1) : std::string_view();
+  return {std::string(code), concat({head(code, 7), "*"}), concat({head(code, 6), "*", eighth})};
 }
 
 std::array<std::string, 3> searchKeys(std::string_view code, std::string_view year, std::string_view kind) {
-  const std::string_view eighth = code.size() >= 8 ? code.substr(7, 1) : std::string_view();
-  return {joinKey({code, year, kind}), joinKey({concat({head(code, 7), "*"}), year, kind}),
-          joinKey({concat({head(code, 6), "*", eighth}), year, kind})};
+  std::array<std::string, 3> keys = searchKeyCodes(code);
+  for (std::string& key : keys) key = joinKey({key, year, kind});
+  return keys;
 }
 
 }  // namespace catalog

@@ -30,6 +30,14 @@ struct AssignmentTarget {
   bool hasZe;
 };
 AssignmentTarget splitTarget(std::string_view target);
+// An assignment key, code;yyyy;KK, cut into its fields (a missing field is
+// empty).
+struct AssignmentKey {
+  std::string_view code;
+  std::string_view year;
+  std::string_view kind;
+};
+AssignmentKey splitAssignmentKey(std::string_view key);
 
 // Texts concatenated, and fields joined by ";" as in every catalog key.
 std::string concat(std::initializer_list<std::string_view> parts);
@@ -43,10 +51,9 @@ std::vector<std::string> splitOpsList(std::string_view list);
 // list or one of exactly one blank.
 std::vector<std::string> footnoteMarks(std::string_view list);
 
-// The OPS search's code, from the OPS field's eight-character text: the
-// first 5 characters when positions 7 and 8 are empty, 7 when only 8 is,
-// else all 8.
-std::string searchCode(std::string_view fieldText);
+// The codes of the three search keys: the code, its first seven characters
+// and "*", its first six, "*" and its eighth.
+std::array<std::string, 3> searchKeyCodes(std::string_view code);
 // The three assignment keys tried for one kind, in order: the code, its first
 // seven characters and "*", its first six, "*" and its eighth.
 std::array<std::string, 3> searchKeys(std::string_view code, std::string_view year, std::string_view kind);

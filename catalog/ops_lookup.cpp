@@ -1,5 +1,6 @@
 #include "catalog/ops_lookup.h"
 
+#include <algorithm>
 #include <set>
 
 #include "catalog/cp1252.h"
@@ -7,75 +8,79 @@
 
 namespace catalog {
 
-std::string opsFieldText(std::string_view code) {
-  std::string bare;
-  for (char c : code)
-    if (c != '-' && c != '.' && c != ' ' && c != '\t') bare += c;
-  std::string text = " -   .  ";
-  constexpr int kPositions[] = {0, 2, 3, 4, 6, 7};
-  for (std::size_t i = 0; i < bare.size() && i < 6; ++i) text[static_cast<std::size_t>(kPositions[i])] = bare[i];
-  return text;
-}
-
-std::vector<std::string> splitCodeList(std::string_view text) {
-  std::vector<std::string> codes;
-  std::string current;
-  for (char c : text) {
-    if (c == ' ' || c == ',' || c == ';' || c == '\n' || c == '\r' || c == '\t') {
-      if (!current.empty()) codes.push_back(std::move(current));
-      current.clear();
-    } else {
-      current += c;
-    }
-  }
-  if (!current.empty()) codes.push_back(std::move(current));
-  return codes;
-}
-
-OpsLookup::OpsLookup(const Catalog& catalog) : catalog_(catalog), years_(catalog.yearsLastFirst()) {
-  const Column& keys = catalog.AssignmentTable.AssignmentKeys;
-  for (int i = 0; i < keys.count(); ++i) byFoldedKey_[cp1252::folded(keys.get(i))].push_back(i);
-}
+OpsLookup::OpsLookup(const Catalog& catalog) : catalog_(catalog), years_(catalog.yearsLastFirst()) {}
 
 std::vector<LookupRow> OpsLookup::lookup(const std::vector<std::string>& codes,
                                          const std::optional<std::string>& year) const {
+  std::vector<ops_code::CodeInText> asWritten;
+  for (const std::string& code : codes) asWritten.push_back({code, code});
+  return lookup(asWritten, year);
+}
+
+std::vector<LookupRow> OpsLookup::lookup(const std::vector<ops_code::CodeInText>& codes,
+                                         const std::optional<std::string>& year) const {
   std::vector<LookupRow> rows;
-  for (const std::string& entered : codes) {
-    std::size_t before = rows.size();
+  for (const ops_code::CodeInText& code : codes) {
+    const std::size_t before = rows.size();
     for (const std::string& y : year ? std::vector<std::string>{*year} : years_) {
-      std::vector<LookupRow> found = rowsFor(entered, y);
-      rows.insert(rows.end(), found.begin(), found.end());
+      std::vector<LookupRow> found = rowsFor(code, y);
+      rows.insert(rows.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
     }
     if (rows.size() == before) {
-      LookupRow none{entered, "", year.value_or(""), "", "", "", "kein Zusatzentgelt", "", false};
+      LookupRow none{code.entered, "", year.value_or(""), "", "", "", "kein Zusatzentgelt", "", false, ""};
       rows.push_back(std::move(none));
     }
   }
   return rows;
 }
 
-std::vector<LookupRow> OpsLookup::rowsFor(const std::string& entered, const std::string& year) const {
-  const std::string code = searchCode(opsFieldText(entered));
-  const auto& keys = catalog_.AssignmentTable.AssignmentKeys;
-  const auto& targets = catalog_.AssignmentTable.AssignmentTargets;
+namespace {
+
+// The code without its empty positions at the end, when it is a whole
+// category or more ("8-854"), for the lines of its longer codes.
+std::optional<std::string> categoryPrefix(std::string code) {
+  while (!code.empty() && code.back() == ' ') code.pop_back();
+  if (code.size() < 5 || code.find(' ') != std::string::npos) return std::nullopt;
+  return code;
+}
+
+}  // namespace
+
+std::vector<LookupRow> OpsLookup::rowsFor(const ops_code::CodeInText& entered, const std::string& year) const {
+  const std::string code = ops_code::searchCode(ops_code::fieldText(entered.code));
+  const AssignmentIndex& index = catalog_.assignments();
   std::vector<LookupRow> rows;
   std::set<int> taken;
-  for (const char* kind : {"BE", "KH"}) {
-    for (const std::string& key : searchKeys(code, year, kind)) {
-      const auto it = byFoldedKey_.find(cp1252::folded(key));
-      if (it == byFoldedKey_.end()) continue;
-      for (int i : it->second) {
-        if (!taken.insert(i).second) continue;
-        const std::string_view key = keys.get(i);
-        const AssignmentTarget target = splitTarget(targets.get(i));
-        LookupRow row{entered, std::string(key.substr(0, key.find(';'))), year, kind, std::string(target.group),
-                      std::string(target.ze), "", "", true};
-        describe(row);
-        rows.push_back(std::move(row));
-      }
-    }
+  const auto add = [&](int line, const char* foundIn) {
+    if (!taken.insert(line).second) return;
+    rows.push_back(rowOf(entered, year, line));
+    rows.back().foundIn = foundIn;
+  };
+  for (const Kind kind : kKindsInSearchOrder)
+    for (const std::string& keyCode : searchKeyCodes(code))
+      for (const int line : index.linesWithCode(keyCode, year, kind)) add(line, "");
+  for (const Kind kind : kKindsInSearchOrder)
+    for (const int line : index.wildcardLinesCovering(code, year, kind)) add(line, "");
+  if (const auto prefix = categoryPrefix(code)) {
+    const std::vector<int> longer = index.linesWithLongerCodes(*prefix, year);
+    for (const Kind kind : kKindsInSearchOrder)
+      for (const int line : longer)
+        if (cp1252::equalsIgnoringCase(splitAssignmentKey(catalog_.AssignmentTable.AssignmentKeys.get(line)).kind,
+                                       kindCodeOf(kind)))
+          add(line, "Unterkode");
   }
   return rows;
+}
+
+LookupRow OpsLookup::rowOf(const ops_code::CodeInText& entered, const std::string& year, int line) const {
+  const AssignmentKey key = splitAssignmentKey(catalog_.AssignmentTable.AssignmentKeys.get(line));
+  const AssignmentTarget target = splitTarget(catalog_.AssignmentTable.AssignmentTargets.get(line));
+  const Kind kind = cp1252::equalsIgnoringCase(key.kind, "BE") ? Kind::Federal : Kind::Hospital;
+  LookupRow row{entered.entered,         std::string(key.code), year, std::string(kindCodeOf(kind)),
+                std::string(target.group), std::string(target.ze), "",   "",
+                true,                    ""};
+  describe(row);
+  return row;
 }
 
 // The description and amount the window shows for the row's ZE: the last
@@ -90,11 +95,11 @@ void OpsLookup::describe(LookupRow& row) const {
   }
 }
 
-std::string lookupHeader() { return "Eingabe\tOPS-Kode\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag"; }
+std::string lookupHeader() { return "Eingabe\tOPS-Kode\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\tFundstelle"; }
 
 std::string lookupLine(const LookupRow& row) {
   return concat({row.entered, "\t", row.matchedCode, "\t", row.year, "\t", row.kind, "\t", row.group, "\t", row.ze,
-                 "\t", row.description, "\t", row.amount});
+                 "\t", row.description, "\t", row.amount, "\t", row.foundIn});
 }
 
 }  // namespace catalog

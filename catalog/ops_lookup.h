@@ -1,16 +1,19 @@
 #pragma once
-// Which ZE an OPS code triggers, for one year or all: every assignment line
-// the OPS search would try, in the order it tries them (kind BE before KH,
-// its three keys in order, file order within a key), each line once. The
-// first row of a code and year is the ZE that typing the code into the OPS
-// field selects.
+// Which ZE an OPS code triggers, for one year or all. For a code and year
+// the rows are: first every line the OPS field's search tries, in its order
+// (kind BE before KH, its three keys in order, file order within a key);
+// then every other line of the year whose code covers the code by the
+// wildcard rule, BE before KH, in file order; then, marked "Unterkode", the
+// lines of longer codes that begin with the code. Each line once. The first
+// row of a code and year is the ZE that typing the code into the OPS field
+// selects.
 
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "catalog/catalog.h"
+#include "catalog/ops_code.h"
 
 namespace catalog {
 
@@ -24,31 +27,29 @@ struct LookupRow {
   std::string description;  // the ZE's, or "kein Zusatzentgelt"
   std::string amount;
   bool found = true;
+  std::string foundIn;  // "Unterkode" for a longer code's line
 };
 
-// The OPS field's eight-character text for a code in any spelling: with or
-// without "-" and ".", blanks removed ("891801" and "8-918.01" alike).
-std::string opsFieldText(std::string_view code);
-
-// Splits a pasted list of codes (or the words of a search) at blanks, tabs,
-// commas, semicolons and line ends.
-std::vector<std::string> splitCodeList(std::string_view text);
+// The OPS field's eight-character text for a code in any spelling.
+inline std::string opsFieldText(std::string_view code) { return ops_code::fieldText(code); }
 
 class OpsLookup {
  public:
-  // Indexes the catalog's assignment lines; the catalog must outlive this.
+  // The catalog must outlive this.
   explicit OpsLookup(const Catalog& catalog);
 
   // Rows for each code, in the order given; a code without any row in the
   // scope gets one row saying so. year: nullopt for all years, newest first.
+  std::vector<LookupRow> lookup(const std::vector<ops_code::CodeInText>& codes,
+                                const std::optional<std::string>& year) const;
   std::vector<LookupRow> lookup(const std::vector<std::string>& codes, const std::optional<std::string>& year) const;
 
  private:
-  std::vector<LookupRow> rowsFor(const std::string& entered, const std::string& year) const;
+  std::vector<LookupRow> rowsFor(const ops_code::CodeInText& code, const std::string& year) const;
+  LookupRow rowOf(const ops_code::CodeInText& code, const std::string& year, int line) const;
   void describe(LookupRow& row) const;
 
   const Catalog& catalog_;
-  std::unordered_map<std::string, std::vector<int>> byFoldedKey_;
   std::vector<std::string> years_;
 };
 

@@ -32,17 +32,6 @@ std::string searchFolded(std::string_view text) {
   return result;
 }
 
-bool isCodeList(std::string_view input) {
-  const std::vector<std::string> parts = splitCodeList(input);
-  return !parts.empty() && std::all_of(parts.begin(), parts.end(), [](const std::string& part) {
-    return cp1252::isDigit(static_cast<unsigned char>(part[0])) &&
-           std::all_of(part.begin(), part.end(), [](char c) {
-             const auto u = static_cast<unsigned char>(c);
-             return (u < 0x80 && (cp1252::isDigit(u) || cp1252::isLetter(u))) || c == '-' || c == '.' || c == '*';
-           });
-  });
-}
-
 CatalogSearch::CatalogSearch(const Catalog& catalog) : catalog_(catalog), lookup_(catalog) {
   const auto& table = catalog.CatalogTable;
   const auto& opsKeys = catalog.OpsTextTable.OpsKeys;
@@ -58,14 +47,15 @@ CatalogSearch::CatalogSearch(const Catalog& catalog) : catalog_(catalog), lookup
   }
 }
 
-std::vector<LookupRow> CatalogSearch::search(std::string_view input, const std::optional<std::string>& year) const {
-  if (isCodeList(input)) return lookup_.lookup(splitCodeList(input), year);
-  return searchWords(input, year);
+SearchResult CatalogSearch::search(std::string_view input, const std::optional<std::string>& year) const {
+  ops_code::CodesInText codes = ops_code::codesInText(input);
+  if (codes.codes.empty()) return {searchWords(input, year), {}};
+  return {lookup_.lookup(codes.codes, year), std::move(codes.ignored)};
 }
 
 std::vector<LookupRow> CatalogSearch::searchWords(std::string_view input,
                                                   const std::optional<std::string>& year) const {
-  std::vector<std::string> words = splitCodeList(input);
+  std::vector<std::string> words = ops_code::splitTokens(input);
   for (std::string& word : words) word = searchFolded(word);
   std::vector<LookupRow> rows;
   if (words.empty()) return rows;
@@ -86,7 +76,8 @@ std::vector<LookupRow> CatalogSearch::searchWords(std::string_view input,
                   std::string(table.ZeCodes.get(k)),
                   std::string(table.Descriptions.get(k)),
                   std::string(table.Amounts.get(k)),
-                  true};
+                  true,
+                  ""};
     rows.push_back(std::move(row));
   }
   return rows;

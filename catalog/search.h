@@ -17,18 +17,22 @@ namespace catalog {
 // out ("Hämodialyse" -> "haemodialyse").
 std::string searchFolded(std::string_view text);
 
-// Whether the input is a list of OPS codes rather than words: every part
-// begins with a digit and holds only letters, digits, "-", "." and "*".
-bool isCodeList(std::string_view input);
+// What a search found: its rows, and the parts of a code list that are no
+// code (dates, numbering, words), which the search ignored.
+struct SearchResult {
+  std::vector<LookupRow> rows;
+  std::vector<std::string> ignored;
+};
 
 class CatalogSearch {
  public:
   // Prepares the catalog's texts once; the catalog must outlive this.
   explicit CatalogSearch(const Catalog& catalog);
 
-  // For codes, the rows of the OPS lookup; for words, the matching groups
-  // and ZEs in catalog order. year: nullopt for all years.
-  std::vector<LookupRow> search(std::string_view input, const std::optional<std::string>& year) const;
+  // When the input holds OPS codes, the rows of the OPS lookup for them;
+  // only an input without any code is a word search, giving the matching
+  // groups and ZEs in catalog order. year: nullopt for all years.
+  SearchResult search(std::string_view input, const std::optional<std::string>& year) const;
 
  private:
   std::vector<LookupRow> searchWords(std::string_view input, const std::optional<std::string>& year) const;

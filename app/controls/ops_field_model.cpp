@@ -10,7 +10,10 @@ namespace {
 
 constexpr char kEmptyShown[] = "_-___.__";
 
-char separatorAt(int position) { return position == 1 ? '-' : '.'; }
+using catalog::ops_code::separatorAt;
+
+bool isPasteBlank(const OpsFieldModel::Char& c) { return c && (*c == ' ' || *c == '\t' || *c == 0xA0 || *c == '\r' || *c == '\n'); }
+bool isLineOrCellEnd(const OpsFieldModel::Char& c) { return c && (*c == '\t' || *c == '\r' || *c == '\n'); }
 
 }  // namespace
 
@@ -38,21 +41,9 @@ void OpsFieldModel::setText(std::string_view text) {
   if (shown_ != before && changed_) changed_();
 }
 
-bool OpsFieldModel::isSeparator(int position) { return position == 1 || position == 5; }
+bool OpsFieldModel::isSeparator(int position) { return catalog::ops_code::isSeparatorPosition(position); }
 
-bool OpsFieldModel::accepts(int position, Char c) {
-  if (!c || *c < 0x20 || *c == 0x7F) return false;
-  switch (position) {
-    case 0: case 2: case 3:
-      return catalog::cp1252::isDigit(*c);
-    case 4:
-      return catalog::cp1252::isDigit(*c) || catalog::cp1252::isLetter(*c);
-    case 6: case 7:
-      return true;
-    default:
-      return false;
-  }
-}
+bool OpsFieldModel::accepts(int position, Char c) { return c && catalog::ops_code::accepts(position, *c); }
 
 int OpsFieldModel::nextInput(int position) {
   while (position < kLength && isSeparator(position)) ++position;
@@ -74,7 +65,33 @@ void OpsFieldModel::placeCaret(int position) {
 void OpsFieldModel::commitEdit(const std::string& before) {
   if (shown_ == before) return;
   edited_ = true;
-  if (changed_) changed_();
+  if (!changed_) return;
+  const bool outer = std::exchange(notifyingUserEdit_, true);
+  changed_();
+  notifyingUserEdit_ = outer;
+}
+
+void OpsFieldModel::rememberHit(std::string code, int line) {
+  if (notifyingUserEdit_ && text() == kEmptyText) continued_ = FoundCode{std::move(code), line};
+}
+
+bool OpsFieldModel::continueFoundCode(Char c) {
+  FoundCode found = *std::exchange(continued_, std::nullopt);
+  if (!c || !probe_) return false;
+  std::string longer = found.code;
+  const int end = static_cast<int>(longer.size());
+  // The field skips a separator for the user; so does the longer code.
+  if (isSeparator(end) && *c != static_cast<unsigned char>(separatorAt(end))) longer += separatorAt(end);
+  longer += static_cast<char>(*c);
+  if (static_cast<int>(longer.size()) > kLength) return false;
+  const ProbeResult result = probe_(longer);
+  if (result.probe == Probe::Nothing) return false;
+  const bool otherLine = result.probe == Probe::Found && result.line != found.line;
+  found.code = std::move(longer);
+  if (result.probe == Probe::Found) found.line = result.line;
+  if (otherLine && show_) show_(found.code);
+  continued_ = std::move(found);
+  return true;
 }
 
 void OpsFieldModel::emptySelection() {
@@ -88,6 +105,7 @@ void OpsFieldModel::emptySelection() {
 }
 
 bool OpsFieldModel::type(Char c) {
+  if (continued_ && continueFoundCode(c)) return true;
   // A code typed as printed: the separator the caret has just skipped
   // confirms the skip and enters nothing.
   const char confirming = std::exchange(skippedSeparator_, '\0');
@@ -209,8 +227,21 @@ void OpsFieldModel::focusByMouse() {
   restore_ = shown_;
 }
 
+int OpsFieldModel::lastFilledPosition() const {
+  for (int p = kLength - 1; p >= 0; --p) {
+    const char c = shown_[static_cast<std::size_t>(p)];
+    if (!isSeparator(p) && c != kEmptyMark && c != ' ') return p;
+  }
+  return -1;
+}
+
+// A click behind the code goes where typing goes on, not into the middle
+// of empty positions.
 void OpsFieldModel::clickAt(int position) {
-  otherAction(); placeCaret(position); }
+  otherAction();
+  const int last = lastFilledPosition();
+  placeCaret(position > last ? nextInput(last + 1) : position);
+}
 
 std::string OpsFieldModel::copy() const {
   return shown_.substr(static_cast<std::size_t>(start_), static_cast<std::size_t>(end_ - start_));
@@ -227,8 +258,13 @@ std::string OpsFieldModel::cut() {
   return copied;
 }
 
-void OpsFieldModel::paste(const std::vector<Char>& text) {
+void OpsFieldModel::paste(const std::vector<Char>& pasted) {
   otherAction();
+  // A one-line field takes the first line (or cell) of what was copied,
+  // without the blanks a copy from a document brings along.
+  auto first = std::find_if_not(pasted.begin(), pasted.end(), isPasteBlank);
+  auto last = std::find_if_not(pasted.rbegin(), std::make_reverse_iterator(first), isPasteBlank).base();
+  const std::vector<Char> text(first, std::find_if(first, last, isLineOrCellEnd));
   if (hasWideSelection()) emptySelection();
   const std::string before = shown_;
   int position = start_;

@@ -10,13 +10,15 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/ops_code.h"
+
 namespace app {
 
 class OpsFieldModel {
  public:
-  static constexpr int kLength = 8;
+  static constexpr int kLength = catalog::ops_code::kLength;
   static constexpr char kEmptyMark = '_';
-  static constexpr char kEmptyText[] = " -   .  ";
+  static constexpr const char* kEmptyText = catalog::ops_code::kEmptyFieldText;
 
   // A typed or pasted character: its Windows-1252 byte, or nothing when the
   // code page cannot hold it (such a character is accepted nowhere).
@@ -25,6 +27,25 @@ class OpsFieldModel {
   OpsFieldModel();
 
   void onChange(std::function<void()> callback) { changed_ = std::move(callback); }
+
+  // After a user edit ended in a hit (the field then empty), a character
+  // typed next may lengthen the code that was found instead of starting a
+  // new one. probe tells what the search finds for the longer code; show
+  // shows a line that differs from the one found before.
+  enum class Probe { Found, Open, Nothing };
+  struct ProbeResult {
+    Probe probe;
+    int line;  // the line found, for Found
+  };
+  void onContinuation(std::function<ProbeResult(const std::string&)> probe,
+                      std::function<void(const std::string&)> show) {
+    probe_ = std::move(probe);
+    show_ = std::move(show);
+  }
+  // The search found line for code; taken only while a user edit notifies
+  // and the field is empty.
+  void rememberHit(std::string code, int line);
+  bool continuing() const { return continued_.has_value(); }
 
   // What the user sees: "_" on every empty position.
   const std::string& shownForm() const { return shown_; }
@@ -57,7 +78,10 @@ class OpsFieldModel {
   void clickAt(int position);
   // Any action other than typing (a key, a click, a focus change) ends the
   // confirmation of a skipped separator; the methods above call it themselves.
-  void otherAction() { skippedSeparator_ = '\0'; }
+  void otherAction() {
+    skippedSeparator_ = '\0';
+    continued_.reset();
+  }
   // Copy returns the shown form of the selection; cut also empties it.
   std::string copy() const;
   std::string cut();
@@ -76,6 +100,10 @@ class OpsFieldModel {
   void emptySelection();
   // Applies a new shown form as one user edit.
   void commitEdit(const std::string& before);
+  // Lengthens the code found before by the typed character, when the
+  // search still finds it or may find it; false ends the continuation.
+  bool continueFoundCode(Char c);
+  int lastFilledPosition() const;
 
   std::string shown_;
   std::string restore_;
@@ -86,6 +114,15 @@ class OpsFieldModel {
   // next typed character may confirm it.
   char skippedSeparator_ = '\0';
   std::function<void()> changed_;
+
+  struct FoundCode {
+    std::string code;
+    int line;
+  };
+  std::optional<FoundCode> continued_;
+  bool notifyingUserEdit_ = false;
+  std::function<ProbeResult(const std::string&)> probe_;
+  std::function<void(const std::string&)> show_;
 };
 
 }  // namespace app

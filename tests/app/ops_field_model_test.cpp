@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "catalog/ops_code.h"
+
 namespace {
 
 using app::OpsFieldModel;
@@ -12,6 +14,13 @@ OpsFieldModel::Char ch(char c) { return static_cast<unsigned char>(c); }
 
 void typeAll(OpsFieldModel& field, const std::string& text) {
   for (char c : text) field.type(ch(c));
+}
+
+// The caret moved by the arrow keys (a click behind the code would go to
+// where typing goes on).
+void caretTo(OpsFieldModel& field, int position) {
+  field.home(false);
+  while (field.caret() < position) field.right(false);
 }
 
 std::vector<OpsFieldModel::Char> chars(const std::string& text) {
@@ -88,20 +97,20 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"HyphenJumpsToPosition3", kEmpty, [](auto& f) { typeAll(f, "-"); }, "_-___.__", 2, 0},
         FieldCase{"LetterAtPosition1Rejected", kEmpty, [](auto& f) { EXPECT_FALSE(f.type(ch('a'))); }, "_-___.__", 0, 0},
         FieldCase{"BlankAtPosition1Rejected", kEmpty, [](auto& f) { EXPECT_FALSE(f.type(ch(' '))); }, "_-___.__", 0, 0},
-        FieldCase{"LetterAtPosition4Rejected", "5-   .  ", [](auto& f) { f.clickAt(3); EXPECT_FALSE(f.type(ch('x'))); },
+        FieldCase{"LetterAtPosition4Rejected", "5-   .  ", [](auto& f) { caretTo(f, 3); EXPECT_FALSE(f.type(ch('x'))); },
                   "5-___.__", 3, 0},
-        FieldCase{"BlankAtPosition5Rejected", kEmpty, [](auto& f) { f.clickAt(4); EXPECT_FALSE(f.type(ch(' '))); },
+        FieldCase{"BlankAtPosition5Rejected", kEmpty, [](auto& f) { caretTo(f, 4); EXPECT_FALSE(f.type(ch(' '))); },
                   "_-___.__", 4, 0},
-        FieldCase{"UmlautAtPosition5", kEmpty, [](auto& f) { f.clickAt(4); f.type(0xE4); }, "_-__\xE4.__", 6, 1},
-        FieldCase{"SharpSAtPosition5", kEmpty, [](auto& f) { f.clickAt(4); f.type(0xDF); }, "_-__\xDF.__", 6, 1},
-        FieldCase{"TimesSignAtPosition5Rejected", kEmpty, [](auto& f) { f.clickAt(4); EXPECT_FALSE(f.type(0xD7)); },
+        FieldCase{"UmlautAtPosition5", kEmpty, [](auto& f) { caretTo(f, 4); f.type(0xE4); }, "_-__\xE4.__", 6, 1},
+        FieldCase{"SharpSAtPosition5", kEmpty, [](auto& f) { caretTo(f, 4); f.type(0xDF); }, "_-__\xDF.__", 6, 1},
+        FieldCase{"TimesSignAtPosition5Rejected", kEmpty, [](auto& f) { caretTo(f, 4); EXPECT_FALSE(f.type(0xD7)); },
                   "_-___.__", 4, 0},
         FieldCase{"SuperscriptDigitRejected", kEmpty, [](auto& f) { EXPECT_FALSE(f.type(0xB2)); }, "_-___.__", 0, 0},
         FieldCase{"UnmappableRejectedAtPosition7", kEmpty,
-                  [](auto& f) { f.clickAt(6); EXPECT_FALSE(f.type(std::nullopt)); }, "_-___.__", 6, 0},
-        FieldCase{"AnyCharacterAtPosition7", kEmpty, [](auto& f) { f.clickAt(6); typeAll(f, ".-"); }, "_-___..-", 8, 2},
-        FieldCase{"UnderscoreOnEmptyPosition8", kEmpty, [](auto& f) { f.clickAt(7); f.type(ch('_')); }, "_-___.__", 8, 0},
-        FieldCase{"BlankOnEmptyPosition8", kEmpty, [](auto& f) { f.clickAt(7); f.type(ch(' ')); }, "_-___._ ", 8, 1},
+                  [](auto& f) { caretTo(f, 6); EXPECT_FALSE(f.type(std::nullopt)); }, "_-___.__", 6, 0},
+        FieldCase{"AnyCharacterAtPosition7", kEmpty, [](auto& f) { caretTo(f, 6); typeAll(f, ".-"); }, "_-___..-", 8, 2},
+        FieldCase{"UnderscoreOnEmptyPosition8", kEmpty, [](auto& f) { caretTo(f, 7); f.type(ch('_')); }, "_-___.__", 8, 0},
+        FieldCase{"BlankOnEmptyPosition8", kEmpty, [](auto& f) { caretTo(f, 7); f.type(ch(' ')); }, "_-___._ ", 8, 1},
         FieldCase{"SameCharacterRetyped", "5-999.1b", [](auto& f) { f.type(ch('5')); }, "5-999.1b", 2, 0},
         FieldCase{"OnSeparatorDropped", "5-999.1b", [](auto& f) { f.clickAt(5); f.type(ch('7')); }, "5-999.1b", 6, 0},
         FieldCase{"BehindTheEndNothing", "5-999.1b", [](auto& f) { f.end(false); f.type(ch('7')); }, "5-999.1b", 8, 0},
@@ -117,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"BackspaceSkipsSeparator", "5-999.1b", [](auto& f) { f.clickAt(2); f.backspace(); }, "_-999.1b", 0, 1},
         FieldCase{"BackspaceAtPosition1", "5-999.1b", [](auto& f) { f.backspace(); }, "5-999.1b", 0, 0},
         FieldCase{"BackspaceBehindEnd", "5-999.1b", [](auto& f) { f.end(false); f.backspace(); }, "5-999.1_", 7, 1},
-        FieldCase{"BackspaceOnEmptyPosition", kEmpty, [](auto& f) { f.clickAt(3); f.backspace(); }, "_-___.__", 2, 0},
+        FieldCase{"BackspaceOnEmptyPosition", kEmpty, [](auto& f) { caretTo(f, 3); f.backspace(); }, "_-___.__", 2, 0},
         FieldCase{"DeleteKeepsCaret", "5-999.1b", [](auto& f) { f.clickAt(3); f.deleteKey(); }, "5-9_9.1b", 3, 1},
         FieldCase{"DeleteOnEmptyPosition", kEmpty, [](auto& f) { f.deleteKey(); }, "_-___.__", 0, 0},
         FieldCase{"DeleteSelection", "5-999.1b", [](auto& f) { f.clickAt(1); f.right(true); f.right(true); f.deleteKey(); },
@@ -149,11 +158,125 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"OverSelection", "5-999.1b", [](auto& f) { f.selectAll(); f.paste(chars("8")); }, "8-___.__", 1, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
+INSTANTIATE_TEST_SUITE_P(
+    Clicking, OpsFieldRulesTest,
+    ::testing::Values(
+        FieldCase{"IntoTheEmptyFieldGoesToPosition1", kEmpty, [](auto& f) { f.clickAt(4); }, "_-___.__", 0, 0},
+        FieldCase{"BehindTheCodeGoesWhereTypingGoesOn", "8-85 .  ", [](auto& f) { f.clickAt(7); }, "8-85_.__", 4, 0},
+        FieldCase{"OnTheSeparatorAfterTheCode", "8-   .  ", [](auto& f) { f.clickAt(1); }, "8-___.__", 2, 0},
+        FieldCase{"TypedBlankCountsAsEmpty", kEmpty,
+                  [](auto& f) {
+                    caretTo(f, 7);
+                    f.type(ch(' '));
+                    f.clickAt(7);
+                  },
+                  "_-___._ ", 0, 1},
+        FieldCase{"BetweenFilledPositionsStays", "8-8 4.  ", [](auto& f) { f.clickAt(3); }, "8-8_4.__", 3, 0},
+        FieldCase{"ThenTypingFillsTheCode", kEmpty, [](auto& f) { f.clickAt(6); typeAll(f, "8-854.2"); }, "8-854.2_", 7, 5}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    PastingCopiedText, OpsFieldRulesTest,
+    ::testing::Values(
+        FieldCase{"BlankBefore", kEmpty, [](auto& f) { f.paste(chars(" 8-810.w2")); }, "8-810.w2", 8, 1},
+        FieldCase{"BlanksAndLineEndAround", kEmpty, [](auto& f) { f.paste(chars("\t 8-854.2 \r\n")); }, "8-854.2_", 7, 1},
+        FieldCase{"NonBreakingSpaceBefore", kEmpty, [](auto& f) { f.paste({0xA0, ch('8'), ch('8'), ch('5'), ch('4')}); },
+                  "8-854.__", 5, 1},
+        FieldCase{"FirstCellOfARow", kEmpty, [](auto& f) { f.paste(chars("8-854.2\t5-820.00")); }, "8-854.2_", 7, 1},
+        FieldCase{"FirstLineOfSeveral", kEmpty, [](auto& f) { f.paste(chars("\r\n 8-854.2\n5-820")); }, "8-854.2_", 7, 1},
+        FieldCase{"OnlyBlanks", "5-999.1b", [](auto& f) { f.paste(chars(" \t\r\n")); }, "5-999.1b", 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The field after a hit, with a made-up catalog in place of the window: a
+// code is found when a line equals or covers it; the change handler empties
+// the field on a hit and tells the field, as the window does.
+class ContinuationTest : public ::testing::Test {
+ protected:
+  ContinuationTest() {
+    field.onChange([this] {
+      ++notifications;
+      const std::string code = catalog::ops_code::searchCode(field.text());
+      if (const int line = find(code); line != -1) {
+        log.push_back("hit " + std::to_string(line));
+        field.setText(OpsFieldModel::kEmptyText);
+        field.rememberHit(code, line);
+      }
+    });
+    field.onContinuation(
+        [this](const std::string& code) -> OpsFieldModel::ProbeResult {
+          if (const int line = find(code); line != -1) return {OpsFieldModel::Probe::Found, line};
+          for (const std::string& line : lines)
+            if (catalog::ops_code::couldCoverLonger(line, code)) return {OpsFieldModel::Probe::Open, -1};
+          return {OpsFieldModel::Probe::Nothing, -1};
+        },
+        [this](const std::string& code) { log.push_back("show " + code); });
+  }
+
+  int find(const std::string& code) const {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      if (catalog::ops_code::covers(lines[i], code)) return static_cast<int>(i);
+    return -1;
+  }
+
+  const std::vector<std::string> lines = {"8-825.*", "8-854", "8-854.21", "1-100.0", "1-100.1"};
+  OpsFieldModel field;
+  int notifications = 0;
+  std::vector<std::string> log;
+};
+
+struct ContinuationCase {
+  const char* name;
+  std::function<void(OpsFieldModel&)> action;
+  std::string shown;
+  int notifications;
+  std::vector<std::string> log;
+};
+
+class ContinuationCases : public ContinuationTest, public ::testing::WithParamInterface<ContinuationCase> {};
+
+TEST_P(ContinuationCases, FullCodeEndsWhereItsSearchEnds) {
+  GetParam().action(field);
+  EXPECT_EQ(field.shownForm(), GetParam().shown);
+  EXPECT_EQ(notifications, GetParam().notifications);
+  EXPECT_EQ(log, GetParam().log);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typing, ContinuationCases,
+    ::testing::Values(
+        // Found at seven characters; the eighth is taken silently.
+        ContinuationCase{"SameLineTakesTheCharacter", [](auto& f) { typeAll(f, "8-825.10"); }, "_-___.__", 6, {"hit 0"}},
+        // A code of its own at five characters, a longer line after it; the
+        // separator is skipped as in the field.
+        ContinuationCase{"LongerCodeShowsItsLine", [](auto& f) { typeAll(f, "885421"); }, "_-___.__", 5,
+                         {"hit 1", "show 8-854.21"}},
+        ContinuationCase{"LongerCodeTypedWithSeparator", [](auto& f) { typeAll(f, "8-854.21"); }, "_-___.__", 5,
+                         {"hit 1", "show 8-854.21"}},
+        // Nothing can follow: the character starts the next code.
+        ContinuationCase{"NextCodeStartsAfresh", [](auto& f) { typeAll(f, "1-100.01-100.1"); }, "_-___.__", 12,
+                         {"hit 3", "hit 4"}},
+        ContinuationCase{"ClickEndsIt", [](auto& f) { typeAll(f, "1-100.0"); f.clickAt(3); typeAll(f, "1"); },
+                         "1-___.__", 7, {"hit 3"}},
+        ContinuationCase{"BackspaceEndsIt", [](auto& f) { typeAll(f, "8-825.1"); f.backspace(); typeAll(f, "0"); },
+                         "0-___.__", 7, {"hit 0"}},
+        ContinuationCase{"TextSetByCodeEndsIt",
+                         [](auto& f) { typeAll(f, "8-825.1"); f.setText(" -   .  "); typeAll(f, "0"); }, "0-___.__", 7,
+                         {"hit 0"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ContinuationTest, HitOfATextSetByCodeStartsNothing) {
+  field.setText("8-825.1 ");
+  EXPECT_EQ(log, (std::vector<std::string>{"hit 0"}));
+  EXPECT_FALSE(field.continuing());
+  typeAll(field, "0");
+  EXPECT_EQ(field.shownForm(), "0-___.__");
+}
+
 TEST(OpsFieldModel, TextFormHasBlanksForEmptyPositions) {
   OpsFieldModel field;
   EXPECT_EQ(field.text(), " -   .  ");
   EXPECT_EQ(field.shownForm(), "_-___.__");
-  field.clickAt(6);
+  caretTo(field, 6);
   typeAll(field, "_x");
   EXPECT_EQ(field.text(), " -   . x");
 }

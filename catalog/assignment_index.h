@@ -1,0 +1,58 @@
+#pragma once
+// The assignment lines by their OPS code, for the questions the key column's
+// hash cannot answer: which lines cover a code by the wildcard rule, and
+// which lines have longer codes that begin with a code. Built from the
+// key column on first use and again whenever the column has changed.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "catalog/column.h"
+
+namespace catalog {
+
+// The kinds of an assignment, in the order the OPS search tries them.
+enum class Kind { Federal, Hospital };
+inline constexpr Kind kKindsInSearchOrder[] = {Kind::Federal, Kind::Hospital};
+
+class AssignmentIndex {
+ public:
+  explicit AssignmentIndex(const Column& keys) : keys_(keys) {}
+
+  // Lines of the year and kind whose code equals code (letter case
+  // ignored), in file order.
+  std::vector<int> linesWithCode(std::string_view code, std::string_view year, Kind kind) const;
+  // Lines of the year and kind whose code contains "*" and covers code, in
+  // file order.
+  std::vector<int> wildcardLinesCovering(std::string_view code, std::string_view year, Kind kind) const;
+  // Lines of the year (both kinds) whose code is longer than prefix and
+  // begins with it, letter case ignored, in file order.
+  std::vector<int> linesWithLongerCodes(std::string_view prefix, std::string_view year) const;
+  // Whether some line of the year could still cover a longer code that
+  // begins with prefix.
+  bool someLineCouldCoverLonger(std::string_view prefix, std::string_view year) const;
+
+  void build() const;
+
+ private:
+  struct Entry {
+    std::string_view code, year, kind;
+  };
+  Entry entry(std::uint32_t line) const;
+  bool inScope(const Entry& e, std::string_view year) const;
+  void ensureBuilt() const;
+  // The range of byCode_ whose codes begin with prefix.
+  std::pair<std::vector<std::uint32_t>::const_iterator, std::vector<std::uint32_t>::const_iterator> withPrefix(
+      std::string_view prefix) const;
+
+  const Column& keys_;
+  mutable unsigned long builtRevision_ = ~0UL;
+  mutable std::vector<std::uint32_t> wildcards_;  // file order
+  mutable std::vector<std::uint32_t> byCode_;     // by folded code, then file order
+};
+
+// "BE" or "KH", as the catalog files write a kind.
+std::string_view kindCodeOf(Kind kind);
+
+}  // namespace catalog
