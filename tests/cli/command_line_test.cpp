@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -102,6 +103,27 @@ TEST_F(CommandLine, LookupExitStatus) {
   const Outcome unreadable = run("--lookup --year 2026 --folder catalog 8-854.2");
   EXPECT_EQ(unreadable.status, 2);
   EXPECT_EQ(unreadable.err, "tarvelo: Datei Fu\xC3\x9Fnoten.txt kann nicht ge\xC3\xB6" "ffnet werden\n");
+}
+
+TEST_F(CommandLine, LookupOnACatalogWithoutTheCurrentYearSearchesItsNewestAndSaysSo) {
+  const fs::path old = root_ / "old";
+  fs::create_directory(old);
+  std::ofstream(old / "ZE-Katalog.csv") << "2012;BE;ZE01;;Gruppe;;;;\r\n2012;BE;ZE01;ZE01.01;Dialyse;1,00;8-854.2;;\r\n";
+  std::ofstream(old / "Fu\xC3\x9Fnoten.txt");
+  std::ofstream(old / "OPS-Kodes.csv");
+  std::ofstream(old / "OPS-Zuordnung.csv") << "8-854.2;2012;BE;ZE01;ZE01.01\r\n";
+  const std::time_t now = std::time(nullptr);
+  const std::string current = std::to_string(std::localtime(&now)->tm_year + 1900);
+
+  const Outcome result = run("--lookup --folder old '1. 8-854.2 (03.01.2012)'");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "tarvelo: ignoriert: 1., 03.01.2012\ntarvelo: Jahr " + current +
+                            " fehlt im Katalog; gesucht in 2012\n");
+  EXPECT_EQ(result.out,
+            "Eingabe\tOPS-Kode\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\tFundstelle\n"
+            "8-854.2\t8-854.2\t2012\tBE\tZE01\tZE01.01\tDialyse\t1,00\t\n");
+  EXPECT_EQ(run("--lookup --folder old --year 2012 8-854.2").err, "") << "a year named is searched as named";
+  EXPECT_EQ(run("--lookup --folder old Dialyse").status, 2) << "no code at all";
 }
 
 TEST_F(CommandLine, WindowWithoutADisplaySaysSoInOneLine) {
