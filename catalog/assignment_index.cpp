@@ -1,7 +1,6 @@
 #include "catalog/assignment_index.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "catalog/cp1252.h"
 #include "catalog/keys.h"
@@ -9,21 +8,6 @@
 
 namespace catalog {
 namespace {
-
-// Compares folded texts, so that codes differing in letter case sort together.
-int compareFolded(std::string_view a, std::string_view b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const unsigned char x = cp1252::foldCase(static_cast<unsigned char>(a[i]));
-    const unsigned char y = cp1252::foldCase(static_cast<unsigned char>(b[i]));
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
-bool beginsWithFolded(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && cp1252::equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
-}
 
 }  // namespace
 
@@ -40,17 +24,19 @@ bool AssignmentIndex::inScope(const Entry& e, std::string_view year) const {
 
 void AssignmentIndex::build() const {
   wildcards_.clear();
-  byCode_.resize(static_cast<std::size_t>(keys_.count()));
-  std::iota(byCode_.begin(), byCode_.end(), 0u);
-  for (std::uint32_t line = 0; line < byCode_.size(); ++line)
-    if (entry(line).code.find('*') != std::string_view::npos) wildcards_.push_back(line);
-  const auto byCode = [this](std::uint32_t a, std::uint32_t b) {
-    const int order = compareFolded(entry(a).code, entry(b).code);
-    return order != 0 ? order < 0 : a < b;
-  };
-  // The rebuild writes codes grouped by ZE, not sorted; but a sorted file
-  // needs no sort.
-  if (!std::is_sorted(byCode_.begin(), byCode_.end(), byCode)) std::sort(byCode_.begin(), byCode_.end(), byCode);
+  linesByCode_.clear();
+  sortedCodes_.clear();
+  std::string folded;
+  for (std::uint32_t line = 0; line < static_cast<std::uint32_t>(keys_.count()); ++line) {
+    const std::string_view code = entry(line).code;
+    if (code.find('*') != std::string_view::npos) wildcards_.push_back(line);
+    folded.assign(code);
+    for (char& c : folded) c = static_cast<char>(cp1252::foldCase(static_cast<unsigned char>(c)));
+    linesByCode_[folded].push_back(line);
+  }
+  sortedCodes_.reserve(linesByCode_.size());
+  for (const auto& [code, lines] : linesByCode_) sortedCodes_.push_back(&code);
+  std::sort(sortedCodes_.begin(), sortedCodes_.end(), [](const std::string* a, const std::string* b) { return *a < *b; });
   builtRevision_ = keys_.revision();
 }
 
@@ -58,25 +44,24 @@ void AssignmentIndex::ensureBuilt() const {
   if (builtRevision_ != keys_.revision()) build();
 }
 
-std::pair<std::vector<std::uint32_t>::const_iterator, std::vector<std::uint32_t>::const_iterator>
-AssignmentIndex::withPrefix(std::string_view prefix) const {
+template <typename Visit>
+void AssignmentIndex::forCodesBeginningWith(std::string_view prefix, Visit visit) const {
   ensureBuilt();
-  const auto first = std::partition_point(byCode_.begin(), byCode_.end(), [&](std::uint32_t line) {
-    return compareFolded(entry(line).code, prefix) < 0;
-  });
-  const auto last = std::partition_point(first, byCode_.end(), [&](std::uint32_t line) {
-    return beginsWithFolded(entry(line).code, prefix);
-  });
-  return {first, last};
+  const std::string folded = cp1252::folded(prefix);
+  auto it = std::partition_point(sortedCodes_.begin(), sortedCodes_.end(),
+                                 [&](const std::string* code) { return *code < folded; });
+  for (; it != sortedCodes_.end() && (*it)->starts_with(folded); ++it)
+    if (!visit(**it, linesByCode_.find(**it)->second)) return;
 }
 
 std::vector<int> AssignmentIndex::linesWithCode(std::string_view code, std::string_view year, Kind kind) const {
+  ensureBuilt();
   std::vector<int> lines;
-  const auto [first, last] = withPrefix(code);
-  for (auto it = first; it != last; ++it) {
-    const Entry e = entry(*it);
-    if (e.code.size() == code.size() && inScope(e, year) && cp1252::equalsIgnoringCase(e.kind, kindCodeOf(kind)))
-      lines.push_back(static_cast<int>(*it));
+  const auto found = linesByCode_.find(cp1252::folded(code));
+  if (found == linesByCode_.end()) return lines;
+  for (const std::uint32_t line : found->second) {
+    const Entry e = entry(line);
+    if (inScope(e, year) && cp1252::equalsIgnoringCase(e.kind, kindCodeOf(kind))) lines.push_back(static_cast<int>(line));
   }
   return lines;
 }
@@ -95,27 +80,29 @@ std::vector<int> AssignmentIndex::wildcardLinesCovering(std::string_view code, s
 
 std::vector<int> AssignmentIndex::linesWithLongerCodes(std::string_view prefix, std::string_view year) const {
   std::vector<int> lines;
-  const auto [first, last] = withPrefix(prefix);
-  for (auto it = first; it != last; ++it) {
-    const Entry e = entry(*it);
-    if (e.code.size() > prefix.size() && inScope(e, year)) lines.push_back(static_cast<int>(*it));
-  }
+  forCodesBeginningWith(prefix, [&](const std::string& code, const Lines& ofCode) {
+    if (code.size() > prefix.size())
+      for (const std::uint32_t line : ofCode)
+        if (inScope(entry(line), year)) lines.push_back(static_cast<int>(line));
+    return true;
+  });
   std::sort(lines.begin(), lines.end());
   return lines;
 }
 
 bool AssignmentIndex::someLineCouldCoverLonger(std::string_view prefix, std::string_view year) const {
   // Lines without "*" must begin with the prefix itself.
-  const auto [first, last] = withPrefix(prefix);
-  for (auto it = first; it != last; ++it) {
-    const Entry e = entry(*it);
-    if (e.code.size() > prefix.size() && inScope(e, year)) return true;
-  }
-  for (const std::uint32_t line : wildcards_) {
+  bool found = false;
+  forCodesBeginningWith(prefix, [&](const std::string& code, const Lines& ofCode) {
+    if (code.size() > prefix.size())
+      found = std::any_of(ofCode.begin(), ofCode.end(), [&](std::uint32_t line) { return inScope(entry(line), year); });
+    return !found;
+  });
+  if (found) return true;
+  return std::any_of(wildcards_.begin(), wildcards_.end(), [&](std::uint32_t line) {
     const Entry e = entry(line);
-    if (inScope(e, year) && ops_code::couldCoverLonger(e.code, prefix)) return true;
-  }
-  return false;
+    return inScope(e, year) && ops_code::couldCoverLonger(e.code, prefix);
+  });
 }
 
 }  // namespace catalog

@@ -5,7 +5,9 @@
 // key column on first use and again whenever the column has changed.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "catalog/column.h"
@@ -42,14 +44,19 @@ class AssignmentIndex {
   Entry entry(std::uint32_t line) const;
   bool inScope(const Entry& e, std::string_view year) const;
   void ensureBuilt() const;
-  // The range of byCode_ whose codes begin with prefix.
-  std::pair<std::vector<std::uint32_t>::const_iterator, std::vector<std::uint32_t>::const_iterator> withPrefix(
-      std::string_view prefix) const;
+  using Lines = std::vector<std::uint32_t>;
+  // The lines of each distinct code whose folded form begins with prefix.
+  template <typename Visit>
+  void forCodesBeginningWith(std::string_view prefix, Visit visit) const;
 
   const Column& keys_;
   mutable unsigned long builtRevision_ = ~0UL;
-  mutable std::vector<std::uint32_t> wildcards_;  // file order
-  mutable std::vector<std::uint32_t> byCode_;     // by folded code, then file order
+  mutable Lines wildcards_;  // file order
+  // Folded code to its lines in file order; the distinct codes sorted, for
+  // questions about beginnings. Codes repeat over years and ZEs, so there
+  // are far fewer of them than lines.
+  mutable std::unordered_map<std::string, Lines> linesByCode_;
+  mutable std::vector<const std::string*> sortedCodes_;
 };
 
 // "BE" or "KH", as the catalog files write a kind.
