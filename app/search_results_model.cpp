@@ -7,52 +7,89 @@
 namespace app {
 namespace {
 
-enum Column { kEntered, kMatched, kYear, kKind, kGroup, kZe, kDescription, kAmount, kColumns };
-
 QString header(int column) {
-  static const char* const kHeaders[] = {"Eingabe", "Zuordnung", "Jahr", "Art", "Gruppe", "ZE", "Bezeichnung", "Betrag"};
+  static const char* const kHeaders[] = {"Eingabe", "Zuordnung", "Jahr",       "Art",
+                                         "ZE",      "Betrag",    "Fundstelle", "Bezeichnung"};
   return QString::fromLatin1(kHeaders[column]);
 }
 
 const std::string& field(const catalog::LookupRow& row, int column) {
   switch (column) {
-    case kEntered: return row.entered;
-    case kMatched: return row.matchedCode;
-    case kYear: return row.year;
-    case kKind: return row.kind;
-    case kGroup: return row.group;
-    case kZe: return row.ze;
-    case kDescription: return row.description;
-    default: return row.amount;
+    case SearchResultsModel::kEntered: return row.entered;
+    case SearchResultsModel::kMatched: return row.matchedCode;
+    case SearchResultsModel::kYear: return row.year;
+    case SearchResultsModel::kKind: return row.kind;
+    case SearchResultsModel::kZe: return row.ze;
+    case SearchResultsModel::kAmount: return row.amount;
+    case SearchResultsModel::kFoundIn: return row.foundIn;
+    default: return row.description;
   }
 }
 
 }  // namespace
 
-void SearchResultsModel::setRows(std::vector<catalog::LookupRow> rows) {
+void SearchResultsModel::setResult(const catalog::Catalog& catalog, catalog::SearchResult result) {
   beginResetModel();
-  rows_ = std::move(rows);
+  catalog_ = &catalog;
+  result_ = std::move(result);
+  revisions_ = revisionsNow();
+  describedIndex_ = -1;
   endResetModel();
 }
 
+void SearchResultsModel::clear() {
+  beginResetModel();
+  catalog_ = nullptr;
+  result_ = {};
+  describedIndex_ = -1;
+  endResetModel();
+}
+
+SearchResultsModel::Revisions SearchResultsModel::revisionsNow() const {
+  if (!catalog_) return {};
+  return {catalog_->AssignmentTable.AssignmentKeys.revision(), catalog_->CatalogTable.CatalogLines.revision(),
+          catalog_->CatalogTable.GroupKeys.revision()};
+}
+
+bool SearchResultsModel::stale() const { return catalog_ && revisionsNow() != revisions_; }
+
+const catalog::LookupRow& SearchResultsModel::described(int index) const {
+  if (index != describedIndex_) {
+    described_ = catalog::describeRow(*catalog_, result_, result_.rows.at(static_cast<std::size_t>(index)));
+    describedIndex_ = index;
+  }
+  return described_;
+}
+
+catalog::LookupRow SearchResultsModel::row(int index) const {
+  if (!catalog_ || stale() || index < 0 || index >= rowCount()) return {};
+  return described(index);
+}
+
 int SearchResultsModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  return parent.isValid() ? 0 : static_cast<int>(result_.rows.size());
 }
 
 int SearchResultsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
 QVariant SearchResultsModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid()) return {};
-  const catalog::LookupRow& result = row(index.row());
-  if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return toQString(field(result, index.column()));
+  if (!index.isValid() || !catalog_ || stale()) return {};
   if (role == Qt::TextAlignmentRole && index.column() == kAmount)
     return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
-  if (role == Qt::FontRole && !result.found) {
-    QFont italic;
-    italic.setItalic(true);
-    return italic;
+  if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::FontRole) return {};
+  try {
+    const catalog::LookupRow& shown = described(index.row());
+    if (role == Qt::FontRole) {
+      if (shown.found) return {};
+      QFont italic;
+      italic.setItalic(true);
+      return italic;
+    }
+    return toQString(field(shown, index.column()));
+  } catch (const std::exception&) {
+    // A view asks while it paints; a row it cannot read shows nothing.
+    return {};
   }
-  return {};
 }
 
 QVariant SearchResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -61,14 +98,24 @@ QVariant SearchResultsModel::headerData(int section, Qt::Orientation orientation
   return section + 1;
 }
 
+QString spreadsheetCell(const QString& text) {
+  QString cell = text;
+  for (QChar& c : cell)
+    if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) c = QLatin1Char(' ');
+  const bool formula = !cell.isEmpty() && (cell[0] == QLatin1Char('=') || cell[0] == QLatin1Char('+') ||
+                                           cell[0] == QLatin1Char('@') ||
+                                           (cell[0] == QLatin1Char('-') && !(cell.size() > 1 && cell[1].isDigit())));
+  return formula ? QLatin1Char('\'') + cell : cell;
+}
+
 QString SearchResultsModel::asTabSeparated(const std::vector<int>& rows) const {
-  QStringList lines;
-  QStringList headers;
-  for (int c = 0; c < kColumns; ++c) headers << header(c);
-  lines << headers.join(QLatin1Char('\t'));
+  QStringList lines{QStringLiteral("Eingabe\tZuordnung\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\tFundstelle")};
   for (int r : rows) {
+    const catalog::LookupRow shown = row(r);
     QStringList cells;
-    for (int c = 0; c < kColumns; ++c) cells << toQString(field(row(r), c));
+    for (const std::string* text : {&shown.entered, &shown.matchedCode, &shown.year, &shown.kind, &shown.group,
+                                    &shown.ze, &shown.description, &shown.amount, &shown.foundIn})
+      cells << spreadsheetCell(toQString(*text));
     lines << cells.join(QLatin1Char('\t'));
   }
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

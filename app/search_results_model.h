@@ -1,20 +1,31 @@
 #pragma once
-// The search window's table: one row per result of the catalog search.
+// The search window's table: one row per row of a search result. The rows
+// refer to catalog lines; their texts are read when a cell is shown. When
+// the catalog's tables change under a result (a reload, a rebuild's walk),
+// the rows show nothing until the window searches again.
 
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "catalog/ops_lookup.h"
+#include "catalog/search_result.h"
 
 namespace app {
 
 class SearchResultsModel : public QAbstractTableModel {
   Q_OBJECT
  public:
+  enum Column { kEntered, kMatched, kYear, kKind, kZe, kAmount, kFoundIn, kDescription, kColumns };
+
   using QAbstractTableModel::QAbstractTableModel;
 
-  void setRows(std::vector<catalog::LookupRow> rows);
-  const catalog::LookupRow& row(int index) const { return rows_.at(static_cast<std::size_t>(index)); }
+  void setResult(const catalog::Catalog& catalog, catalog::SearchResult result);
+  void clear();
+  // Whether the catalog changed since the result was found.
+  bool stale() const;
+  // The row's texts; empty texts for a stale result.
+  catalog::LookupRow row(int index) const;
+  const catalog::SearchResult& result() const { return result_; }
+  const catalog::Catalog* catalog() const { return catalog_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -22,11 +33,28 @@ class SearchResultsModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   // The given rows as tab-separated text with a header line, for a
-  // spreadsheet.
+  // spreadsheet: every text of a row, each cell safe to paste.
   QString asTabSeparated(const std::vector<int>& rows) const;
 
  private:
-  std::vector<catalog::LookupRow> rows_;
+  struct Revisions {
+    unsigned long assignments = 0, catalogLines = 0, groupKeys = 0;
+    bool operator==(const Revisions&) const = default;
+  };
+  Revisions revisionsNow() const;
+  const catalog::LookupRow& described(int index) const;
+
+  const catalog::Catalog* catalog_ = nullptr;
+  catalog::SearchResult result_;
+  Revisions revisions_;
+  // The last row described: a paint asks for each of its cells in turn.
+  mutable int describedIndex_ = -1;
+  mutable catalog::LookupRow described_;
 };
+
+// A cell as a spreadsheet should take it: tabs and line breaks become
+// spaces, and a text that a spreadsheet would take as a formula ("=", "+",
+// "@", "-" before a non-digit) gets a leading apostrophe.
+QString spreadsheetCell(const QString& text);
 
 }  // namespace app

@@ -2,41 +2,53 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QHBoxLayout>
 #include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QSignalBlocker>
 #include <algorithm>
+#include <limits>
 #include <set>
 
 #include "app/clock.h"
 #include "app/error_display.h"
+#include "app/search_details.h"
 #include "app/search_results_model.h"
-#include "app/tform1.h"
 #include "app/text_codec.h"
 #include "catalog/errors.h"
 
 namespace app {
+namespace {
 
-SearchWindow::SearchWindow(TForm1& form)
-    : QWidget(&form, Qt::Window),
-      form_(form),
+QSettings settings() { return QSettings(QStringLiteral("Tarvelo"), QStringLiteral("Tarvelo")); }
+
+}  // namespace
+
+SearchWindow::SearchWindow(SearchHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      host_(host),
       input_(new QLineEdit(this)),
       year_(new QComboBox(this)),
       allYears_(new QCheckBox(QStringLiteral("Alle &Jahre"), this)),
-      table_(new QTableView(this)),
+      splitter_(new QSplitter(Qt::Vertical, this)),
+      table_(new QTableView(splitter_)),
+      details_(new QPlainTextEdit(splitter_)),
       status_(new QLabel(this)),
       model_(new SearchResultsModel(this)) {
   setObjectName(QStringLiteral("Suche"));
   setWindowTitle(QStringLiteral("Suche"));
-  resize(900, 420);
+  if (parent) setFont(parent->font());
 
   auto* label = new QLabel(QStringLiteral("&OPS-Kodes oder Suchw\u00F6rter:"), this);
   label->setBuddy(input_);
@@ -44,13 +56,16 @@ SearchWindow::SearchWindow(TForm1& form)
   input_->setAccessibleName(QStringLiteral("OPS-Kodes oder Suchw\u00F6rter"));
   input_->setPlaceholderText(QStringLiteral("z. B. 8-854.2, 885421 8-918.01 oder H\u00E4modialyse"));
   input_->setClearButtonEnabled(true);
+  // A pasted case list may be long; nothing of it is cut.
+  input_->setMaxLength(std::numeric_limits<int>::max());
   auto* yearLabel = new QLabel(QStringLiteral("J&ahr:"), this);
   yearLabel->setBuddy(year_);
   year_->setObjectName(QStringLiteral("SearchYear"));
   year_->setAccessibleName(QStringLiteral("Jahr"));
   allYears_->setObjectName(QStringLiteral("AllYears"));
   allYears_->setAccessibleName(QStringLiteral("Alle Jahre"));
-  allYears_->setToolTip(QStringLiteral("Sonst nur das im Hauptfenster gew\u00E4hlte Jahr"));
+  allYears_->setToolTip(QStringLiteral("Sonst nur das gew\u00E4hlte Jahr"));
+
   table_->setObjectName(QStringLiteral("SearchResults"));
   table_->setAccessibleName(QStringLiteral("Ergebnisse"));
   table_->setModel(model_);
@@ -58,12 +73,27 @@ SearchWindow::SearchWindow(TForm1& form)
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setTabKeyNavigation(false);
-  table_->horizontalHeader()->setStretchLastSection(false);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  // Sized by the first rows only: measuring thousands of rows on every
-  // keystroke would cost more than the search itself.
-  table_->horizontalHeader()->setResizeContentsPrecision(100);
+  table_->setWordWrap(false);
+  table_->setTextElideMode(Qt::ElideRight);
   table_->verticalHeader()->setVisible(false);
+  // Widths are the user's, not measured per keystroke: the description
+  // takes what the others leave.
+  QHeaderView* header = table_->horizontalHeader();
+  header->setSectionResizeMode(QHeaderView::Interactive);
+  header->setStretchLastSection(true);
+  const QFontMetrics metrics(font());
+  const auto widthOf = [&](const char* sample) { return metrics.horizontalAdvance(QString::fromLatin1(sample)) + 16; };
+  const int widths[] = {widthOf("8-854.2 R"),  widthOf("8-854.21"),     widthOf("2026"),        widthOf("Art"),
+                        widthOf("ZE2026-01.01"), widthOf("krankenhausindividuell"), widthOf("OPS-Text 8-854.2")};
+  for (int column = 0; column < SearchResultsModel::kDescription; ++column) header->resizeSection(column, widths[column]);
+
+  details_->setObjectName(QStringLiteral("SearchDetails"));
+  details_->setAccessibleName(QStringLiteral("Einzelheiten"));
+  details_->setReadOnly(true);
+  details_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  splitter_->setChildrenCollapsible(false);
+  splitter_->setStretchFactor(0, 3);
+  splitter_->setStretchFactor(1, 2);
   status_->setObjectName(QStringLiteral("SearchStatus"));
   status_->setAccessibleName(QStringLiteral("Trefferzahl"));
 
@@ -83,11 +113,12 @@ SearchWindow::SearchWindow(TForm1& form)
   scope->addWidget(allYears_);
   scope->addStretch(1);
   layout->addLayout(scope);
-  layout->addWidget(table_, 1);
+  layout->addWidget(splitter_, 1);
   layout->addWidget(status_);
   setTabOrder(input_, year_);
   setTabOrder(year_, allYears_);
   setTabOrder(allYears_, table_);
+  setTabOrder(table_, details_);
 
   connect(input_, &QLineEdit::textChanged, this, [this] { refresh(); });
   connect(allYears_, &QCheckBox::toggled, this, [this](bool all) {
@@ -97,17 +128,40 @@ SearchWindow::SearchWindow(TForm1& form)
   connect(year_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
   connect(input_, &QLineEdit::returnPressed, this, [this] { showCurrentRow(); });
   connect(table_, &QTableView::doubleClicked, this, [this] { showCurrentRow(); });
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { showDetails(); });
+  connect(model_, &QAbstractItemModel::modelReset, this, [this] { showDetails(); });
   input_->installEventFilter(this);
   table_->installEventFilter(this);
+  restoreLayout();
 }
 
 SearchWindow::~SearchWindow() = default;
 
+void SearchWindow::restoreLayout() {
+  QSettings stored = settings();
+  if (!restoreGeometry(stored.value(QStringLiteral("Suche/Fenster")).toByteArray())) resize(900, 520);
+  table_->horizontalHeader()->restoreState(stored.value(QStringLiteral("Suche/Spalten")).toByteArray());
+  splitter_->restoreState(stored.value(QStringLiteral("Suche/Teilung")).toByteArray());
+}
+
+void SearchWindow::saveLayout() const {
+  QSettings stored = settings();
+  stored.setValue(QStringLiteral("Suche/Fenster"), saveGeometry());
+  stored.setValue(QStringLiteral("Suche/Spalten"), table_->horizontalHeader()->saveState());
+  stored.setValue(QStringLiteral("Suche/Teilung"), splitter_->saveState());
+}
+
+void SearchWindow::closeEvent(QCloseEvent* event) {
+  saveLayout();
+  QWidget::closeEvent(event);
+}
+
 void SearchWindow::followCatalog() {
-  if (search_ && searchGeneration_ == form_.catalogGeneration()) return;
-  search_ = std::make_unique<catalog::CatalogSearch>(form_.Data);
-  searchGeneration_ = form_.catalogGeneration();
-  std::vector<std::string> years = form_.Data.yearsLastFirst();
+  if (search_ && searchGeneration_ == host_.catalogGeneration()) return;
+  model_->clear();
+  search_ = std::make_unique<catalog::CatalogSearch>(host_.catalog());
+  searchGeneration_ = host_.catalogGeneration();
+  std::vector<std::string> years = host_.catalog().yearsLastFirst();
   std::sort(years.rbegin(), years.rend());
   const QSignalBlocker block(year_);
   const QString chosen = year_->currentText();
@@ -118,16 +172,25 @@ void SearchWindow::followCatalog() {
 
 void SearchWindow::followMainWindowYear() {
   followCatalog();
-  const std::string mainYear = form_.ComboBox1->text();
-  int index = year_->findText(toQString(mainYear));
-  if (index == -1) index = year_->findText(toQString(form_.Data.defaultYear(currentYearText())));
+  int index = year_->findText(toQString(host_.shownYear()));
+  if (index == -1) index = year_->findText(toQString(host_.catalog().defaultYear(currentYearText())));
   const QSignalBlocker block(year_);
   year_->setCurrentIndex(index);
+}
+
+void SearchWindow::followCatalogChange() {
+  if (searchGeneration_ != host_.catalogGeneration() || model_->stale()) refresh();
 }
 
 void SearchWindow::refresh() {
   const auto error = runCatchingErrors([this] {
     followCatalog();
+    const catalog::Catalog& catalog = host_.catalog();
+    if (!catalog.complete()) {
+      model_->clear();
+      status_->setText(toQString(catalog::incompleteCatalogNote()));
+      return;
+    }
     const std::optional<std::string> year =
         allYears_->isChecked() ? std::nullopt : std::optional(toCp1252(year_->currentText()));
     catalog::SearchResult result = search_->search(toCp1252(input_->text()), year);
@@ -135,20 +198,31 @@ void SearchWindow::refresh() {
                                                : QStringLiteral("%1 Zeilen").arg(result.rows.size())};
     status << (year ? toQString(catalog::searchedYearNote(*year)) : QStringLiteral("alle Jahre"));
     if (!result.ignored.empty()) status << toQString(catalog::ignoredNote(result.ignored));
-    model_->setRows(std::move(result.rows));
+    model_->setResult(catalog, std::move(result));
     status_->setText(status.join(QStringLiteral(" \u00B7 ")));
   });
   if (error) showErrorMessage(*error);
 }
 
+void SearchWindow::showDetails() {
+  const QModelIndex current = table_->currentIndex();
+  const int row = current.isValid() ? current.row() : (model_->rowCount() > 0 ? 0 : -1);
+  const auto error = runCatchingErrors([this, row] {
+    details_->setPlainText(row == -1 || model_->stale() ? QString() : detailsText(*model_, row));
+  });
+  if (error) details_->setPlainText(QString());
+}
+
 void SearchWindow::showCurrentRow() {
-  if (model_->rowCount() == 0) return;
+  if (model_->rowCount() == 0 || model_->stale()) return;
   const QModelIndex current = table_->currentIndex();
   const catalog::LookupRow row = model_->row(current.isValid() ? current.row() : 0);
   if (!row.found) return;
-  form_.showLookupRow(row);
-  form_.raise();
-  form_.activateWindow();
+  host_.showLookupRow(row);
+  if (parentWidget()) {
+    parentWidget()->raise();
+    parentWidget()->activateWindow();
+  }
 }
 
 void SearchWindow::copySelectedRows() const {

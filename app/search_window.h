@@ -1,19 +1,22 @@
 #pragma once
-// The "Suche" window (Ctrl+F): OPS codes or words, for the main window's year
-// or all years; the table follows every keystroke. Enter or a double click
-// shows the row's ZE in the main window as the user's own picks would.
+// The "Suche" window (Ctrl+F): OPS codes or words, for one year or all
+// years; the table follows every keystroke, and a pane below it shows what
+// decides billing for the selected row. Enter or a double click shows the
+// row's ZE in the main window as the user's own picks would.
 
 #include <QWidget>
 #include <memory>
 
+#include "app/search_host.h"
 #include "catalog/search.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
+class QSplitter;
 class QTableView;
-class TForm1;
 
 namespace app {
 
@@ -22,7 +25,7 @@ class SearchResultsModel;
 class SearchWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit SearchWindow(TForm1& form);
+  SearchWindow(SearchHost& host, QWidget* parent);
   ~SearchWindow() override;
 
   // Searches again with the current input, scope and catalog.
@@ -30,29 +33,38 @@ class SearchWindow : public QWidget {
   // Shows the current row (or the first) in the main window.
   void showCurrentRow();
   void copySelectedRows() const;
-
-  QLineEdit* input() const { return input_; }
-  QCheckBox* allYears() const { return allYears_; }
-  QComboBox* year() const { return year_; }
-  QLabel* status() const { return status_; }
   // Puts the main window's year into the year box, or the catalog's default
   // year when the catalog lacks it.
   void followMainWindowYear();
+  // After the main window's tables changed: the rows go, and come back from
+  // the new catalog.
+  void followCatalogChange();
+
+  QLineEdit* input() const { return input_; }
+  QComboBox* year() const { return year_; }
+  QCheckBox* allYears() const { return allYears_; }
   QTableView* table() const { return table_; }
+  QPlainTextEdit* details() const { return details_; }
+  QLabel* status() const { return status_; }
   SearchResultsModel* model() const { return model_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Indexes the main window's catalog anew after it has loaded its files.
   void followCatalog();
+  void showDetails();
+  void restoreLayout();
+  void saveLayout() const;
 
-  TForm1& form_;
+  SearchHost& host_;
   QLineEdit* input_;
   QComboBox* year_;
   QCheckBox* allYears_;
+  QSplitter* splitter_;
   QTableView* table_;
+  QPlainTextEdit* details_;
   QLabel* status_;
   SearchResultsModel* model_;
   // Built again whenever the main window has loaded its files anew.

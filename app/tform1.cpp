@@ -7,6 +7,7 @@
 #include <QShortcut>
 
 #include "app/error_display.h"
+#include "app/search_window.h"
 
 namespace {
 
@@ -216,6 +217,8 @@ void TForm1::runUserEvent(const std::function<void()>& event) {
   const auto paintError = app::runCatchingErrors([this] { syncControls(); });
   if (!error) error = paintError;
   if (error) app::showErrorMessage(*error);
+  // A reload or a rebuild's walk changed the tables the search rows refer to.
+  if (searchWindow_) searchWindow_->followCatalogChange();
 }
 
 void TForm1::syncControls() {

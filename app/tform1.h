@@ -27,7 +27,7 @@
 #include "app/controls/kind_selector.h"
 #include "app/controls/ops_field.h"
 #include "catalog/catalog.h"
-#include "catalog/ops_lookup.h"
+#include "app/search_host.h"
 
 class QFrame;
 class QLabel;
@@ -36,7 +36,7 @@ namespace app {
 class SearchWindow;
 }
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public app::SearchHost {
   Q_OBJECT
  public:
   explicit TForm1(QWidget* parent = nullptr);
@@ -56,10 +56,13 @@ class TForm1 : public QWidget {
 
   // Ctrl+F: the search window, created on first use.
   app::SearchWindow* showSearchWindow();
-  // Shows a search result as the user's picks would: year, kind, group, ZE.
-  void showLookupRow(const catalog::LookupRow& row);
+  // What the search window asks of this window.
+  const catalog::Catalog& catalog() const override { return Data; }
   // Counts the loads, so that others know when to index the tables anew.
-  int catalogGeneration() const { return catalogGeneration_; }
+  int catalogGeneration() const override { return catalogGeneration_; }
+  std::string shownYear() const override { return year(); }
+  // Shows a search result as the user's picks would: year, kind, group, ZE.
+  void showLookupRow(const catalog::LookupRow& row) override;
 
   // Ctrl+O: makes folder the current directory and runs Init as at start-up.
   // An empty folder (the dialog was cancelled) changes nothing.

@@ -20,7 +20,7 @@ void pick(app::DropDownBox& box, const std::string& text) {
 }  // namespace
 
 app::SearchWindow* TForm1::showSearchWindow() {
-  if (!searchWindow_) searchWindow_ = new app::SearchWindow(*this);
+  if (!searchWindow_) searchWindow_ = new app::SearchWindow(*this, this);
   searchWindow_->followMainWindowYear();
   searchWindow_->refresh();
   searchWindow_->show();

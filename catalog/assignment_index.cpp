@@ -11,8 +11,6 @@ namespace {
 
 }  // namespace
 
-std::string_view kindCodeOf(Kind kind) { return kind == Kind::Federal ? "BE" : "KH"; }
-
 AssignmentIndex::Entry AssignmentIndex::entry(std::uint32_t line) const {
   const AssignmentKey key = splitAssignmentKey(keys_.get(static_cast<int>(line)));
   return {key.code, key.year, key.kind};

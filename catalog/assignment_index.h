@@ -11,12 +11,10 @@
 #include <vector>
 
 #include "catalog/column.h"
+#include "catalog/keys.h"
 
 namespace catalog {
 
-// The kinds of an assignment, in the order the OPS search tries them.
-enum class Kind { Federal, Hospital };
-inline constexpr Kind kKindsInSearchOrder[] = {Kind::Federal, Kind::Hospital};
 
 class AssignmentIndex {
  public:
@@ -58,8 +56,5 @@ class AssignmentIndex {
   mutable std::unordered_map<std::string, Lines> linesByCode_;
   mutable std::vector<const std::string*> sortedCodes_;
 };
-
-// "BE" or "KH", as the catalog files write a kind.
-std::string_view kindCodeOf(Kind kind);
 
 }  // namespace catalog

@@ -7,8 +7,8 @@
 
 namespace catalog {
 
-// Group keys begin with yyyy;KK, the seven characters the group list compares.
-Catalog::Catalog() : groupsByPrefix_(CatalogTable.GroupKeys, 7), linesByGroupKey_(CatalogTable.GroupKeys),
+// Group keys begin with yyyy;KK, the characters the group list compares.
+Catalog::Catalog() : groupsByPrefix_(CatalogTable.GroupKeys, kGroupPrefixLength), linesByGroupKey_(CatalogTable.GroupKeys),
       assignmentIndex_(AssignmentTable.AssignmentKeys) {}
 
 void Catalog::clear() {

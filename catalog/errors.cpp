@@ -34,4 +34,8 @@ std::string yearMissingNote(std::string_view missing, std::string_view searched)
 
 std::string searchedYearNote(std::string_view year) { return "gesucht in " + std::string(year); }
 
+std::string incompleteCatalogNote() {
+  return "Der Katalog wurde nicht vollst\xE4ndig geladen; die Suche ist erst nach dem n\xE4" "chsten Laden m\xF6glich.";
+}
+
 }  // namespace catalog

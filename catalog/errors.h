@@ -24,5 +24,6 @@ Error indexOutOfRange(long long index);
 std::string ignoredNote(const std::vector<std::string>& ignored);     // "ignoriert: 03.01.2012, 1."
 std::string yearMissingNote(std::string_view missing, std::string_view searched);
 std::string searchedYearNote(std::string_view year);                  // "gesucht in 2012"
+std::string incompleteCatalogNote();  // instead of rows, when the last load failed
 
 }  // namespace catalog

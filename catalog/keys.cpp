@@ -2,12 +2,31 @@
 
 #include <algorithm>
 
+#include "catalog/cp1252.h"
+
 namespace catalog {
 
-std::string_view kindCode(int itemIndex) { return itemIndex == 0 ? "BE" : "KH"; }
+std::string_view kindCodeOf(Kind kind) { return kind == Kind::Federal ? "BE" : "KH"; }
+
+Kind kindOfCode(std::string_view code) {
+  return cp1252::equalsIgnoringCase(code, kindCodeOf(Kind::Federal)) ? Kind::Federal : Kind::Hospital;
+}
+
+Kind kindOfItem(int itemIndex) { return itemIndex == 0 ? Kind::Federal : Kind::Hospital; }
+
+int itemOf(Kind kind) { return kind == Kind::Federal ? 0 : 1; }
+
+std::string_view kindCode(int itemIndex) { return kindCodeOf(kindOfItem(itemIndex)); }
 
 std::string_view groupNameOf(std::string_view groupKey) {
-  return groupKey.size() > 8 ? groupKey.substr(8) : std::string_view();
+  return groupKey.size() > kGroupPrefixLength + 1 ? groupKey.substr(kGroupPrefixLength + 1) : std::string_view();
+}
+
+GroupKeyFields groupKeyFields(std::string_view groupKey) {
+  const auto piece = [&](std::size_t from, std::size_t length) {
+    return from < groupKey.size() ? groupKey.substr(from, length) : std::string_view();
+  };
+  return {piece(0, 4), piece(5, 2), groupNameOf(groupKey)};
 }
 
 std::string assignmentLine(std::string_view code, std::string_view year, std::string_view kind,

@@ -10,14 +10,30 @@
 
 namespace catalog {
 
-// The kind code of the kind selector's item: "BE" for item 0 (federal), "KH"
-// for any other (hospital-specific).
+// The two kinds of fee, in the order the OPS search tries them, and their
+// codes in the files: "BE" federal, "KH" hospital-specific.
+enum class Kind { Federal, Hospital };
+inline constexpr Kind kKindsInSearchOrder[] = {Kind::Federal, Kind::Hospital};
+std::string_view kindCodeOf(Kind kind);
+// A kind code as a file writes it: "BE" in any letter case is federal,
+// anything else hospital-specific.
+Kind kindOfCode(std::string_view code);
+// The kind selector's items: 0 federal, any other hospital-specific.
+Kind kindOfItem(int itemIndex);
+int itemOf(Kind kind);
+// The kind code of the kind selector's item.
 std::string_view kindCode(int itemIndex);
 
 // A group key is yyyy;KK;group: its first seven characters (yyyy;KK) are what
 // the group list compares, the name starts at its ninth.
 inline constexpr std::size_t kGroupPrefixLength = 7;
 std::string_view groupNameOf(std::string_view groupKey);
+struct GroupKeyFields {
+  std::string_view year;
+  std::string_view kind;
+  std::string_view group;
+};
+GroupKeyFields groupKeyFields(std::string_view groupKey);
 
 // An assignment line, code;yyyy;KK;group;ZE, as the rebuild writes it.
 std::string assignmentLine(std::string_view code, std::string_view year, std::string_view kind,

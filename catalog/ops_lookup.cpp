@@ -1,6 +1,5 @@
 #include "catalog/ops_lookup.h"
 
-#include <algorithm>
 #include <set>
 
 #include "catalog/cp1252.h"
@@ -10,28 +9,32 @@ namespace catalog {
 
 OpsLookup::OpsLookup(const Catalog& catalog) : catalog_(catalog), years_(catalog.yearsLastFirst()) {}
 
+SearchResult OpsLookup::search(std::vector<ops_code::CodeInText> codes, const std::optional<std::string>& year) const {
+  SearchResult result;
+  result.codes = std::move(codes);
+  result.year = year;
+  for (int code = 0; code < static_cast<int>(result.codes.size()); ++code) {
+    const std::size_t before = result.rows.size();
+    for (const std::string& y : year ? std::vector<std::string>{*year} : years_) addRows(result, code, y);
+    if (result.rows.size() == before) result.rows.push_back({FoundIn::NoZe, code, -1, -1, -1, false});
+  }
+  return result;
+}
+
+std::vector<LookupRow> OpsLookup::lookup(const std::vector<ops_code::CodeInText>& codes,
+                                         const std::optional<std::string>& year) const {
+  const SearchResult result = search(codes, year);
+  std::vector<LookupRow> rows;
+  rows.reserve(result.rows.size());
+  for (const SearchRow& row : result.rows) rows.push_back(describeRow(catalog_, result, row));
+  return rows;
+}
+
 std::vector<LookupRow> OpsLookup::lookup(const std::vector<std::string>& codes,
                                          const std::optional<std::string>& year) const {
   std::vector<ops_code::CodeInText> asWritten;
   for (const std::string& code : codes) asWritten.push_back({code, code});
   return lookup(asWritten, year);
-}
-
-std::vector<LookupRow> OpsLookup::lookup(const std::vector<ops_code::CodeInText>& codes,
-                                         const std::optional<std::string>& year) const {
-  std::vector<LookupRow> rows;
-  for (const ops_code::CodeInText& code : codes) {
-    const std::size_t before = rows.size();
-    for (const std::string& y : year ? std::vector<std::string>{*year} : years_) {
-      std::vector<LookupRow> found = rowsFor(code, y);
-      rows.insert(rows.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
-    }
-    if (rows.size() == before) {
-      LookupRow none{code.entered, "", year.value_or(""), "", "", "", "kein Zusatzentgelt", "", false, ""};
-      rows.push_back(std::move(none));
-    }
-  }
-  return rows;
 }
 
 namespace {
@@ -46,52 +49,29 @@ std::optional<std::string> categoryPrefix(std::string code) {
 
 }  // namespace
 
-std::vector<LookupRow> OpsLookup::rowsFor(const ops_code::CodeInText& entered, const std::string& year) const {
-  const std::string code = ops_code::searchCode(ops_code::fieldText(entered.code));
+void OpsLookup::addRows(SearchResult& result, int codeIndex, const std::string& year) const {
+  const std::string code = ops_code::searchCode(ops_code::fieldText(result.codes[static_cast<std::size_t>(codeIndex)].code));
   const AssignmentIndex& index = catalog_.assignments();
-  std::vector<LookupRow> rows;
   std::set<int> taken;
-  const auto add = [&](int line, const char* foundIn) {
+  const auto add = [&](int line, FoundIn foundIn) {
     if (!taken.insert(line).second) return;
-    rows.push_back(rowOf(entered, year, line));
-    rows.back().foundIn = foundIn;
+    const AssignmentKey key = splitAssignmentKey(catalog_.AssignmentTable.AssignmentKeys.get(line));
+    const AssignmentTarget target = splitTarget(catalog_.AssignmentTable.AssignmentTargets.get(line));
+    const int zeLine = zeLineOf(catalog_, year, kindCodeOf(kindOfCode(key.kind)), target.group, target.ze);
+    result.rows.push_back({foundIn, codeIndex, line, zeLine, -1, false});
   };
   for (const Kind kind : kKindsInSearchOrder)
     for (const std::string& keyCode : searchKeyCodes(code))
-      for (const int line : index.linesWithCode(keyCode, year, kind)) add(line, "");
+      for (const int line : index.linesWithCode(keyCode, year, kind)) add(line, FoundIn::Code);
   for (const Kind kind : kKindsInSearchOrder)
-    for (const int line : index.wildcardLinesCovering(code, year, kind)) add(line, "");
+    for (const int line : index.wildcardLinesCovering(code, year, kind)) add(line, FoundIn::Code);
   if (const auto prefix = categoryPrefix(code)) {
     const std::vector<int> longer = index.linesWithLongerCodes(*prefix, year);
+    const auto& keys = catalog_.AssignmentTable.AssignmentKeys;
     for (const Kind kind : kKindsInSearchOrder)
       for (const int line : longer)
-        if (cp1252::equalsIgnoringCase(splitAssignmentKey(catalog_.AssignmentTable.AssignmentKeys.get(line)).kind,
-                                       kindCodeOf(kind)))
-          add(line, "Unterkode");
-  }
-  return rows;
-}
-
-LookupRow OpsLookup::rowOf(const ops_code::CodeInText& entered, const std::string& year, int line) const {
-  const AssignmentKey key = splitAssignmentKey(catalog_.AssignmentTable.AssignmentKeys.get(line));
-  const AssignmentTarget target = splitTarget(catalog_.AssignmentTable.AssignmentTargets.get(line));
-  const Kind kind = cp1252::equalsIgnoringCase(key.kind, "BE") ? Kind::Federal : Kind::Hospital;
-  LookupRow row{entered.entered,         std::string(key.code), year, std::string(kindCodeOf(kind)),
-                std::string(target.group), std::string(target.ze), "",   "",
-                true,                    ""};
-  describe(row);
-  return row;
-}
-
-// The description and amount the window shows for the row's ZE: the last
-// catalog line of the group key and ZE code, compared exactly.
-void OpsLookup::describe(LookupRow& row) const {
-  const auto& table = catalog_.CatalogTable;
-  const std::string groupKey = joinKey({row.year, row.kind, row.group});
-  for (const int k : catalog_.linesWithGroupKey(groupKey)) {
-    if (table.ZeCodes.get(k) != row.ze) continue;
-    row.description = table.Descriptions.get(k);
-    row.amount = table.Amounts.get(k);
+        if (cp1252::equalsIgnoringCase(splitAssignmentKey(keys.get(line)).kind, kindCodeOf(kind)))
+          add(line, FoundIn::Subcode);
   }
 }
 

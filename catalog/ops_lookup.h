@@ -14,21 +14,9 @@
 
 #include "catalog/catalog.h"
 #include "catalog/ops_code.h"
+#include "catalog/search_result.h"
 
 namespace catalog {
-
-struct LookupRow {
-  std::string entered;      // the code as the user wrote it
-  std::string matchedCode;  // the assignment line's code, e.g. a "*" form
-  std::string year;
-  std::string kind;
-  std::string group;
-  std::string ze;
-  std::string description;  // the ZE's, or "kein Zusatzentgelt"
-  std::string amount;
-  bool found = true;
-  std::string foundIn;  // "Unterkode" for a longer code's line
-};
 
 // The OPS field's eight-character text for a code in any spelling.
 inline std::string opsFieldText(std::string_view code) { return ops_code::fieldText(code); }
@@ -40,14 +28,15 @@ class OpsLookup {
 
   // Rows for each code, in the order given; a code without any row in the
   // scope gets one row saying so. year: nullopt for all years, newest first.
+  SearchResult search(std::vector<ops_code::CodeInText> codes, const std::optional<std::string>& year) const;
+
+  // The same rows with their texts.
   std::vector<LookupRow> lookup(const std::vector<ops_code::CodeInText>& codes,
                                 const std::optional<std::string>& year) const;
   std::vector<LookupRow> lookup(const std::vector<std::string>& codes, const std::optional<std::string>& year) const;
 
  private:
-  std::vector<LookupRow> rowsFor(const ops_code::CodeInText& code, const std::string& year) const;
-  LookupRow rowOf(const ops_code::CodeInText& code, const std::string& year, int line) const;
-  void describe(LookupRow& row) const;
+  void addRows(SearchResult& result, int code, const std::string& year) const;
 
   const Catalog& catalog_;
   std::vector<std::string> years_;

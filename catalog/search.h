@@ -1,8 +1,9 @@
 #pragma once
-// The search window's core: one input line that holds either OPS codes (any
-// spelling, any separators between them) or words (every word must occur in
-// a group's or ZE's description or in the OPS texts of its codes; letter
-// case ignored, "ae", "oe", "ue", "ss" matching "ä", "ö", "ü", "ß").
+// The search window's core: one input line that holds OPS codes (any
+// spelling, in a pasted case list too) or, when it holds no code at all,
+// words (every word must occur in a group's or ZE's description or in the
+// OPS texts of its codes; letter case ignored, "ae", "oe", "ue", "ss"
+// matching "ä", "ö", "ü", "ß").
 
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "catalog/ops_lookup.h"
+#include "catalog/search_result.h"
 
 namespace catalog {
 
@@ -17,29 +19,28 @@ namespace catalog {
 // out ("Hämodialyse" -> "haemodialyse").
 std::string searchFolded(std::string_view text);
 
-// What a search found: its rows, and the parts of a code list that are no
-// code (dates, numbering, words), which the search ignored.
-struct SearchResult {
-  std::vector<LookupRow> rows;
-  std::vector<std::string> ignored;
-};
-
 class CatalogSearch {
  public:
   // Prepares the catalog's texts once; the catalog must outlive this.
   explicit CatalogSearch(const Catalog& catalog);
 
-  // When the input holds OPS codes, the rows of the OPS lookup for them;
-  // only an input without any code is a word search, giving the matching
-  // groups and ZEs in catalog order. year: nullopt for all years.
+  // For codes, the rows of the OPS lookup; for words, one row per matching
+  // ZE in catalog order, and a row for a group only when its own
+  // description matched and none of its ZEs did. year: nullopt for all years.
   SearchResult search(std::string_view input, const std::optional<std::string>& year) const;
 
+  const Catalog& catalog() const { return catalog_; }
+
  private:
-  std::vector<LookupRow> searchWords(std::string_view input, const std::optional<std::string>& year) const;
+  SearchResult searchWords(std::string_view input, const std::optional<std::string>& year) const;
+  // Which OPS code's text of the line holds a word, or -1.
+  int opsCodeWithWord(int line, const std::vector<std::string>& words) const;
 
   const Catalog& catalog_;
   OpsLookup lookup_;
-  std::vector<std::string> haystacks_;  // per catalog line, folded
+  // Per catalog line, folded: its description, then its OPS texts.
+  std::vector<std::string> haystacks_;
+  std::vector<std::uint32_t> descriptionLengths_;
 };
 
 }  // namespace catalog

@@ -108,8 +108,8 @@ TEST_F(SearchWindowTest, RowPickedByArrowAndEnterAllYearsAndCopy) {
   search->table()->selectRow(3);
   search->copySelectedRows();
   EXPECT_EQ(QApplication::clipboard()->text(),
-            "Eingabe\tZuordnung\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\n"
-            "11000\t1-100.0\t2030\tBE\tZE01\tZE01.01\tAlt\t9,00\n");
+            "Eingabe\tZuordnung\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\tFundstelle\n"
+            "11000\t1-100.0\t2030\tBE\tZE01\tZE01.01\tAlt\t9,00\t\n");
 }
 
 TEST_F(SearchWindowTest, UnknownCodeSaysSoInItsOwnRow) {

@@ -37,8 +37,8 @@ class Search : public ::testing::Test {
 
   Strings rows(const std::string& input, const std::optional<std::string>& year) const {
     Strings lines;
-    for (const auto& row : catalog::CatalogSearch(data).search(input, year).rows)
-      lines.push_back(catalog::lookupLine(row));
+    const catalog::SearchResult result = catalog::CatalogSearch(data).search(input, year);
+    for (const auto& row : result.rows) lines.push_back(catalog::lookupLine(catalog::describeRow(data, result, row)));
     return lines;
   }
 
@@ -49,19 +49,29 @@ TEST_F(Search, CodeRowsInTheOrderTheFieldTriesThem) {
   EXPECT_EQ(rows("88542", "2031"), (Strings{"88542\t8-854.2\t2031\tBE\tZE01\tZE01.01\tDialyse kurz\t1,00\t",
                                              "88542\t8-854.2\t2031\tBE\tZE01\tZE01.02\tDialyse lang\t2,00\t"}));
   // The exact code before the "*" line, each line once.
-  EXPECT_EQ(rows("5-38a.70", "2031"), (Strings{"5-38a.70\t5-38A.70\t2031\tKH\tZE40\tZE40.01\tStent klein\t\t",
-                                               "5-38a.70\t5-38a.7*\t2031\tKH\tZE40\tZE40.01\tStent klein\t\t"}));
+  // A hospital-specific ZE's amount is the hospital's own.
+  EXPECT_EQ(rows("5-38a.70", "2031"),
+            (Strings{"5-38a.70\t5-38A.70\t2031\tKH\tZE40\tZE40.01\tStent klein\tkrankenhausindividuell\t",
+                     "5-38a.70\t5-38a.7*\t2031\tKH\tZE40\tZE40.01\tStent klein\tkrankenhausindividuell\t"}));
   EXPECT_EQ(rows("8-854.2", std::nullopt).size(), 3U) << "two rows in 2031, one in 2030";
   EXPECT_EQ(rows("8-854.2 9-999.9", "2030"),
             (Strings{"8-854.2\t8-854.2\t2030\tBE\tZE01\tZE01.01\tDialyse alt\t0,50\t",
                      "9-999.9\t\t2030\t\t\t\tkein Zusatzentgelt\t\t"}));
 }
 
-TEST_F(Search, WordsMatchDescriptionsAndOpsTexts) {
-  EXPECT_EQ(rows("dialyse", "2031").size(), 3U) << "group line and both ZEs";
-  EXPECT_EQ(rows("haemo", "2031"), (Strings{"haemo\t\t2031\tBE\tZE01\t\tH\xE4modialyse\t\t"}));
-  EXPECT_EQ(rows("verlaengerte DIALYSE", "2031"), (Strings{"verlaengerte DIALYSE\t\t2031\tBE\tZE01\tZE01.02\tDialyse lang\t2,00\t"}));
-  EXPECT_EQ(rows("dialyse", std::nullopt).size(), 4U);
+TEST_F(Search, WordsGiveOneRowPerZeAndSayWhereTheyWereFound) {
+  // The group's description matches too, but its ZEs have rows: no group row.
+  EXPECT_EQ(rows("dialyse", "2031"), (Strings{"\t\t2031\tBE\tZE01\tZE01.01\tDialyse kurz\t1,00\tZE",
+                                             "\t\t2031\tBE\tZE01\tZE01.02\tDialyse lang\t2,00\tZE"}));
+  // Only the group's own description: its row stands alone.
+  EXPECT_EQ(rows("haemo", "2031"), (Strings{"\t\t2031\tBE\tZE01\t\tH\xE4modialyse\t\tGruppe"}));
+  EXPECT_EQ(rows("verlaengerte DIALYSE", "2031"),
+            (Strings{"\t\t2031\tBE\tZE01\tZE01.02\tDialyse lang\t2,00\tZE, OPS-Text 8-854.3"}));
+  EXPECT_EQ(rows("verlaengerte", "2031"), (Strings{"\t\t2031\tBE\tZE01\tZE01.02\tDialyse lang\t2,00\tOPS-Text 8-854.3"}));
+  // A group whose codes alone match has no row of its own; a KH ZE shows
+  // the hospital's amount.
+  EXPECT_EQ(rows("klein", "2031"), (Strings{"\t\t2031\tKH\tZE40\tZE40.01\tStent klein\tkrankenhausindividuell\tZE"}));
+  EXPECT_EQ(rows("dialyse", std::nullopt).size(), 3U);
   EXPECT_TRUE(rows("dialyse stent", std::nullopt).empty());
 }
 

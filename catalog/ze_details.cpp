@@ -1,0 +1,53 @@
+#include "catalog/ze_details.h"
+
+#include "catalog/keys.h"
+#include "catalog/search_result.h"
+
+namespace catalog {
+namespace {
+
+void addFootnotes(const Catalog& catalog, std::string_view year, std::string_view kind, std::string_view marks,
+                  std::vector<std::string>& texts) {
+  const auto& table = catalog.FootnoteTable;
+  for (const std::string& mark : footnoteMarks(marks)) {
+    const int footnote = table.FootnoteKeys.find(joinKey({year, kind, mark}));
+    if (footnote == -1) continue;
+    const std::string_view text = table.FootnoteTexts.get(footnote);
+    if (!text.empty()) texts.emplace_back(text);
+  }
+}
+
+void addCodes(const Catalog& catalog, std::string_view year, std::string_view list, std::vector<std::string>& codes) {
+  for (const std::string& code : splitOpsList(list)) {
+    const std::string_view text = opsTextOf(catalog, year, code);
+    codes.push_back(text.empty() ? code : concat({code, " - ", text}));
+  }
+}
+
+}  // namespace
+
+std::string_view opsTextOf(const Catalog& catalog, std::string_view year, std::string_view code) {
+  const int found = catalog.OpsTextTable.OpsKeys.find(joinKey({year, code}));
+  return found == -1 ? std::string_view() : catalog.OpsTextTable.OpsTexts.get(found);
+}
+
+ZeDetails zeDetails(const Catalog& catalog, std::string_view year, std::string_view kind, std::string_view group,
+                    std::string_view ze) {
+  const auto& table = catalog.CatalogTable;
+  ZeDetails details;
+  int groupLine = -1;
+  for (const int k : catalog.linesWithGroupKey(joinKey({year, kind, group})))
+    if (table.ZeCodes.get(k).empty()) {
+      groupLine = k;
+      break;
+    }
+  const int zeLine = ze.empty() ? -1 : zeLineOf(catalog, year, kind, group, ze);
+  if (groupLine != -1) details.groupDescription = table.Descriptions.get(groupLine);
+  for (const int line : {groupLine, zeLine})
+    if (line != -1) addFootnotes(catalog, year, kind, table.FootnoteRefs.get(line), details.footnotes);
+  for (const int line : {groupLine, zeLine})
+    if (line != -1) addCodes(catalog, year, table.OpsLists.get(line), details.opsCodes);
+  return details;
+}
+
+}  // namespace catalog
