@@ -69,10 +69,14 @@ QString detailsText(const SearchResultsModel& model, int index) {
     if (!row.foundIn.empty()) lines << QStringLiteral("Gefunden als ") + toQString(row.foundIn);
   } else {
     lines << QStringLiteral("Gefunden in: ") + toQString(row.foundIn);
-    addSection(lines, QStringLiteral("Passende OPS-Kodes:"), codesWithWords(details.opsCodes, result.words));
+    std::vector<std::string> codes = details.groupCodes;
+    codes.insert(codes.end(), details.zeCodes.begin(), details.zeCodes.end());
+    addSection(lines, QStringLiteral("Passende OPS-Kodes:"), codesWithWords(codes, result.words));
   }
-  addSection(lines, QStringLiteral("Fu\u00DFnoten:"), details.footnotes);
-  addSection(lines, QStringLiteral("OPS-Kodes:"), details.opsCodes);
+  addSection(lines, QStringLiteral("Fu\u00DFnoten der Gruppe:"), details.groupFootnotes);
+  addSection(lines, QStringLiteral("Fu\u00DFnoten der ZE:"), details.zeFootnotes);
+  addSection(lines, QStringLiteral("OPS-Kodes der Gruppe:"), details.groupCodes);
+  addSection(lines, QStringLiteral("OPS-Kodes der ZE:"), details.zeCodes);
   return lines.join(QLatin1Char('\n'));
 }
 

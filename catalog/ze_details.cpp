@@ -42,11 +42,15 @@ ZeDetails zeDetails(const Catalog& catalog, std::string_view year, std::string_v
       break;
     }
   const int zeLine = ze.empty() ? -1 : zeLineOf(catalog, year, kind, group, ze);
-  if (groupLine != -1) details.groupDescription = table.Descriptions.get(groupLine);
-  for (const int line : {groupLine, zeLine})
-    if (line != -1) addFootnotes(catalog, year, kind, table.FootnoteRefs.get(line), details.footnotes);
-  for (const int line : {groupLine, zeLine})
-    if (line != -1) addCodes(catalog, year, table.OpsLists.get(line), details.opsCodes);
+  if (groupLine != -1) {
+    details.groupDescription = table.Descriptions.get(groupLine);
+    addFootnotes(catalog, year, kind, table.FootnoteRefs.get(groupLine), details.groupFootnotes);
+    addCodes(catalog, year, table.OpsLists.get(groupLine), details.groupCodes);
+  }
+  if (zeLine != -1) {
+    addFootnotes(catalog, year, kind, table.FootnoteRefs.get(zeLine), details.zeFootnotes);
+    addCodes(catalog, year, table.OpsLists.get(zeLine), details.zeCodes);
+  }
   return details;
 }
 

@@ -14,8 +14,9 @@ namespace catalog {
 
 struct ZeDetails {
   std::string groupDescription;
-  std::vector<std::string> footnotes;  // the group's, then the ZE's, each text as a box shows it
-  std::vector<std::string> opsCodes;   // the group's, then the ZE's: "code - text"
+  // Footnote texts and OPS codes ("code - text") as the boxes show them.
+  std::vector<std::string> groupFootnotes, zeFootnotes;
+  std::vector<std::string> groupCodes, zeCodes;
 };
 
 ZeDetails zeDetails(const Catalog& catalog, std::string_view year, std::string_view kind, std::string_view group,
