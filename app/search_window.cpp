@@ -76,16 +76,20 @@ SearchWindow::SearchWindow(SearchHost& host, QWidget* parent)
   table_->setWordWrap(false);
   table_->setTextElideMode(Qt::ElideRight);
   table_->verticalHeader()->setVisible(false);
+  table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 8);
   // Widths are the user's, not measured per keystroke: the description
   // takes what the others leave.
   QHeaderView* header = table_->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::Interactive);
   header->setStretchLastSection(true);
+  // Wide enough for a usual entry and the header; a longer one elides.
   const QFontMetrics metrics(font());
-  const auto widthOf = [&](const char* sample) { return metrics.horizontalAdvance(QString::fromLatin1(sample)) + 16; };
-  const int widths[] = {widthOf("8-854.2 R"),  widthOf("8-854.21"),     widthOf("2026"),        widthOf("Art"),
-                        widthOf("ZE2026-01.01"), widthOf("krankenhausindividuell"), widthOf("OPS-Text 8-854.2")};
-  for (int column = 0; column < SearchResultsModel::kDescription; ++column) header->resizeSection(column, widths[column]);
+  const char* const samples[] = {"8-854.2 R", "8-854.21", "2026", "KH", "ZE2026-01", "12.345,67", "OPS-Text 8-854.2"};
+  for (int column = 0; column < SearchResultsModel::kDescription; ++column) {
+    const QString headerText = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    header->resizeSection(column, std::max(metrics.horizontalAdvance(QString::fromLatin1(samples[column])),
+                                           metrics.horizontalAdvance(headerText)) + 20);
+  }
 
   details_->setObjectName(QStringLiteral("SearchDetails"));
   details_->setAccessibleName(QStringLiteral("Einzelheiten"));

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Refreshes the README's screenshots of the window on the sample catalog,
-# under a virtual X server: docs/window.png at scale 1, docs/window-scale2.png
-# at QT_SCALE_FACTOR=2.
+# Refreshes the README's screenshots under a virtual X server: the window on
+# the sample catalog (docs/window.png at scale 1, docs/window-scale2.png at
+# QT_SCALE_FACTOR=2), and the search window with a pasted case list on the
+# sample made to have long descriptions (docs/search.png, docs/search-scale2.png).
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
-tarvelo_install_packages "${TARVELO_VIEWER_PACKAGES[@]}" xvfb xauth imagemagick
+tarvelo_install_packages "${TARVELO_VIEWER_PACKAGES[@]}" xvfb xauth imagemagick xdotool xclip
 tarvelo_build "$TARVELO_ROOT/build" tarvelo
 mkdir -p "$TARVELO_ROOT/docs"
 
@@ -19,4 +20,34 @@ shoot() {
 # The window opens at 68,106 (scaled with the desktop), 792 x 492 inside.
 shoot 1 "$TARVELO_ROOT/docs/window.png" 792x492+68+106
 shoot 2 "$TARVELO_ROOT/docs/window-scale2.png" 1584x984+136+212
-echo "docs/window.png und docs/window-scale2.png erneuert."
+
+# The sample with the long ZE descriptions of a real catalog's dose classes.
+long=$(mktemp -d)
+trap 'rm -rf "$long"' EXIT
+cp "$TARVELO_ROOT"/data/sample/* "$long"/
+LC_ALL=C awk -F';' 'BEGIN { OFS = ";" }
+  $4 != "" { $5 = $5 ", je Behandlung, einschliesslich Vor- und Nachbereitung, bei Patienten mit chronischer Niereninsuffizienz" }
+  { print }' "$TARVELO_ROOT/data/sample/ZE-Katalog.csv" >"$long/ZE-Katalog.csv"
+
+shoot_search() {
+  local scale="$1" out="$2"
+  QT_SCALE_FACTOR="$scale" xvfb-run -a -s "-screen 0 2400x1600x24" bash -c '
+    "$0" "$1" & pid=$!
+    sleep 3
+    xdotool mousemove 300 300 click 1
+    xdotool key ctrl+f
+    sleep 1
+    printf "1. 8-854.2 (03.01.2026)\n2. 5-38a.70 R\n3. 8-855.1\n4. 8-810.w2" | xclip -selection clipboard -loops 1 &
+    sleep 0.5
+    xdotool key ctrl+v
+    sleep 1
+    xdotool key Down
+    sleep 1
+    import -window "$(xdotool search --name "^Suche\$" | head -1)" "$2"
+    kill $pid' "$TARVELO_ROOT/build/app/tarvelo" "$long" "$out"
+}
+# A new user's size, not one remembered from an earlier run.
+export XDG_CONFIG_HOME="$long/config"
+shoot_search 1 "$TARVELO_ROOT/docs/search.png"
+shoot_search 2 "$TARVELO_ROOT/docs/search-scale2.png"
+echo "docs/window.png, docs/window-scale2.png, docs/search.png und docs/search-scale2.png erneuert."
