@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_set>
 
 #include "catalog/cp1252.h"
 #include "catalog/keys.h"
@@ -12,7 +11,7 @@ namespace catalog {
 namespace {
 
 // glibc's memmem is far quicker than a plain find on long texts.
-bool contains(const std::string& text, const std::string& word) {
+bool contains(std::string_view text, const std::string& word) {
   return ::memmem(text.data(), text.size(), word.data(), word.size()) != nullptr;
 }
 
@@ -33,22 +32,47 @@ std::string searchFolded(std::string_view text) {
   return result;
 }
 
+std::uint32_t CatalogSearch::textId(std::string_view text, std::unordered_map<std::string, std::uint32_t>& ids) {
+  const auto [it, added] = ids.try_emplace(searchFolded(text), static_cast<std::uint32_t>(textBegin_.size()));
+  if (added) {
+    textBegin_.push_back(static_cast<std::uint32_t>(corpus_.size()));
+    corpus_ += it->first;
+    corpus_ += '\n';
+  }
+  return it->second;
+}
+
 CatalogSearch::CatalogSearch(const Catalog& catalog) : catalog_(catalog), lookup_(catalog) {
   const auto& table = catalog.CatalogTable;
   const auto& opsKeys = catalog.OpsTextTable.OpsKeys;
   const auto lines = static_cast<std::size_t>(table.GroupKeys.count());
-  haystacks_.reserve(lines);
-  descriptionLengths_.reserve(lines);
+  std::unordered_map<std::string, std::uint32_t> ids;
+  std::unordered_map<int, std::uint32_t> idOfOpsLine;
+  std::unordered_map<std::string_view, std::uint32_t> yearIds;
+  descriptionOf_.reserve(lines);
+  codeTextsBegin_.reserve(lines + 1);
+  yearOf_.reserve(lines);
   for (int i = 0; i < table.GroupKeys.count(); ++i) {
-    std::string text = searchFolded(table.Descriptions.get(i));
-    descriptionLengths_.push_back(static_cast<std::uint32_t>(text.size()));
+    descriptionOf_.push_back(textId(table.Descriptions.get(i), ids));
+    codeTextsBegin_.push_back(static_cast<std::uint32_t>(codeTexts_.size()));
     const std::string_view year = groupKeyFields(table.GroupKeys.get(i)).year;
-    for (const std::string& code : splitOpsList(table.OpsLists.get(i))) {
-      const int found = opsKeys.find(joinKey({year, code}));
-      if (found != -1) text += concat({"\n", searchFolded(catalog.OpsTextTable.OpsTexts.get(found))});
+    const auto [yearId, newYear] = yearIds.try_emplace(year, static_cast<std::uint32_t>(years_.size()));
+    if (newYear) years_.emplace_back(year);
+    yearOf_.push_back(yearId->second);
+    const std::vector<std::string> codes = splitOpsList(table.OpsLists.get(i));
+    for (std::size_t c = 0; c < codes.size(); ++c) {
+      const int found = opsKeys.find(joinKey({year, codes[c]}));
+      if (found == -1) continue;
+      const auto known = idOfOpsLine.find(found);
+      const std::uint32_t text = known != idOfOpsLine.end()
+                                     ? known->second
+                                     : idOfOpsLine.emplace(found, textId(catalog.OpsTextTable.OpsTexts.get(found), ids))
+                                           .first->second;
+      codeTexts_.push_back({text, static_cast<std::uint32_t>(c)});
     }
-    haystacks_.push_back(std::move(text));
   }
+  codeTextsBegin_.push_back(static_cast<std::uint32_t>(codeTexts_.size()));
+  textBegin_.push_back(static_cast<std::uint32_t>(corpus_.size()));
 }
 
 SearchResult CatalogSearch::search(std::string_view input, const std::optional<std::string>& year) const {
@@ -59,19 +83,6 @@ SearchResult CatalogSearch::search(std::string_view input, const std::optional<s
   return result;
 }
 
-int CatalogSearch::opsCodeWithWord(int line, const std::vector<std::string>& words) const {
-  const std::string_view year = groupKeyFields(catalog_.CatalogTable.GroupKeys.get(line)).year;
-  const std::vector<std::string> codes = splitOpsList(catalog_.CatalogTable.OpsLists.get(line));
-  for (std::size_t c = 0; c < codes.size(); ++c) {
-    const int found = catalog_.OpsTextTable.OpsKeys.find(joinKey({year, codes[c]}));
-    if (found == -1) continue;
-    const std::string text = searchFolded(catalog_.OpsTextTable.OpsTexts.get(found));
-    if (std::any_of(words.begin(), words.end(), [&](const std::string& w) { return contains(text, w); }))
-      return static_cast<int>(c);
-  }
-  return -1;
-}
-
 SearchResult CatalogSearch::searchWords(std::string_view input, const std::optional<std::string>& year) const {
   SearchResult result;
   result.year = year;
@@ -79,31 +90,68 @@ SearchResult CatalogSearch::searchWords(std::string_view input, const std::optio
   for (std::string& word : words) word = searchFolded(word);
   if (words.empty()) return result;
   result.words = words;
-  const auto& table = catalog_.CatalogTable;
-  const auto inDescription = [&](std::size_t i, const std::string& w) {
-    return ::memmem(haystacks_[i].data(), descriptionLengths_[i], w.data(), w.size()) != nullptr;
-  };
-  std::unordered_set<std::string_view> groupsWithZe;
-  for (std::size_t i = 0; i < haystacks_.size(); ++i) {
-    const int line = static_cast<int>(i);
-    if (year && groupKeyFields(table.GroupKeys.get(line)).year != *year) continue;
-    if (!std::all_of(words.begin(), words.end(), [&](const std::string& w) { return contains(haystacks_[i], w); }))
-      continue;
-    const bool groupLine = table.ZeCodes.get(line).empty();
-    const bool description = std::all_of(words.begin(), words.end(), [&](const std::string& w) { return inDescription(i, w); });
-    // A group's row stands for what its own description says, not its codes.
-    if (groupLine && !description) continue;
-    if (!groupLine) groupsWithZe.insert(table.GroupKeys.get(line));
-    if (description) {
-      result.rows.push_back({FoundIn::Description, -1, -1, line, -1, false});
-    } else {
-      const bool some = std::any_of(words.begin(), words.end(), [&](const std::string& w) { return inDescription(i, w); });
-      result.rows.push_back({FoundIn::OpsText, -1, -1, line, opsCodeWithWord(line, words), some});
+
+  // Which words each distinct text holds, one bit a word (the rest of a
+  // longer query must hold as well: the bits are only a first sieve).
+  const std::size_t sieved = std::min<std::size_t>(words.size(), 64);
+  const std::uint64_t all = sieved == 64 ? ~0ULL : (1ULL << sieved) - 1;
+  std::vector<std::uint64_t> held(textBegin_.size() - 1, 0);
+  for (std::size_t w = 0; w < sieved; ++w) {
+    std::size_t from = 0;
+    while (const void* hit = ::memmem(corpus_.data() + from, corpus_.size() - from, words[w].data(), words[w].size())) {
+      const auto offset = static_cast<std::uint32_t>(static_cast<const char*>(hit) - corpus_.data());
+      const auto next = std::upper_bound(textBegin_.begin(), textBegin_.end(), offset);
+      held[static_cast<std::size_t>(next - textBegin_.begin()) - 1] |= 1ULL << w;
+      from = *next;
     }
   }
-  std::erase_if(result.rows, [&](const SearchRow& row) {
-    return table.ZeCodes.get(row.zeLine).empty() && groupsWithZe.contains(table.GroupKeys.get(row.zeLine));
-  });
+  const auto holdsTheRest = [&](std::size_t line) {
+    for (std::size_t w = sieved; w < words.size(); ++w) {
+      bool found = contains(text(descriptionOf_[line]), words[w]);
+      for (std::uint32_t k = codeTextsBegin_[line]; !found && k < codeTextsBegin_[line + 1]; ++k)
+        found = contains(text(codeTexts_[k].text), words[w]);
+      if (!found) return false;
+    }
+    return true;
+  };
+
+  std::optional<std::uint32_t> yearId;
+  if (year) {
+    const auto it = std::find(years_.begin(), years_.end(), *year);
+    if (it == years_.end()) return result;
+    yearId = static_cast<std::uint32_t>(it - years_.begin());
+  }
+  const auto& table = catalog_.CatalogTable;
+  std::vector<bool> zeRow(descriptionOf_.size(), false);
+  bool groupRows = false;
+  for (std::size_t i = 0; i < descriptionOf_.size(); ++i) {
+    if (yearId && yearOf_[i] != *yearId) continue;
+    const std::uint64_t inDescription = held[descriptionOf_[i]];
+    std::uint64_t anywhere = inDescription;
+    for (std::uint32_t k = codeTextsBegin_[i]; k < codeTextsBegin_[i + 1]; ++k) anywhere |= held[codeTexts_[k].text];
+    if (anywhere != all || !holdsTheRest(i)) continue;
+    const int line = static_cast<int>(i);
+    const bool groupLine = table.ZeCodes.get(line).empty();
+    const bool description = inDescription == all && (words.size() <= sieved || holdsTheRest(i));
+    // A group's row stands for what its own description says, not its codes.
+    if (groupLine && !description) continue;
+    zeRow[i] = !groupLine;
+    groupRows = groupRows || groupLine;
+    if (description) {
+      result.rows.push_back({FoundIn::Description, -1, -1, line, -1, false});
+      continue;
+    }
+    int code = -1;
+    for (std::uint32_t k = codeTextsBegin_[i]; code == -1 && k < codeTextsBegin_[i + 1]; ++k)
+      if (held[codeTexts_[k].text] != 0) code = static_cast<int>(codeTexts_[k].code);
+    result.rows.push_back({FoundIn::OpsText, -1, -1, line, code, inDescription != 0});
+  }
+  // A group keeps its row only when none of its ZEs has one.
+  if (groupRows) std::erase_if(result.rows, [&](const SearchRow& row) {
+      if (!table.ZeCodes.get(row.zeLine).empty()) return false;
+      const auto lines = catalog_.linesWithGroupKey(table.GroupKeys.get(row.zeLine));
+      return std::any_of(lines.begin(), lines.end(), [&](std::uint32_t k) { return zeRow[k]; });
+    });
   return result;
 }
 

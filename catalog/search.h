@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "catalog/ops_lookup.h"
@@ -33,14 +34,28 @@ class CatalogSearch {
 
  private:
   SearchResult searchWords(std::string_view input, const std::optional<std::string>& year) const;
-  // Which OPS code's text of the line holds a word, or -1.
-  int opsCodeWithWord(int line, const std::vector<std::string>& words) const;
+  std::uint32_t textId(std::string_view text, std::unordered_map<std::string, std::uint32_t>& ids);
 
   const Catalog& catalog_;
   OpsLookup lookup_;
-  // Per catalog line, folded: its description, then its OPS texts.
-  std::vector<std::string> haystacks_;
-  std::vector<std::uint32_t> descriptionLengths_;
+  // Descriptions and OPS texts repeat over years and ZEs: each distinct
+  // folded text is kept and searched once, and a line names its texts.
+  // All distinct texts in one buffer, each followed by a line break (which
+  // no word holds), so that a word is looked for in one pass over them.
+  std::string corpus_;
+  std::vector<std::uint32_t> textBegin_;  // per text, and one past the last
+  std::string_view text(std::uint32_t id) const {
+    return std::string_view(corpus_).substr(textBegin_[id], textBegin_[id + 1] - textBegin_[id] - 1);
+  }
+  struct CodeText {
+    std::uint32_t text;
+    std::uint32_t code;  // its place in the line's OPS list
+  };
+  std::vector<std::uint32_t> descriptionOf_;    // per line
+  std::vector<std::uint32_t> codeTextsBegin_;   // per line, and one past the last
+  std::vector<CodeText> codeTexts_;
+  std::vector<std::uint32_t> yearOf_;           // per line, an index into years_
+  std::vector<std::string> years_;
 };
 
 }  // namespace catalog

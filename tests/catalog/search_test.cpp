@@ -73,6 +73,11 @@ TEST_F(Search, WordsGiveOneRowPerZeAndSayWhereTheyWereFound) {
   EXPECT_EQ(rows("klein", "2031"), (Strings{"\t\t2031\tKH\tZE40\tZE40.01\tStent klein\tkrankenhausindividuell\tZE"}));
   EXPECT_EQ(rows("dialyse", std::nullopt).size(), 3U);
   EXPECT_TRUE(rows("dialyse stent", std::nullopt).empty());
+  // More words than the first sieve takes: the rest are checked one by one.
+  std::string many;
+  for (int i = 0; i < 40; ++i) many += "dialyse kurz ";
+  EXPECT_EQ(rows(many, "2031"), rows("dialyse kurz", "2031"));
+  EXPECT_TRUE(rows(many + "stent", "2031").empty());
 }
 
 }  // namespace
