@@ -32,7 +32,7 @@ void SearchResultsModel::setResult(const catalog::Catalog& catalog, catalog::Sea
   beginResetModel();
   catalog_ = &catalog;
   result_ = std::move(result);
-  revisions_ = revisionsNow();
+  revision_ = catalog.revision();
   describedIndex_ = -1;
   endResetModel();
 }
@@ -45,13 +45,7 @@ void SearchResultsModel::clear() {
   endResetModel();
 }
 
-SearchResultsModel::Revisions SearchResultsModel::revisionsNow() const {
-  if (!catalog_) return {};
-  return {catalog_->AssignmentTable.AssignmentKeys.revision(), catalog_->CatalogTable.CatalogLines.revision(),
-          catalog_->CatalogTable.GroupKeys.revision()};
-}
-
-bool SearchResultsModel::stale() const { return catalog_ && revisionsNow() != revisions_; }
+bool SearchResultsModel::stale() const { return catalog_ && catalog_->revision() != revision_; }
 
 const catalog::LookupRow& SearchResultsModel::described(int index) const {
   if (index != describedIndex_) {

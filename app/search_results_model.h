@@ -37,16 +37,11 @@ class SearchResultsModel : public QAbstractTableModel {
   QString asTabSeparated(const std::vector<int>& rows) const;
 
  private:
-  struct Revisions {
-    unsigned long assignments = 0, catalogLines = 0, groupKeys = 0;
-    bool operator==(const Revisions&) const = default;
-  };
-  Revisions revisionsNow() const;
   const catalog::LookupRow& described(int index) const;
 
   const catalog::Catalog* catalog_ = nullptr;
   catalog::SearchResult result_;
-  Revisions revisions_;
+  unsigned long revision_ = 0;
   // The last row described: a paint asks for each of its cells in turn.
   mutable int describedIndex_ = -1;
   mutable catalog::LookupRow described_;

@@ -28,6 +28,7 @@
 #include "app/controls/ops_field.h"
 #include "catalog/catalog.h"
 #include "app/search_host.h"
+#include "catalog/assignment_collector.h"
 
 class QFrame;
 class QLabel;
@@ -103,15 +104,13 @@ class TForm1 : public QWidget, public app::SearchHost {
   QLabel* Label8;
   app::DetailBox* RichEdit6;
 
-  // The tables; the year list is ComboBox1's list.
+  // The catalog; the year list is ComboBox1's list.
   catalog::Catalog Data;
-  catalog::CatalogTable& CatalogTable = Data.CatalogTable;
-  catalog::FootnoteTable& FootnoteTable = Data.FootnoteTable;
-  catalog::OpsTextTable& OpsTextTable = Data.OpsTextTable;
-  catalog::AssignmentTable& AssignmentTable = Data.AssignmentTable;
 
-  // Set only while the assignment rebuild walks the catalog.
+  // Set only while the assignment rebuild walks the catalog; what the walk
+  // collects.
   bool RebuildMode = false;
+  const catalog::AssignmentCollector& collected() const { return collected_; }
 
  private:
   void createControls();
@@ -129,6 +128,7 @@ class TForm1 : public QWidget, public app::SearchHost {
   void collectAssignments(const app::DetailBox& box);
   void decorateOpsCodes(app::DetailBox& box);
   void resetOpsField();
+  void showGroupLine(const catalog::Catalog::LineView& line, std::string& ops, std::string& marks);
   void showAssignment(QObject* Sender, const catalog::Catalog::AssignmentHit& hit);
   app::OpsFieldModel::ProbeResult probeLongerCode(const std::string& code) const;
   void showLongerCode(const std::string& code);
@@ -139,7 +139,9 @@ class TForm1 : public QWidget, public app::SearchHost {
 
   std::string year() const { return ComboBox1->text(); }
   std::string_view kindCode() const { return RadioGroup1->kindCode(); }
+  catalog::Kind kind() const { return RadioGroup1->kind(); }
 
+  catalog::AssignmentCollector collected_;
   QElapsedTimer lastRepaint_;
   int catalogGeneration_ = 0;
   app::SearchWindow* searchWindow_ = nullptr;

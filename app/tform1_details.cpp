@@ -1,7 +1,8 @@
 // The detail display: descriptions, amount, footnotes and OPS codes of the
 // chosen group and ZE; during the rebuild it also collects the assignments.
 
-#include "app/cascade_rules.h"
+#include "catalog/keys.h"
+#include "catalog/ops_code.h"
 #include "app/tform1.h"
 
 void TForm1::Werte_holen(QObject* /*Sender*/) {
@@ -10,16 +11,15 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
   for (app::DetailBox* box : {RichEdit1, RichEdit2, RichEdit3, RichEdit4, RichEdit5, RichEdit6}) box->clear();
   std::string groupOps, groupMarks, zeOps, zeMarks;
 
-  const std::string groupKey = app::joinKey({year(), kindCode(), ComboBox2->text()});
-  const int groupLine = CatalogTable.GroupKeys.find(groupKey);
-  if (groupLine != -1) {
-    RichEdit2->appendLine(std::string(CatalogTable.Descriptions.get(groupLine)));
+  const auto groupLine = Data.firstLineOfGroup(year(), kind(), ComboBox2->text());
+  if (groupLine) {
+    RichEdit2->appendLine(std::string(groupLine->description));
     repaintNow();
-    groupOps = CatalogTable.OpsLists.get(groupLine);
-    groupMarks = CatalogTable.FootnoteRefs.get(groupLine);
+    groupOps = groupLine->opsList;
+    groupMarks = groupLine->footnoteRefs;
   }
-  if (ComboBox3->text().empty() && groupLine != -1) {
-    Label5->setCaption(std::string(CatalogTable.Amounts.get(groupLine)));
+  if (ComboBox3->text().empty() && groupLine) {
+    Label5->setCaption(std::string(groupLine->amount));
     repaintNow();
   }
   showFootnotesAndCodes(groupMarks, *RichEdit5, groupOps, *RichEdit3);
@@ -27,13 +27,13 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
   // The lines of the chosen ZE, compared exactly; every one adds its
   // description, the last one gives codes, footnotes and amount.
   const std::string& zeText = ComboBox3->text();
-  for (const int k : Data.linesWithGroupKey(groupKey)) {
-    if (CatalogTable.ZeCodes.get(k) != zeText) continue;
-    RichEdit1->appendLine(std::string(CatalogTable.Descriptions.get(k)));
+  for (const catalog::Catalog::LineView& line : Data.linesOfGroup(year(), kind(), ComboBox2->text())) {
+    if (line.zeCode != zeText) continue;
+    RichEdit1->appendLine(std::string(line.description));
     repaintNow();
-    zeOps = CatalogTable.OpsLists.get(k);
-    zeMarks = CatalogTable.FootnoteRefs.get(k);
-    Label5->setCaption(std::string(CatalogTable.Amounts.get(k)));
+    zeOps = line.opsList;
+    zeMarks = line.footnoteRefs;
+    Label5->setCaption(std::string(line.amount));
     repaintNow();
   }
   showFootnotesAndCodes(zeMarks, *RichEdit6, zeOps, *RichEdit4);
@@ -49,34 +49,30 @@ void TForm1::showFootnotesAndCodes(const std::string& marks, app::DetailBox& foo
 }
 
 void TForm1::resetOpsField() {
-  if (!app::onlyFirstPositionFilled(MaskEdit1->opsText())) MaskEdit1->setOpsText(app::OpsFieldModel::kEmptyText);
+  if (!catalog::ops_code::onlyFirstPositionFilled(MaskEdit1->opsText())) MaskEdit1->setOpsText(app::OpsFieldModel::kEmptyText);
 }
 
 void TForm1::resolveFootnotes(const std::string& marks, app::DetailBox& box) {
-  for (const std::string& mark : app::footnoteMarks(marks)) {
-    const int footnote = FootnoteTable.FootnoteKeys.find(app::joinKey({year(), kindCode(), mark}));
-    if (footnote == -1) continue;
-    const std::string_view text = FootnoteTable.FootnoteTexts.get(footnote);
-    if (!text.empty()) box.appendLine(std::string(text));
+  for (const std::string& mark : catalog::footnoteMarks(marks)) {
+    const auto text = Data.footnoteText(year(), kind(), mark);
+    if (text && !text->empty()) box.appendLine(std::string(*text));
   }
 }
 
 void TForm1::showOpsCodes(const std::string& opsList, app::DetailBox& box) {
-  for (std::string& code : app::splitOpsList(opsList)) box.appendLine(std::move(code));
+  for (std::string& code : catalog::splitOpsList(opsList)) box.appendLine(std::move(code));
 }
 
 void TForm1::collectAssignments(const app::DetailBox& box) {
   const int lines = box.lineCount();
   for (int i = 0; i < lines; ++i) {
-    std::string entry = catalog::assignmentLine(box.line(i), year(), kindCode(), ComboBox2->text(), ComboBox3->text());
-    if (AssignmentTable.AssignmentKeys.find(entry) == -1) AssignmentTable.AssignmentKeys.append(entry);
+    collected_.add(catalog::assignmentLine(box.line(i), year(), kindCode(), ComboBox2->text(), ComboBox3->text()));
   }
 }
 
 void TForm1::decorateOpsCodes(app::DetailBox& box) {
   for (int i = 0; i < box.lineCount(); ++i) {
     const std::string code = box.line(i);
-    const int ops = OpsTextTable.OpsKeys.find(app::joinKey({year(), code}));
-    if (ops != -1) box.replaceLine(i, app::concat({code, " - ", OpsTextTable.OpsTexts.get(ops)}));
+    if (const auto text = Data.opsText(year(), code)) box.replaceLine(i, catalog::concat({code, " - ", *text}));
   }
 }

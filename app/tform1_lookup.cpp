@@ -35,7 +35,7 @@ void TForm1::showLookupRow(const catalog::LookupRow& row) {
   runUserEvent([this, &row] {
     pick(*ComboBox1, row.year);
     ZE_Gruppe_holen(ComboBox1->widget());
-    RadioGroup1->setItemIndex(row.kind == "BE" ? 0 : 1);
+    RadioGroup1->setItemIndex(catalog::itemOf(catalog::kindOfCode(row.kind)));
     pick(*ComboBox2, row.group);
     ZEs_holen(ComboBox2->widget());
     if (row.ze.empty()) return;

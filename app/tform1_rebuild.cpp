@@ -36,24 +36,21 @@ void TForm1::Button1Click(QObject* Sender) {
 }
 
 std::vector<std::string> TForm1::assignmentsAsRebuilt(QObject* Sender) {
-  // A failed or finished walk leaves the search working on the table it had.
-  const catalog::AssignmentTable before = AssignmentTable;
+  // The walk collects beside the tables, so the search keeps working on the
+  // assignments loaded, whether the walk fails or ends.
+  collected_.clear();
   try {
     walkCollecting(Sender);
   } catch (...) {
     RebuildMode = false;
-    AssignmentTable = before;
     throw;
   }
   RebuildMode = false;
-  std::vector<std::string> lines = AssignmentTable.AssignmentKeys.entries();
-  AssignmentTable = before;
-  return lines;
+  return collected_.lines();
 }
 
 void TForm1::walkCollecting(QObject* Sender) {
   RebuildMode = true;
-  AssignmentTable.AssignmentKeys.clear();
   const int years = ComboBox1->count();
   for (int y = years - 1; y >= 0; --y) {
     showItem(*ComboBox1, y);

@@ -1,13 +1,14 @@
 // The OPS code search: runs on every change of the OPS field and, on a hit,
 // selects the kind, group and ZE the code triggers.
 
-#include "app/cascade_rules.h"
+#include "catalog/keys.h"
+#include "catalog/ops_code.h"
 #include "app/tform1.h"
 
 void TForm1::ZE_suchen(QObject* Sender) {
   const std::string fieldText = MaskEdit1->opsText();
 
-  if (app::onlyFirstPositionFilled(fieldText)) {
+  if (catalog::ops_code::onlyFirstPositionFilled(fieldText)) {
     ComboBox2->setText({});
     repaintNow();
     ComboBox3->setText({});
@@ -17,7 +18,7 @@ void TForm1::ZE_suchen(QObject* Sender) {
     Werte_holen(Sender);
   }
 
-  const std::string code = app::searchCode(fieldText);
+  const std::string code = catalog::ops_code::searchCode(fieldText);
   const auto hit = Data.fieldSearch(code, year());
   if (!hit) return;
   showAssignment(Sender, *hit);
@@ -28,10 +29,10 @@ void TForm1::ZE_suchen(QObject* Sender) {
 // The kind first (which rebuilds the group list when it changes), then the
 // target's group and ZE.
 void TForm1::showAssignment(QObject* Sender, const catalog::Catalog::AssignmentHit& hit) {
-  RadioGroup1->setItemIndex(hit.kind == catalog::Kind::Federal ? 0 : 1);
+  RadioGroup1->setItemIndex(catalog::itemOf(hit.kind));
   repaintNow();
 
-  const catalog::AssignmentTarget target = catalog::splitTarget(AssignmentTable.AssignmentTargets.get(hit.line));
+  const catalog::AssignmentTarget target = Data.assignmentTarget(hit.line);
   ComboBox2->setText(std::string(target.group));
   ZEs_holen(Sender);
   if (target.hasZe) ComboBox3->setText(std::string(target.ze));

@@ -2,7 +2,8 @@
 // list. Each keeps the user's choice when the new list holds it and calls the
 // next level itself.
 
-#include "app/cascade_rules.h"
+#include "catalog/keys.h"
+#include "catalog/ops_code.h"
 #include "app/tform1.h"
 
 namespace {
@@ -21,25 +22,20 @@ void keepOrTakeFirst(app::DropDownBox& box, std::string remembered) {
 }  // namespace
 
 void TForm1::ZE_Gruppe_holen(QObject* Sender) {
-  const std::string group = app::carryOverYear(ComboBox2->text(), year());
+  const std::string group = catalog::carryOverYear(ComboBox2->text(), year());
   ComboBox2->clear();
-  const std::string prefix = app::joinKey({year(), kindCode()});
-  for (const int i : Data.linesWithGroupPrefix(prefix)) {
-    const std::string_view name = catalog::groupNameOf(CatalogTable.GroupKeys.get(i));
+  for (const std::string_view name : Data.groupNames(year(), kind()))
     if (ComboBox2->find(name) == -1) ComboBox2->append(std::string(name));
-  }
   keepOrTakeFirst(*ComboBox2, group);
   ZEs_holen(Sender);
 }
 
 void TForm1::ZEs_holen(QObject* Sender) {
-  const std::string ze = app::carryOverYear(ComboBox3->text(), year());
+  const std::string ze = catalog::carryOverYear(ComboBox3->text(), year());
   ComboBox3->clear();
-  const std::string groupKey = app::joinKey({year(), kindCode(), ComboBox2->text()});
-  for (const int i : Data.linesWithGroupKey(groupKey)) {
-    const std::string_view code = CatalogTable.ZeCodes.get(i);
-    if (code.empty() || code == " ") continue;
-    ComboBox3->append(std::string(code));
+  for (const catalog::Catalog::LineView& line : Data.linesOfGroup(year(), kind(), ComboBox2->text())) {
+    if (line.zeCode.empty() || line.zeCode == " ") continue;
+    ComboBox3->append(std::string(line.zeCode));
   }
   keepOrTakeFirst(*ComboBox3, ze);
   Werte_holen(Sender);

@@ -116,7 +116,7 @@ double typeCode(TForm1& form, const std::string& code, std::vector<double>& time
 
 // A code of the year that triggers a ZE, as a coder would type it.
 std::string someAssignedCode(TForm1& form, const std::string& year) {
-  const catalog::Column& keys = form.AssignmentTable.AssignmentKeys;
+  const catalog::Column& keys = form.Data.assignmentTable().AssignmentKeys;
   for (int i = keys.count() - 1; i >= 0; --i) {
     const std::string_view key = keys.get(i);
     if (key.find(";" + year + ";") != std::string_view::npos) return std::string(key.substr(0, key.find(';')));
@@ -212,7 +212,7 @@ int measure(const fs::path& folder) {
   std::printf("events %zu\nevent_median_ms %.3f\nevent_max_ms %.2f\nfirst_ops_ms %.2f\nfirst_ops_after_rebuild_ms %.2f\n",
               events.size(), events[events.size() / 2], events.back(), firstOps, firstOpsAfterRebuild);
   std::printf("rebuild_ms %.0f\nlongest_paint_gap_ms %.0f\nassignments %d\n", rebuild, gap,
-              form.AssignmentTable.AssignmentKeys.count());
+              form.Data.assignmentTable().AssignmentKeys.count());
   return 0;
 }
 

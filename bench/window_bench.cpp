@@ -44,7 +44,7 @@ LargeCatalog& catalogFixture() {
 void BM_Startup(benchmark::State& state) {
   TForm1& form = *catalogFixture().form;
   for (auto _ : state) form.Init(&form);
-  state.counters["catalog_lines"] = form.CatalogTable.CatalogLines.count();
+  state.counters["catalog_lines"] = form.Data.catalogTable().CatalogLines.count();
   state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_Startup)->Unit(benchmark::kMillisecond);
@@ -92,24 +92,24 @@ void BM_OpsSearchHit(benchmark::State& state) {
   const std::string year = form.ComboBox1->item(0);
   form.ComboBox1->setText(year);
   std::string code, ze;
-  for (int i = 0; i < form.AssignmentTable.AssignmentKeys.count(); ++i) {
-    const std::string_view key = form.AssignmentTable.AssignmentKeys.get(i);
+  for (int i = 0; i < form.Data.assignmentTable().AssignmentKeys.count(); ++i) {
+    const std::string_view key = form.Data.assignmentTable().AssignmentKeys.get(i);
     if (key.find(";" + year + ";BE") == std::string_view::npos) continue;
     code = std::string(key.substr(0, key.find(';')));
-    ze = std::string(catalog::splitTarget(form.AssignmentTable.AssignmentTargets.get(i)).ze);
+    ze = std::string(catalog::splitTarget(form.Data.assignmentTable().AssignmentTargets.get(i)).ze);
     break;
   }
   // A hit selects the ZE and empties the field, so every iteration searches.
   for (auto _ : state) form.MaskEdit1->setOpsText(catalog::opsFieldText(code));
   if (form.ComboBox3->text() != ze) state.SkipWithError("the code was not found");
-  state.counters["assignments"] = form.AssignmentTable.AssignmentKeys.count();
+  state.counters["assignments"] = form.Data.assignmentTable().AssignmentKeys.count();
 }
 BENCHMARK(BM_OpsSearchHit)->Unit(benchmark::kMicrosecond);
 
 void BM_Rebuild(benchmark::State& state) {
   TForm1& form = *catalogFixture().form;
   for (auto _ : state) form.Button1Click(&form);
-  state.counters["assignments"] = form.AssignmentTable.AssignmentKeys.count();
+  state.counters["assignments"] = form.Data.assignmentTable().AssignmentKeys.count();
 }
 BENCHMARK(BM_Rebuild)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -4,71 +4,72 @@
 
 #include "catalog/fields.h"
 #include "catalog/keys.h"
+#include "catalog/lines.h"
 
 namespace catalog {
 
 // Group keys begin with yyyy;KK, the characters the group list compares.
-Catalog::Catalog() : groupsByPrefix_(CatalogTable.GroupKeys, kGroupPrefixLength), linesByGroupKey_(CatalogTable.GroupKeys),
-      assignmentIndex_(AssignmentTable.AssignmentKeys) {}
+Catalog::Catalog() : groupsByPrefix_(catalogTable_.GroupKeys, kGroupPrefixLength), linesByGroupKey_(catalogTable_.GroupKeys),
+      assignmentIndex_(assignmentTable_.AssignmentKeys) {}
 
 void Catalog::clear() {
   complete_ = false;
   catalogFile_ = {};
   for (Column* column :
-       {&CatalogTable.CatalogLines, &CatalogTable.GroupKeys, &CatalogTable.ZeCodes, &CatalogTable.Descriptions,
-        &CatalogTable.Amounts, &CatalogTable.OpsLists, &CatalogTable.FootnoteRefs, &AssignmentTable.AssignmentKeys,
-        &AssignmentTable.AssignmentTargets, &FootnoteTable.FootnoteKeys, &FootnoteTable.FootnoteTexts,
-        &OpsTextTable.OpsKeys, &OpsTextTable.OpsTexts})
+       {&catalogTable_.CatalogLines, &catalogTable_.GroupKeys, &catalogTable_.ZeCodes, &catalogTable_.Descriptions,
+        &catalogTable_.Amounts, &catalogTable_.OpsLists, &catalogTable_.FootnoteRefs, &assignmentTable_.AssignmentKeys,
+        &assignmentTable_.AssignmentTargets, &footnoteTable_.FootnoteKeys, &footnoteTable_.FootnoteTexts,
+        &opsTextTable_.OpsKeys, &opsTextTable_.OpsTexts})
     column->clear();
 }
 
 void Catalog::loadCatalogLines() {
   catalogFile_ = loadCatalogFile(kCatalogFile);
-  fillCatalogLines(CatalogTable, catalogFile_);
-  catalogRevision_ = CatalogTable.CatalogLines.revision();
+  fillCatalogLines(catalogTable_, catalogFile_);
+  catalogRevision_ = catalogTable_.CatalogLines.revision();
 }
 
 void Catalog::loadFootnotes() {
   progress();
-  fillFootnotes(FootnoteTable, loadCatalogFile(kFootnoteFile));
+  fillFootnotes(footnoteTable_, loadCatalogFile(kFootnoteFile));
 }
 
 void Catalog::loadOpsTexts() {
   progress();
   const std::function<void()> keepPainting = [this] { progress(); };
   const LoadedFile file = loadCatalogFile(kOpsTextFile, keepPainting);
-  fillOpsTexts(OpsTextTable, file, keepPainting);
+  fillOpsTexts(opsTextTable_, file, keepPainting);
   progress();
   // The largest index: the second core builds it while this one goes on.
-  OpsTextTable.OpsKeys.buildIndexInBackground();
+  opsTextTable_.OpsKeys.buildIndexInBackground();
 }
 
 void Catalog::loadAssignments() {
   progress();
-  fillAssignments(AssignmentTable, loadCatalogFile(kAssignmentFile));
+  fillAssignments(assignmentTable_, loadCatalogFile(kAssignmentFile));
   progress();
 }
 
 void Catalog::splitCatalog() {
   progress();
   // Cut straight from the file unless the lines changed since it was read.
-  if (catalogFile_.text && CatalogTable.CatalogLines.revision() == catalogRevision_) {
-    catalog::splitCatalog(CatalogTable, catalogFile_);
+  if (catalogFile_.text && catalogTable_.CatalogLines.revision() == catalogRevision_) {
+    catalog::splitCatalog(catalogTable_, catalogFile_);
   } else {
-    catalog::splitCatalog(CatalogTable);
+    catalog::splitCatalog(catalogTable_);
   }
   buildIndexes();
   complete_ = true;
 }
 
 void Catalog::buildIndexes() const {
-  for (const Column* column : {&CatalogTable.GroupKeys, &FootnoteTable.FootnoteKeys, &AssignmentTable.AssignmentKeys})
+  for (const Column* column : {&catalogTable_.GroupKeys, &footnoteTable_.FootnoteKeys, &assignmentTable_.AssignmentKeys})
     column->buildIndex();
   groupsByPrefix_.build();
   linesByGroupKey_.build();
   assignmentIndex_.build();
-  while (!OpsTextTable.OpsKeys.indexReady(std::chrono::milliseconds(15))) progress();
-  OpsTextTable.OpsKeys.buildIndex();
+  while (!opsTextTable_.OpsKeys.indexReady(std::chrono::milliseconds(15))) progress();
+  opsTextTable_.OpsKeys.buildIndex();
 }
 
 void Catalog::load() {
@@ -82,15 +83,11 @@ void Catalog::load() {
 
 std::vector<std::string> Catalog::yearsLastFirst() const {
   Column years;
-  for (int i = CatalogTable.CatalogLines.count() - 1; i >= 0; --i) {
-    const std::string_view year = yearOf(CatalogTable.CatalogLines.get(i));
+  for (int i = catalogTable_.CatalogLines.count() - 1; i >= 0; --i) {
+    const std::string_view year = yearOf(catalogTable_.CatalogLines.get(i));
     if (years.find(year) == -1) years.append(year);
   }
   return years.entries();
-}
-
-std::span<const std::uint32_t> Catalog::linesWithGroupPrefix(std::string_view prefix) const {
-  return groupsByPrefix_.indexesOf(prefix);
 }
 
 std::span<const std::uint32_t> Catalog::linesWithGroupKey(std::string_view key) const {
@@ -112,7 +109,7 @@ std::string Catalog::defaultYear(std::string_view currentYear) const {
 }
 
 std::optional<Catalog::AssignmentHit> Catalog::fieldSearch(std::string_view code, std::string_view year) const {
-  const Column& keys = AssignmentTable.AssignmentKeys;
+  const Column& keys = assignmentTable_.AssignmentKeys;
   for (const Kind kind : kKindsInSearchOrder)
     for (const std::string& key : searchKeys(code, year, kindCodeOf(kind)))
       if (const int line = keys.find(key); line != -1) return AssignmentHit{line, kind};
@@ -120,6 +117,80 @@ std::optional<Catalog::AssignmentHit> Catalog::fieldSearch(std::string_view code
     if (const auto lines = assignmentIndex_.wildcardLinesCovering(code, year, kind); !lines.empty())
       return AssignmentHit{lines.front(), kind};
   return std::nullopt;
+}
+
+}  // namespace catalog
+
+namespace catalog {
+
+void Catalog::loadTexts(const std::array<std::string_view, 4>& files) {
+  clear();
+  const auto loaded = [](std::string_view text) {
+    auto buffer = std::make_shared<const FileText>(text);
+    std::vector<Piece> lines = linePieces(*buffer);
+    return LoadedFile{std::move(buffer), std::move(lines)};
+  };
+  catalogFile_ = loaded(files[0]);
+  fillCatalogLines(catalogTable_, catalogFile_);
+  catalogRevision_ = catalogTable_.CatalogLines.revision();
+  fillFootnotes(footnoteTable_, loaded(files[1]));
+  fillOpsTexts(opsTextTable_, loaded(files[2]));
+  fillAssignments(assignmentTable_, loaded(files[3]));
+  splitCatalog();
+}
+
+Catalog::LineView Catalog::lineView(int line) const {
+  const auto& table = catalogTable_;
+  return {table.ZeCodes.get(line), table.Descriptions.get(line), table.Amounts.get(line), table.OpsLists.get(line),
+          table.FootnoteRefs.get(line)};
+}
+
+std::vector<std::string_view> Catalog::groupNames(std::string_view year, Kind kind) const {
+  std::vector<std::string_view> names;
+  for (const std::uint32_t line : groupsByPrefix_.indexesOf(joinKey({year, kindCodeOf(kind)})))
+    names.push_back(groupNameOf(catalogTable_.GroupKeys.get(static_cast<int>(line))));
+  return names;
+}
+
+std::optional<Catalog::LineView> Catalog::firstLineOfGroup(std::string_view year, Kind kind,
+                                                           std::string_view group) const {
+  const int line = catalogTable_.GroupKeys.find(joinKey({year, kindCodeOf(kind), group}));
+  if (line == -1) return std::nullopt;
+  return lineView(line);
+}
+
+std::vector<Catalog::LineView> Catalog::linesOfGroup(std::string_view year, Kind kind, std::string_view group) const {
+  std::vector<LineView> lines;
+  for (const std::uint32_t line : linesWithGroupKey(joinKey({year, kindCodeOf(kind), group})))
+    lines.push_back(lineView(static_cast<int>(line)));
+  return lines;
+}
+
+std::optional<std::string_view> Catalog::footnoteText(std::string_view year, Kind kind, std::string_view mark) const {
+  const int footnote = footnoteTable_.FootnoteKeys.find(joinKey({year, kindCodeOf(kind), mark}));
+  if (footnote == -1) return std::nullopt;
+  return footnoteTable_.FootnoteTexts.get(footnote);
+}
+
+std::optional<std::string_view> Catalog::opsText(std::string_view year, std::string_view code) const {
+  const int found = opsTextTable_.OpsKeys.find(joinKey({year, code}));
+  if (found == -1) return std::nullopt;
+  return opsTextTable_.OpsTexts.get(found);
+}
+
+AssignmentTarget Catalog::assignmentTarget(int line) const {
+  return splitTarget(assignmentTable_.AssignmentTargets.get(line));
+}
+
+unsigned long Catalog::revision() const {
+  unsigned long sum = 0;
+  for (const Column* column :
+       {&catalogTable_.CatalogLines, &catalogTable_.GroupKeys, &catalogTable_.ZeCodes, &catalogTable_.Descriptions,
+        &catalogTable_.Amounts, &catalogTable_.OpsLists, &catalogTable_.FootnoteRefs, &footnoteTable_.FootnoteKeys,
+        &footnoteTable_.FootnoteTexts, &opsTextTable_.OpsKeys, &opsTextTable_.OpsTexts, &assignmentTable_.AssignmentKeys,
+        &assignmentTable_.AssignmentTargets})
+    sum += column->revision();
+  return sum;
 }
 
 }  // namespace catalog

@@ -4,6 +4,20 @@
 // the steps one by one with its own steps in between; the command line loads
 // in one go. When a load is complete, every index is built, so no query
 // pays for one.
+//
+// The tables are the catalog's own; everything else asks it:
+//   yearsLastFirst, defaultYear      the years of the catalog lines
+//   groupNames(year, kind)           each catalog line's group, in table order
+//   firstLineOfGroup(y, k, group)    the group's line (letter case ignored)
+//   linesOfGroup(y, k, group)        its lines, compared exactly, in table order
+//   footnoteText(y, k, mark)         a footnote's text
+//   opsText(year, code)              an OPS code's text
+//   fieldSearch(code, year)          what the OPS field's search finds
+//   assignmentTarget(line)           a found assignment's group and ZE
+//   assignments()                    lines by code: wildcards, longer codes
+//   revision()                       changes whenever a table does
+// Code in catalog/ that works on whole tables (the search, the check) reads
+// them through the const accessors at the end.
 
 #include <functional>
 #include <optional>
@@ -14,6 +28,7 @@
 
 #include "catalog/assignment_index.h"
 #include "catalog/key_index.h"
+#include "catalog/keys.h"
 #include "catalog/tables.h"
 
 namespace catalog {
@@ -23,11 +38,6 @@ class Catalog {
   Catalog();
   Catalog(const Catalog&) = delete;
   Catalog& operator=(const Catalog&) = delete;
-
-  catalog::CatalogTable CatalogTable;
-  catalog::FootnoteTable FootnoteTable;
-  catalog::OpsTextTable OpsTextTable;
-  catalog::AssignmentTable AssignmentTable;
 
   // The loading steps, in start-up order. Each fails with the file's error
   // and leaves the tables as far as they were filled.
@@ -41,6 +51,8 @@ class Catalog {
 
   // Every step from clear() to splitCatalog().
   void load();
+  // The same from the four files' texts, in the order of kCatalogFiles.
+  void loadTexts(const std::array<std::string_view, 4>& files);
 
   // Called now and then while a long step runs, at least every few dozen
   // milliseconds, so that a window can keep painting.
@@ -52,16 +64,27 @@ class Catalog {
   // The year list: each distinct year of the catalog lines (letter case
   // ignored), walked from the last line to the first.
   std::vector<std::string> yearsLastFirst() const;
-
-  // The catalog lines whose group key begins with prefix (its first seven
-  // characters, yyyy;KK), and those whose group key is key, compared exactly;
-  // each in table order.
-  std::span<const std::uint32_t> linesWithGroupPrefix(std::string_view prefix) const;
-  std::span<const std::uint32_t> linesWithGroupKey(std::string_view key) const;
-
   // The year a search uses when none is named: the current year when the
   // catalog has it, else its newest year before it, else its oldest.
   std::string defaultYear(std::string_view currentYear) const;
+
+  // A catalog line as the window reads it; the views live as long as the
+  // load.
+  struct LineView {
+    std::string_view zeCode, description, amount, opsList, footnoteRefs;
+  };
+  // The group of every catalog line whose group key begins with year;KK
+  // (compared exactly), in table order, repeats included.
+  std::vector<std::string_view> groupNames(std::string_view year, Kind kind) const;
+  // The first line whose group key is year;KK;group, letter case ignored.
+  std::optional<LineView> firstLineOfGroup(std::string_view year, Kind kind, std::string_view group) const;
+  // Every line whose group key is year;KK;group, compared exactly, in table
+  // order.
+  std::vector<LineView> linesOfGroup(std::string_view year, Kind kind, std::string_view group) const;
+  // The text of footnote mark in year and kind; nullopt when there is none.
+  std::optional<std::string_view> footnoteText(std::string_view year, Kind kind, std::string_view mark) const;
+  // The OPS text of a code in a year; nullopt when there is none.
+  std::optional<std::string_view> opsText(std::string_view year, std::string_view code) const;
 
   // What the OPS field's search finds for a search code in a year: the
   // first line of its three keys for "BE", then for "KH"; when none is
@@ -72,15 +95,34 @@ class Catalog {
     Kind kind;
   };
   std::optional<AssignmentHit> fieldSearch(std::string_view code, std::string_view year) const;
+  AssignmentTarget assignmentTarget(int line) const;
   // The assignment lines by code, for the lookup and the field.
   const AssignmentIndex& assignments() const { return assignmentIndex_; }
+  // Changes whenever a table changes, so that what refers to lines knows.
+  unsigned long revision() const;
+
+  // The catalog lines whose group key is key, compared exactly, in table
+  // order.
+  std::span<const std::uint32_t> linesWithGroupKey(std::string_view key) const;
+
+  // The tables, read-only, for whole-table work in catalog/ and for tests.
+  const catalog::CatalogTable& catalogTable() const { return catalogTable_; }
+  const catalog::FootnoteTable& footnoteTable() const { return footnoteTable_; }
+  const catalog::OpsTextTable& opsTextTable() const { return opsTextTable_; }
+  const catalog::AssignmentTable& assignmentTable() const { return assignmentTable_; }
 
  private:
   void buildIndexes() const;
+  LineView lineView(int line) const;
 
   void progress() const {
     if (progress_) progress_();
   }
+
+  catalog::CatalogTable catalogTable_;
+  catalog::FootnoteTable footnoteTable_;
+  catalog::OpsTextTable opsTextTable_;
+  catalog::AssignmentTable assignmentTable_;
 
   std::function<void()> progress_;
   bool complete_ = false;

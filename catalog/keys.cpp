@@ -49,6 +49,12 @@ AssignmentKey splitAssignmentKey(std::string_view key) {
   return {key.substr(0, first), rest.substr(0, second), rest.substr(second + 1)};
 }
 
+std::string carryOverYear(const std::string& text, std::string_view yearText) {
+  const std::string_view start = std::string_view(text).substr(0, 5);
+  if (start != "ZE200" && start != "ZE201") return text;
+  return concat({"ZE", yearText, text.size() > 6 ? std::string_view(text).substr(6) : std::string_view()});
+}
+
 std::string concat(std::initializer_list<std::string_view> parts) {
   std::string result;
   for (std::string_view part : parts) result.append(part);

@@ -55,6 +55,10 @@ struct AssignmentKey {
 };
 AssignmentKey splitAssignmentKey(std::string_view key);
 
+// A group or ZE text beginning exactly with "ZE200" or "ZE201" follows the
+// year: "ZE", the year text and the text from its seventh character on.
+std::string carryOverYear(const std::string& text, std::string_view yearText);
+
 // Texts concatenated, and fields joined by ";" as in every catalog key.
 std::string concat(std::initializer_list<std::string_view> parts);
 std::string joinKey(std::initializer_list<std::string_view> fields);

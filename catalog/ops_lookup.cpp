@@ -55,8 +55,8 @@ void OpsLookup::addRows(SearchResult& result, int codeIndex, const std::string& 
   std::set<int> taken;
   const auto add = [&](int line, FoundIn foundIn) {
     if (!taken.insert(line).second) return;
-    const AssignmentKey key = splitAssignmentKey(catalog_.AssignmentTable.AssignmentKeys.get(line));
-    const AssignmentTarget target = splitTarget(catalog_.AssignmentTable.AssignmentTargets.get(line));
+    const AssignmentKey key = splitAssignmentKey(catalog_.assignmentTable().AssignmentKeys.get(line));
+    const AssignmentTarget target = splitTarget(catalog_.assignmentTable().AssignmentTargets.get(line));
     const int zeLine = zeLineOf(catalog_, year, kindCodeOf(kindOfCode(key.kind)), target.group, target.ze);
     result.rows.push_back({foundIn, codeIndex, line, zeLine, -1, false});
   };
@@ -67,7 +67,7 @@ void OpsLookup::addRows(SearchResult& result, int codeIndex, const std::string& 
     for (const int line : index.wildcardLinesCovering(code, year, kind)) add(line, FoundIn::Code);
   if (const auto prefix = categoryPrefix(code)) {
     const std::vector<int> longer = index.linesWithLongerCodes(*prefix, year);
-    const auto& keys = catalog_.AssignmentTable.AssignmentKeys;
+    const auto& keys = catalog_.assignmentTable().AssignmentKeys;
     for (const Kind kind : kKindsInSearchOrder)
       for (const int line : longer)
         if (cp1252::equalsIgnoringCase(splitAssignmentKey(keys.get(line)).kind, kindCodeOf(kind)))

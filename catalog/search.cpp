@@ -43,8 +43,8 @@ std::uint32_t CatalogSearch::textId(std::string_view text, std::unordered_map<st
 }
 
 CatalogSearch::CatalogSearch(const Catalog& catalog) : catalog_(catalog), lookup_(catalog) {
-  const auto& table = catalog.CatalogTable;
-  const auto& opsKeys = catalog.OpsTextTable.OpsKeys;
+  const auto& table = catalog.catalogTable();
+  const auto& opsKeys = catalog.opsTextTable().OpsKeys;
   const auto lines = static_cast<std::size_t>(table.GroupKeys.count());
   std::unordered_map<std::string, std::uint32_t> ids;
   std::unordered_map<int, std::uint32_t> idOfOpsLine;
@@ -66,7 +66,7 @@ CatalogSearch::CatalogSearch(const Catalog& catalog) : catalog_(catalog), lookup
       const auto known = idOfOpsLine.find(found);
       const std::uint32_t text = known != idOfOpsLine.end()
                                      ? known->second
-                                     : idOfOpsLine.emplace(found, textId(catalog.OpsTextTable.OpsTexts.get(found), ids))
+                                     : idOfOpsLine.emplace(found, textId(catalog.opsTextTable().OpsTexts.get(found), ids))
                                            .first->second;
       codeTexts_.push_back({text, static_cast<std::uint32_t>(c)});
     }
@@ -121,7 +121,7 @@ SearchResult CatalogSearch::searchWords(std::string_view input, const std::optio
     if (it == years_.end()) return result;
     yearId = static_cast<std::uint32_t>(it - years_.begin());
   }
-  const auto& table = catalog_.CatalogTable;
+  const auto& table = catalog_.catalogTable();
   std::vector<bool> zeRow(descriptionOf_.size(), false);
   bool groupRows = false;
   for (std::size_t i = 0; i < descriptionOf_.size(); ++i) {

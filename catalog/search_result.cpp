@@ -11,7 +11,7 @@ std::string amountShown(std::string_view kind, std::string_view amount) {
 
 int zeLineOf(const Catalog& catalog, std::string_view year, std::string_view kind, std::string_view group,
              std::string_view ze) {
-  const auto& table = catalog.CatalogTable;
+  const auto& table = catalog.catalogTable();
   int found = -1;
   for (const int k : catalog.linesWithGroupKey(joinKey({year, kind, group})))
     if (table.ZeCodes.get(k) == ze) found = k;
@@ -27,7 +27,7 @@ std::string foundInText(const Catalog& catalog, const SearchRow& row, bool group
     case FoundIn::Description: return place;
     case FoundIn::OpsText: {
       if (row.opsCode < 0) return place;
-      const std::vector<std::string> codes = splitOpsList(catalog.CatalogTable.OpsLists.get(row.zeLine));
+      const std::vector<std::string> codes = splitOpsList(catalog.catalogTable().OpsLists.get(row.zeLine));
       const std::string text = "OPS-Text " + codes.at(static_cast<std::size_t>(row.opsCode));
       return row.descriptionToo ? place + ", " + text : text;
     }
@@ -46,10 +46,10 @@ LookupRow describeRow(const Catalog& catalog, const SearchResult& result, const 
     shown.found = false;
     return shown;
   }
-  const auto& table = catalog.CatalogTable;
+  const auto& table = catalog.catalogTable();
   if (row.assignment >= 0) {
-    const AssignmentKey key = splitAssignmentKey(catalog.AssignmentTable.AssignmentKeys.get(row.assignment));
-    const AssignmentTarget target = splitTarget(catalog.AssignmentTable.AssignmentTargets.get(row.assignment));
+    const AssignmentKey key = splitAssignmentKey(catalog.assignmentTable().AssignmentKeys.get(row.assignment));
+    const AssignmentTarget target = splitTarget(catalog.assignmentTable().AssignmentTargets.get(row.assignment));
     shown.matchedCode = key.code;
     shown.year = key.year;
     shown.kind = kindCodeOf(kindOfCode(key.kind));

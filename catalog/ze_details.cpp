@@ -8,7 +8,7 @@ namespace {
 
 void addFootnotes(const Catalog& catalog, std::string_view year, std::string_view kind, std::string_view marks,
                   std::vector<std::string>& texts) {
-  const auto& table = catalog.FootnoteTable;
+  const auto& table = catalog.footnoteTable();
   for (const std::string& mark : footnoteMarks(marks)) {
     const int footnote = table.FootnoteKeys.find(joinKey({year, kind, mark}));
     if (footnote == -1) continue;
@@ -27,13 +27,13 @@ void addCodes(const Catalog& catalog, std::string_view year, std::string_view li
 }  // namespace
 
 std::string_view opsTextOf(const Catalog& catalog, std::string_view year, std::string_view code) {
-  const int found = catalog.OpsTextTable.OpsKeys.find(joinKey({year, code}));
-  return found == -1 ? std::string_view() : catalog.OpsTextTable.OpsTexts.get(found);
+  const int found = catalog.opsTextTable().OpsKeys.find(joinKey({year, code}));
+  return found == -1 ? std::string_view() : catalog.opsTextTable().OpsTexts.get(found);
 }
 
 ZeDetails zeDetails(const Catalog& catalog, std::string_view year, std::string_view kind, std::string_view group,
                     std::string_view ze) {
-  const auto& table = catalog.CatalogTable;
+  const auto& table = catalog.catalogTable();
   ZeDetails details;
   int groupLine = -1;
   for (const int k : catalog.linesWithGroupKey(joinKey({year, kind, group})))

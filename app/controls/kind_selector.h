@@ -23,6 +23,7 @@ class KindSelector : public QObject {
   void setItemIndex(int index);
   // "BE" for the first item, "KH" for any other.
   std::string_view kindCode() const { return catalog::kindCode(index_); }
+  catalog::Kind kind() const { return catalog::kindOfItem(index_); }
 
   void onClick(std::function<void()> handler) { click_ = std::move(handler); }
   // Routes the user's choice of an item; the caller wraps it as a user event.

@@ -160,14 +160,14 @@ TEST_F(Details, CollectsAssignmentsOnlyWhileRebuilding) {
             {"2031;A;Text A"},
             {"alt;2031;BE;G;Z"}});
   show("G", "Z1");
-  EXPECT_EQ(form->AssignmentTable.AssignmentKeys.entries(), Strings{"alt;2031;BE"});
+  EXPECT_TRUE(form->collected().lines().empty());
   form->RebuildMode = true;
-  form->AssignmentTable.AssignmentKeys.clear();
   show("G", "Z1");
   show("G", "Z2");
   show("G", "");
   form->RebuildMode = false;
-  EXPECT_EQ(form->AssignmentTable.AssignmentKeys.entries(),
+  EXPECT_EQ(form->Data.assignmentTable().AssignmentKeys.entries(), Strings{"alt;2031;BE"}) << "collected beside it";
+  EXPECT_EQ(form->collected().lines(),
             (Strings{"A;2031;BE;G;Z1", "b;2031;BE;G;Z1", "C;2031;BE;G;Z1", ";2031;BE;G;Z1", "A;2031;BE;G;Z2",
                      "b;2031;BE;G;Z2", "A;2031;BE;G;", "b;2031;BE;G;"}))
       << "B is collected as b, already present in another letter case";

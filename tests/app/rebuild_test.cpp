@@ -52,9 +52,9 @@ TEST_F(Rebuild, EndsInTheStateOfAFreshStart) {
   EXPECT_EQ(window.RadioGroup1->itemIndex(), 0);
   EXPECT_EQ(window.ComboBox2->text(), "B");
   EXPECT_EQ(window.ComboBox3->text(), "B1");
-  EXPECT_EQ(window.AssignmentTable.AssignmentKeys.entries(),
+  EXPECT_EQ(window.Data.assignmentTable().AssignmentKeys.entries(),
             (Strings{"X;2030;BE", "Y;2030;BE", "P;2031;BE", "P;2031;BE", "1-234;2031;BE", "R;2031;BE", "S;2031;KH"}));
-  EXPECT_EQ(window.AssignmentTable.AssignmentTargets.entries(),
+  EXPECT_EQ(window.Data.assignmentTable().AssignmentTargets.entries(),
             (Strings{"A;A1", "A;A1", "B;B1", "B;B2", "B;B2", "C;", "K;K1"}));
   // The search finds the new assignments at once.
   window.MaskEdit1->setOpsText("1-234.  ");
@@ -91,8 +91,8 @@ TEST_F(Rebuild, ReloadFailureIsShownAfterTheFileIsWritten) {
 TEST_F(Rebuild, FileThatCannotBeCreatedLeavesTheOldTableAndNoFlag) {
   auto files = testing_support::smallCatalog();
   auto& window = openWith(files);
-  const auto keysBefore = window.AssignmentTable.AssignmentKeys.entries();
-  const auto targetsBefore = window.AssignmentTable.AssignmentTargets.entries();
+  const auto keysBefore = window.Data.assignmentTable().AssignmentKeys.entries();
+  const auto targetsBefore = window.Data.assignmentTable().AssignmentTargets.entries();
   folder.remove(catalog::kAssignmentFile);
   std::filesystem::create_directory(folder.path() / catalog::kAssignmentFile);
 
@@ -102,12 +102,12 @@ TEST_F(Rebuild, FileThatCannotBeCreatedLeavesTheOldTableAndNoFlag) {
   EXPECT_EQ(messages[0].caption, "Tarvelo");
   EXPECT_EQ(messages[0].text, "Datei OPS-Zuordnung.csv kann nicht erstellt werden.");
   EXPECT_FALSE(window.RebuildMode);
-  EXPECT_EQ(window.AssignmentTable.AssignmentKeys.entries(), keysBefore);
-  EXPECT_EQ(window.AssignmentTable.AssignmentTargets.entries(), targetsBefore);
+  EXPECT_EQ(window.Data.assignmentTable().AssignmentKeys.entries(), keysBefore);
+  EXPECT_EQ(window.Data.assignmentTable().AssignmentTargets.entries(), targetsBefore);
   EXPECT_TRUE(std::filesystem::is_empty(folder.path() / catalog::kAssignmentFile));
   // Browsing collects nothing, and the search still works.
   window.Werte_holen(&window);
-  EXPECT_EQ(window.AssignmentTable.AssignmentKeys.entries(), keysBefore);
+  EXPECT_EQ(window.Data.assignmentTable().AssignmentKeys.entries(), keysBefore);
   window.RadioGroup1->setItemIndex(0);
   window.MaskEdit1->setOpsText("4-400.0 ");
   EXPECT_EQ(window.RadioGroup1->itemIndex(), 1);
@@ -149,7 +149,7 @@ TEST_F(Rebuild, InterruptedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(messages[0].text, "Datei OPS-Zuordnung.csv kann nicht erstellt werden.");
   EXPECT_EQ(folder.read(catalog::kAssignmentFile), old);
   EXPECT_FALSE(window.RebuildMode);
-  EXPECT_EQ(window.AssignmentTable.AssignmentKeys.entries(), Strings{"old;2031;BE"});
+  EXPECT_EQ(window.Data.assignmentTable().AssignmentKeys.entries(), Strings{"old;2031;BE"});
   EXPECT_EQ(folder.names(), (std::set<std::string>{".OPS-Zuordnung.csv.tarvelo-lock", "Fu\xC3\x9Fnoten.txt",
                                                      "OPS-Kodes.csv", "OPS-Zuordnung.csv", "ZE-Katalog.csv"}))
       << "a temporary file was left behind";

@@ -80,7 +80,7 @@ TEST_P(MissingFileTest, ShowsOneMessageAndOpensTheWindow) {
   EXPECT_EQ(window.RadioGroup1->itemIndex(), 0);
   EXPECT_EQ(window.ComboBox2->count(), 0);
   EXPECT_EQ(window.ComboBox2->text(), "");
-  EXPECT_EQ(window.CatalogTable.GroupKeys.count(), 0);
+  EXPECT_EQ(window.Data.catalogTable().GroupKeys.count(), 0);
   EXPECT_TRUE(lines(*window.RichEdit1).empty());
 }
 
@@ -101,7 +101,7 @@ TEST_F(Startup, FindsTheFootnoteFileUnderItsWindows1252Name) {
   folder.write(catalog::kFootnoteFile, "2031;BE;1;alt benannt\r\n");
   auto& window = open();
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(window.FootnoteTable.FootnoteTexts.entries(), Strings{"alt benannt"});
+  EXPECT_EQ(window.Data.footnoteTable().FootnoteTexts.entries(), Strings{"alt benannt"});
 }
 
 TEST_F(Startup, CurrentYearMissingFromCatalogShowsNoGroups) {
@@ -119,20 +119,20 @@ TEST_F(Startup, EmptyAssignmentFileIsEnough) {
   auto& window = openWith(files);
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(window.ComboBox2->text(), "ZE01");
-  EXPECT_EQ(window.AssignmentTable.AssignmentKeys.count(), 0);
+  EXPECT_EQ(window.Data.assignmentTable().AssignmentKeys.count(), 0);
 }
 
 TEST_F(Startup, SecondInitReloadsExactlyAndResetsYearAndKind) {
   auto& window = openWith(testing_support::smallCatalog());
   auto columns = [&window, this] {
     return std::vector<Strings>{
-        window.CatalogTable.CatalogLines.entries(), window.CatalogTable.GroupKeys.entries(),
-        window.CatalogTable.ZeCodes.entries(),      window.CatalogTable.Descriptions.entries(),
-        window.CatalogTable.Amounts.entries(),      window.CatalogTable.OpsLists.entries(),
-        window.CatalogTable.FootnoteRefs.entries(), window.FootnoteTable.FootnoteKeys.entries(),
-        window.FootnoteTable.FootnoteTexts.entries(), window.OpsTextTable.OpsKeys.entries(),
-        window.OpsTextTable.OpsTexts.entries(),     window.AssignmentTable.AssignmentKeys.entries(),
-        window.AssignmentTable.AssignmentTargets.entries(), items(*window.ComboBox1)};
+        window.Data.catalogTable().CatalogLines.entries(), window.Data.catalogTable().GroupKeys.entries(),
+        window.Data.catalogTable().ZeCodes.entries(),      window.Data.catalogTable().Descriptions.entries(),
+        window.Data.catalogTable().Amounts.entries(),      window.Data.catalogTable().OpsLists.entries(),
+        window.Data.catalogTable().FootnoteRefs.entries(), window.Data.footnoteTable().FootnoteKeys.entries(),
+        window.Data.footnoteTable().FootnoteTexts.entries(), window.Data.opsTextTable().OpsKeys.entries(),
+        window.Data.opsTextTable().OpsTexts.entries(),     window.Data.assignmentTable().AssignmentKeys.entries(),
+        window.Data.assignmentTable().AssignmentTargets.entries(), items(*window.ComboBox1)};
   };
   const auto first = columns();
   window.ComboBox1->setText("2030");
@@ -155,12 +155,12 @@ TEST_F(Startup, LoadsTheColumnsOfEachFile) {
   files.opsTexts = {"2031;A;Beschreibung;mit;Semikolons", "2031;ohne"};
   files.assignments = {"A;2031;BE;G;Z", "B;2031"};
   auto& window = openWith(files);
-  EXPECT_EQ(window.FootnoteTable.FootnoteKeys.entries(), (Strings{"2031;BE;1", "kurz"}));
-  EXPECT_EQ(window.FootnoteTable.FootnoteTexts.entries(), (Strings{"Text; mit Semikolon", ""}));
-  EXPECT_EQ(window.OpsTextTable.OpsKeys.entries(), (Strings{"2031;A", "2031;"}));
-  EXPECT_EQ(window.OpsTextTable.OpsTexts.entries(), (Strings{"Beschreibung;mit;Semikolons", "ohne"}));
-  EXPECT_EQ(window.AssignmentTable.AssignmentKeys.entries(), (Strings{"A;2031;BE", "B;"}));
-  EXPECT_EQ(window.AssignmentTable.AssignmentTargets.entries(), (Strings{"G;Z", "2031"}));
+  EXPECT_EQ(window.Data.footnoteTable().FootnoteKeys.entries(), (Strings{"2031;BE;1", "kurz"}));
+  EXPECT_EQ(window.Data.footnoteTable().FootnoteTexts.entries(), (Strings{"Text; mit Semikolon", ""}));
+  EXPECT_EQ(window.Data.opsTextTable().OpsKeys.entries(), (Strings{"2031;A", "2031;"}));
+  EXPECT_EQ(window.Data.opsTextTable().OpsTexts.entries(), (Strings{"Beschreibung;mit;Semikolons", "ohne"}));
+  EXPECT_EQ(window.Data.assignmentTable().AssignmentKeys.entries(), (Strings{"A;2031;BE", "B;"}));
+  EXPECT_EQ(window.Data.assignmentTable().AssignmentTargets.entries(), (Strings{"G;Z", "2031"}));
 }
 
 }  // namespace

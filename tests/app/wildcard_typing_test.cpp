@@ -61,7 +61,7 @@ class WildcardTyping : public WindowTest, public ::testing::WithParamInterface<W
     const auto hit = form->Data.fieldSearch(catalog::ops_code::searchCode(catalog::ops_code::fieldText(code)), "2031");
     if (!hit) return "nothing";
     const std::string kind = hit->kind == catalog::Kind::Federal ? "BE" : "KH";
-    return kind + ";" + std::string(form->Data.AssignmentTable.AssignmentTargets.get(hit->line));
+    return kind + ";" + std::string(form->Data.assignmentTable().AssignmentTargets.get(hit->line));
   }
 
   void enter(const std::string& code, Way way) {

@@ -13,16 +13,10 @@ using Strings = std::vector<std::string>;
 class WildcardCatalog : public ::testing::Test {
  protected:
   WildcardCatalog() {
-    const Strings keys = {"8-825.*;2031;KH", "5-517.**;2031;BE", "8-826.*0;2031;BE", "5-597.0*;2031;BE",
-                          "8-825.*;2031;BE", "8-854;2031;BE",    "8-854.21;2031;KH", "8-825.10;2031;KH",
-                          "8-825.*;2030;BE"};
-    const Strings targets = {"ZE40;ZE40.01", "ZE01;ZE01.01", "ZE01;ZE01.02", "ZE02;ZE02.01", "ZE03;ZE03.01",
-                             "ZE04;ZE04.01", "ZE41;ZE41.01", "ZE42;ZE42.01", "ZE05;ZE05.01"};
-    for (const std::string& key : keys) data.AssignmentTable.AssignmentKeys.append(key);
-    for (const std::string& target : targets) data.AssignmentTable.AssignmentTargets.append(target);
-    data.CatalogTable.CatalogLines.append("2031;BE;ZE01;;Gruppe;;;;");
-    data.CatalogTable.CatalogLines.append("2030;BE;ZE05;;Gruppe;;;;");
-    catalog::splitCatalog(data.CatalogTable);
+    data.loadTexts({"2031;BE;ZE01;;Gruppe;;;;\n2030;BE;ZE05;;Gruppe;;;;\n", "", "",
+                    "8-825.*;2031;KH;ZE40;ZE40.01\n5-517.**;2031;BE;ZE01;ZE01.01\n8-826.*0;2031;BE;ZE01;ZE01.02\n"
+                    "5-597.0*;2031;BE;ZE02;ZE02.01\n8-825.*;2031;BE;ZE03;ZE03.01\n8-854;2031;BE;ZE04;ZE04.01\n"
+                    "8-854.21;2031;KH;ZE41;ZE41.01\n8-825.10;2031;KH;ZE42;ZE42.01\n8-825.*;2030;BE;ZE05;ZE05.01\n"});
   }
   catalog::Catalog data;
 };
@@ -92,8 +86,7 @@ TEST_F(WildcardCatalog, WhetherALongerCodeCouldStillBeFound) {
 
 TEST(DefaultYear, CurrentElseNewestBeforeElseOldest) {
   catalog::Catalog data;
-  for (const char* line : {"2012;BE;ZE01;;G;;;;", "2014;BE;ZE01;;G;;;;", "2010;BE;ZE01;;G;;;;"})
-    data.CatalogTable.CatalogLines.append(line);
+  data.loadTexts({"2012;BE;ZE01;;G;;;;\n2014;BE;ZE01;;G;;;;\n2010;BE;ZE01;;G;;;;\n", "", "", ""});
   for (const auto& [current, expected] : std::vector<std::pair<std::string, std::string>>{
            {"2014", "2014"}, {"2026", "2014"}, {"2013", "2012"}, {"2009", "2010"}})
     EXPECT_EQ(data.defaultYear(current), expected) << current;

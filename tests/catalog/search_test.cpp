@@ -16,23 +16,16 @@ TEST(WordSearch, FoldsUmlautsAndCase) {
 class Search : public ::testing::Test {
  protected:
   Search() {
-    auto add = [](catalog::Column& column, Strings lines) {
-      for (std::string& line : lines) column.append(std::move(line));
-    };
-    add(data.CatalogTable.CatalogLines,
-        {"2031;BE;ZE01;;H\xE4modialyse;;;;", "2031;BE;ZE01;ZE01.01;Dialyse kurz;1,00;8-854.2;;",
-         "2031;BE;ZE01;ZE01.02;Dialyse lang;2,00;8-854.2/8-854.3;;", "2031;KH;ZE40;;Stents;;;;",
-         "2031;KH;ZE40;ZE40.01;Stent klein;;5-38a.7*;;", "2030;BE;ZE01;ZE01.01;Dialyse alt;0,50;8-854.2;;"});
-    catalog::splitCatalog(data.CatalogTable);
-    add(data.OpsTextTable.OpsKeys, {"2031;8-854.3"});
-    add(data.OpsTextTable.OpsTexts, {"Verl\xE4ngerte Dialyse"});
-    // Assignment lines in the order a rebuild writes them, one in other case.
-    const Strings keys = {"8-854.2;2030;BE", "5-38a.7*;2031;KH", "8-854.2;2031;BE", "8-854.2;2031;BE",
-                          "8-854.3;2031;BE", "5-38A.70;2031;KH"};
-    const Strings targets = {"ZE01;ZE01.01", "ZE40;ZE40.01", "ZE01;ZE01.01", "ZE01;ZE01.02", "ZE01;ZE01.02",
-                             "ZE40;ZE40.01"};
-    add(data.AssignmentTable.AssignmentKeys, keys);
-    add(data.AssignmentTable.AssignmentTargets, targets);
+    data.loadTexts({"2031;BE;ZE01;;H\xE4modialyse;;;;\n"
+                    "2031;BE;ZE01;ZE01.01;Dialyse kurz;1,00;8-854.2;;\n"
+                    "2031;BE;ZE01;ZE01.02;Dialyse lang;2,00;8-854.2/8-854.3;;\n"
+                    "2031;KH;ZE40;;Stents;;;;\n"
+                    "2031;KH;ZE40;ZE40.01;Stent klein;;5-38a.7*;;\n"
+                    "2030;BE;ZE01;ZE01.01;Dialyse alt;0,50;8-854.2;;\n",
+                    "", "2031;8-854.3;Verl\xE4ngerte Dialyse\n",
+                    // Assignment lines in the order a rebuild writes them, one in other case.
+                    "8-854.2;2030;BE;ZE01;ZE01.01\n5-38a.7*;2031;KH;ZE40;ZE40.01\n8-854.2;2031;BE;ZE01;ZE01.01\n"
+                    "8-854.2;2031;BE;ZE01;ZE01.02\n8-854.3;2031;BE;ZE01;ZE01.02\n5-38A.70;2031;KH;ZE40;ZE40.01\n"});
   }
 
   Strings rows(const std::string& input, const std::optional<std::string>& year) const {

@@ -1,4 +1,6 @@
-#include "app/cascade_rules.h"
+// The keys module and the OPS code layout: joining, splitting, trimming.
+#include "catalog/keys.h"
+#include "catalog/ops_code.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +16,7 @@ struct CarryOverCase {
 class CarryOverTest : public ::testing::TestWithParam<CarryOverCase> {};
 
 TEST_P(CarryOverTest, FollowsTheYearOnlyForZe200AndZe201) {
-  EXPECT_EQ(app::carryOverYear(GetParam().text, GetParam().year), GetParam().result);
+  EXPECT_EQ(catalog::carryOverYear(GetParam().text, GetParam().year), GetParam().result);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -34,7 +36,7 @@ struct SplitCase {
 };
 class OpsListSplitTest : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(OpsListSplitTest, GivesOneLinePerCode) { EXPECT_EQ(app::splitOpsList(GetParam().list), GetParam().lines); }
+TEST_P(OpsListSplitTest, GivesOneLinePerCode) { EXPECT_EQ(catalog::splitOpsList(GetParam().list), GetParam().lines); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OpsListSplitTest,
                          ::testing::Values(SplitCase{"A/B", {"A", "B"}}, SplitCase{"A/", {"A"}}, SplitCase{"A/ ", {"A"}},
@@ -48,7 +50,7 @@ struct MarksCase {
 };
 class FootnoteMarksTest : public ::testing::TestWithParam<MarksCase> {};
 
-TEST_P(FootnoteMarksTest, TakesTheMarksAsTheyStand) { EXPECT_EQ(app::footnoteMarks(GetParam().list), GetParam().marks); }
+TEST_P(FootnoteMarksTest, TakesTheMarksAsTheyStand) { EXPECT_EQ(catalog::footnoteMarks(GetParam().list), GetParam().marks); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FootnoteMarksTest,
                          ::testing::Values(MarksCase{"1,2", {"1", "2"}}, MarksCase{"1, 2", {"1", " 2"}},
@@ -57,10 +59,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, FootnoteMarksTest,
                                            MarksCase{"12", {"12"}}));
 
 TEST(OnlyFirstPositionFilled, HoldsForOneLeadingCharacterAlone) {
-  EXPECT_TRUE(app::onlyFirstPositionFilled("5-   .  "));
-  EXPECT_TRUE(app::onlyFirstPositionFilled("x-   .  "));
+  EXPECT_TRUE(catalog::ops_code::onlyFirstPositionFilled("5-   .  "));
+  EXPECT_TRUE(catalog::ops_code::onlyFirstPositionFilled("x-   .  "));
   for (const char* text : {" -   .  ", "59  .  ", "5-   . b", "5-9  .  ", "5-   .1 ", ""})
-    EXPECT_FALSE(app::onlyFirstPositionFilled(text)) << '"' << text << '"';
+    EXPECT_FALSE(catalog::ops_code::onlyFirstPositionFilled(text)) << '"' << text << '"';
 }
 
 struct SearchCase {
@@ -71,8 +73,8 @@ struct SearchCase {
 class SearchKeysTest : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(SearchKeysTest, TrimsTheFieldAndBuildsThreeKeys) {
-  EXPECT_EQ(app::searchCode(GetParam().field), GetParam().code);
-  EXPECT_EQ(app::searchKeys(GetParam().code, "2031", "BE"), GetParam().keys);
+  EXPECT_EQ(catalog::ops_code::searchCode(GetParam().field), GetParam().code);
+  EXPECT_EQ(catalog::searchKeys(GetParam().code, "2031", "BE"), GetParam().keys);
 }
 
 INSTANTIATE_TEST_SUITE_P(
