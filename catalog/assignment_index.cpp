@@ -27,7 +27,7 @@ void AssignmentIndex::build() const {
   std::string folded;
   for (std::uint32_t line = 0; line < static_cast<std::uint32_t>(keys_.count()); ++line) {
     const std::string_view code = entry(line).code;
-    if (code.find('*') != std::string_view::npos) wildcards_.push_back(line);
+    if (ops_code::isWildcard(code)) wildcards_.push_back(line);
     folded.assign(code);
     for (char& c : folded) c = static_cast<char>(cp1252::foldCase(static_cast<unsigned char>(c)));
     linesByCode_[folded].push_back(line);

@@ -9,6 +9,7 @@
 #include "catalog/fields.h"
 #include "catalog/keys.h"
 #include "catalog/lines.h"
+#include "catalog/ops_code.h"
 #include "catalog/tables.h"
 
 namespace catalog {
@@ -22,8 +23,6 @@ std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\
 bool isFourDigits(std::string_view text) {
   return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
-
-bool isKind(std::string_view text) { return text == "BE" || text == "KH"; }
 
 // Whether the line reads as UTF-8 rather than Windows-1252: it holds at least
 // one multi-byte UTF-8 sequence and no byte that UTF-8 would reject.
@@ -43,16 +42,6 @@ bool looksLikeUtf8(std::string_view line) {
     i += length;
   }
   return multiByte;
-}
-
-// An OPS code as the OPS field lays it out: 9-99a, 9-99a.c or 9-99a.cc.
-bool fitsOpsLayout(std::string_view code) {
-  if (code.size() != 5 && code.size() != 7 && code.size() != 8) return false;
-  const auto digit = [&](std::size_t i) { return cp1252::isDigit(static_cast<unsigned char>(code[i])); };
-  const auto letterOrDigit = [&](std::size_t i) {
-    return digit(i) || cp1252::isLetter(static_cast<unsigned char>(code[i]));
-  };
-  return digit(0) && code[1] == '-' && digit(2) && digit(3) && letterOrDigit(4) && (code.size() == 5 || code[5] == '.');
 }
 
 // A German amount: digits with an optional decimal comma, thousands points
@@ -128,12 +117,12 @@ class Checker {
     for (const std::string& line : lines_[kOpsTexts]) {
       const KeyedText cut = cutOpsLine(line);
       opsKeys_.insert(cp1252::folded(cut.key));
-      years_[kOpsTexts].insert(line.substr(0, 4));
+      years_[kOpsTexts].emplace(yearOf(line));
     }
     for (std::size_t i = 0; i < lines_[kFootnotes].size(); ++i) {
       const KeyedText cut = cutFootnoteLine(lines_[kFootnotes][i]);
       footnoteLines_.emplace(cp1252::folded(cut.key), static_cast<int>(i + 1));
-      years_[kFootnotes].insert(lines_[kFootnotes][i].substr(0, 4));
+      years_[kFootnotes].emplace(yearOf(lines_[kFootnotes][i]));
     }
   }
 
@@ -162,16 +151,17 @@ class Checker {
       if (separators == 7 && line.back() != ';')
         add(kCatalog, number, Severity::Warning,
             "Fu\xDFnotenzeichen " + quoted(line.substr(line.rfind(';') + 1)) + " ohne abschlie\xDF" "endes \";\" werden nicht gelesen");
-      checkYearAndKind(kCatalog, number, line.substr(0, 4), line.substr(5, 2));
-      years_[kCatalog].insert(line.substr(0, 4));
+      const GroupKeyFields lineKey = groupKeyFields(line);
+      checkYearAndKind(kCatalog, number, lineKey.year, lineKey.kind);
+      years_[kCatalog].emplace(lineKey.year);
       const CatalogFields fields = cutCatalogLine(line);
-      const std::string year = line.substr(0, 4), kind = line.substr(5, 2);
+      const std::string year(lineKey.year), kind(lineKey.kind);
       if (!fields.zeCode.empty() && fields.zeCode != " " && !groupLines.contains(fields.groupKey))
         add(kCatalog, number, Severity::Error,
             "ZE " + quoted(fields.zeCode) + ": keine Gruppenzeile f\xFCr " + quoted(fields.groupKey));
       for (const std::string& code : splitOpsList(fields.opsList)) {
         if (code.empty()) continue;
-        if (!fitsOpsLayout(code))
+        if (!ops_code::fitsLayout(code))
           add(kCatalog, number, Severity::Warning, "OPS-Kode " + quoted(code) + " passt nicht in das Feld \"9-99a.cc\"");
         if (!hasOpsText(year, code))
           add(kCatalog, number, Severity::Warning,
@@ -195,19 +185,19 @@ class Checker {
         add(kFootnotes, number, Severity::Info, "Fu\xDFnote " + quoted(key) + " wird im Katalog nicht verwendet");
   }
 
-  // A code with "*" stands for every code that begins like it.
+  // A wildcard code has a text when some code it covers has one.
   bool hasOpsText(const std::string& year, const std::string& code) const {
-    const std::string key = cp1252::folded(joinKey({year, code}));
-    const auto star = key.find('*');
-    if (star == std::string::npos) return opsKeys_.contains(key);
-    const std::string prefix = key.substr(0, star);
-    const auto it = opsKeys_.lower_bound(prefix);
-    return it != opsKeys_.end() && it->compare(0, prefix.size(), prefix) == 0;
+    if (!ops_code::isWildcard(code)) return opsKeys_.contains(cp1252::folded(joinKey({year, code})));
+    const std::string yearPart = cp1252::folded(joinKey({year, ""}));
+    const std::string prefix = yearPart + cp1252::folded(ops_code::fixedPart(code));
+    for (auto it = opsKeys_.lower_bound(prefix); it != opsKeys_.end() && it->starts_with(prefix); ++it)
+      if (ops_code::covers(code, std::string_view(*it).substr(yearPart.size()))) return true;
+    return false;
   }
 
   void checkYearAndKind(std::size_t f, int number, std::string_view year, std::string_view kind) {
     if (!isFourDigits(year)) add(f, number, Severity::Error, "Jahr " + quoted(year) + " hat nicht vier Ziffern");
-    if (!isKind(kind)) add(f, number, Severity::Error, "Art " + quoted(kind) + " ist weder BE noch KH");
+    if (!isKindCode(kind)) add(f, number, Severity::Error, "Art " + quoted(kind) + " ist weder BE noch KH");
   }
 
   void checkFootnoteLines() {
@@ -218,7 +208,8 @@ class Checker {
         add(kFootnotes, number, Severity::Error, "Zu wenige Felder: erwartet Jahr;Art;Zeichen;Text");
         continue;
       }
-      checkYearAndKind(kFootnotes, number, std::string_view(lines[i]).substr(0, 4), std::string_view(lines[i]).substr(5, 2));
+      const GroupKeyFields lineKey = groupKeyFields(lines[i]);
+      checkYearAndKind(kFootnotes, number, lineKey.year, lineKey.kind);
     }
   }
 
@@ -230,8 +221,8 @@ class Checker {
         add(kOpsTexts, number, Severity::Error, "Zu wenige Felder: erwartet Jahr;Kode;Text");
         continue;
       }
-      if (!isFourDigits(std::string_view(lines[i]).substr(0, 4)))
-        add(kOpsTexts, number, Severity::Error, "Jahr " + quoted(lines[i].substr(0, 4)) + " hat nicht vier Ziffern");
+      if (!isFourDigits(yearOf(lines[i])))
+        add(kOpsTexts, number, Severity::Error, "Jahr " + quoted(yearOf(lines[i])) + " hat nicht vier Ziffern");
     }
   }
 
@@ -239,20 +230,13 @@ class Checker {
     const auto& lines = lines_[kAssignments];
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const int number = static_cast<int>(i + 1);
-      std::vector<std::string_view> fields;
-      std::string_view rest = lines[i];
-      for (int k = 0; k < 4; ++k) {
-        const auto semicolon = rest.find(';');
-        if (semicolon == std::string_view::npos) break;
-        fields.push_back(rest.substr(0, semicolon));
-        rest.remove_prefix(semicolon + 1);
-      }
-      if (fields.size() < 4) {
+      const AssignmentLineFields fields = assignmentLineFields(lines[i]);
+      if (!fields.complete) {
         add(kAssignments, number, Severity::Error, "Zu wenige Felder: erwartet Kode;Jahr;Art;Gruppe;ZE");
         continue;
       }
-      checkYearAndKind(kAssignments, number, fields[1], fields[2]);
-      years_[kAssignments].insert(std::string(fields[1]));
+      checkYearAndKind(kAssignments, number, fields.key.year, fields.key.kind);
+      years_[kAssignments].emplace(fields.key.year);
     }
   }
 

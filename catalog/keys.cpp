@@ -12,6 +12,10 @@ Kind kindOfCode(std::string_view code) {
   return cp1252::equalsIgnoringCase(code, kindCodeOf(Kind::Federal)) ? Kind::Federal : Kind::Hospital;
 }
 
+bool isKindCode(std::string_view text) {
+  return text == kindCodeOf(Kind::Federal) || text == kindCodeOf(Kind::Hospital);
+}
+
 Kind kindOfItem(int itemIndex) { return itemIndex == 0 ? Kind::Federal : Kind::Hospital; }
 
 int itemOf(Kind kind) { return kind == Kind::Federal ? 0 : 1; }
@@ -47,6 +51,16 @@ AssignmentKey splitAssignmentKey(std::string_view key) {
   const auto second = rest.find(';');
   if (second == std::string_view::npos) return {key.substr(0, first), rest, {}};
   return {key.substr(0, first), rest.substr(0, second), rest.substr(second + 1)};
+}
+
+AssignmentLineFields assignmentLineFields(std::string_view line) {
+  std::size_t separator = std::string_view::npos;
+  for (int field = 0; field < 3; ++field) {
+    separator = line.find(';', separator + 1);
+    if (separator == std::string_view::npos) return {splitAssignmentKey(line), {}, false};
+  }
+  const std::string_view target = line.substr(separator + 1);
+  return {splitAssignmentKey(line.substr(0, separator)), splitTarget(target), target.find(';') != std::string_view::npos};
 }
 
 std::string carryOverYear(const std::string& text, std::string_view yearText) {

@@ -18,6 +18,8 @@ std::string_view kindCodeOf(Kind kind);
 // A kind code as a file writes it: "BE" in any letter case is federal,
 // anything else hospital-specific.
 Kind kindOfCode(std::string_view code);
+// Whether a text is one of the two kind codes, exactly.
+bool isKindCode(std::string_view text);
 // The kind selector's items: 0 federal, any other hospital-specific.
 Kind kindOfItem(int itemIndex);
 int itemOf(Kind kind);
@@ -25,7 +27,9 @@ int itemOf(Kind kind);
 std::string_view kindCode(int itemIndex);
 
 // A group key is yyyy;KK;group: its first seven characters (yyyy;KK) are what
-// the group list compares, the name starts at its ninth.
+// the group list compares, the name starts at its ninth. Catalog and
+// footnote lines begin the same way, so the same cut gives their year and
+// kind.
 inline constexpr std::size_t kGroupPrefixLength = 7;
 std::string_view groupNameOf(std::string_view groupKey);
 struct GroupKeyFields {
@@ -54,6 +58,14 @@ struct AssignmentKey {
   std::string_view kind;
 };
 AssignmentKey splitAssignmentKey(std::string_view key);
+// A whole assignment line, code;yyyy;KK;group;ZE; complete when it has all
+// five fields.
+struct AssignmentLineFields {
+  AssignmentKey key;
+  AssignmentTarget target;
+  bool complete;
+};
+AssignmentLineFields assignmentLineFields(std::string_view line);
 
 // A group or ZE text beginning exactly with "ZE200" or "ZE201" follows the
 // year: "ZE", the year text and the text from its seventh character on.

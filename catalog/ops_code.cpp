@@ -87,6 +87,10 @@ bool covers(std::string_view lineCode, std::string_view code) {
   return std::none_of(code.begin() + static_cast<std::ptrdiff_t>(lineCode.size()), code.end(), isBlank);
 }
 
+bool isWildcard(std::string_view lineCode) { return lineCode.find('*') != std::string_view::npos; }
+
+std::string_view fixedPart(std::string_view lineCode) { return lineCode.substr(0, lineCode.find('*')); }
+
 bool couldCoverLonger(std::string_view lineCode, std::string_view prefix) {
   if (lineCode.empty()) return false;
   if (lineCode.size() > prefix.size()) return prefixMatches(lineCode, prefix, prefix.size());

@@ -41,6 +41,10 @@ bool fitsLayout(std::string_view code);
 // that ends the line's code also for every character after it; letter case
 // is ignored. A line without "*" covers only its own code.
 bool covers(std::string_view lineCode, std::string_view code);
+// Whether an assignment line's code holds a "*", and the part before its
+// first one.
+bool isWildcard(std::string_view lineCode);
+std::string_view fixedPart(std::string_view lineCode);
 // Whether the line could cover some longer code that begins with prefix.
 bool couldCoverLonger(std::string_view lineCode, std::string_view prefix);
 
