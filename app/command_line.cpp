@@ -1,95 +1,115 @@
 #include "app/command_line.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QFile>
 #include <QStringList>
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <iostream>
 #include <optional>
 #include <variant>
 #include <unistd.h>
 
 #include "app/clock.h"
 #include "app/commands.h"
+#include "app/console.h"
+#include "app/messages.h"
+#include "app/text_codec.h"
+#include "catalog/errors.h"
 #include "app/tform1.h"
 
 namespace app {
 namespace {
 
-constexpr char kHelp[] =
-    "Tarvelo " TARVELO_VERSION " - Zusatzentgelte (ZE) und ausl\xC3\xB6sende OPS-Kodes nachschlagen.\n"
-    "\n"
-    "Aufruf:\n"
-    "  tarvelo [ORDNER]                 das Fenster, mit den Dateien aus ORDNER (sonst dem aktuellen)\n"
-    "  tarvelo --check [ORDNER]         die vier Dateien pr\xC3\xBC" "fen; Exit 0 ohne Fehler, 1 mit, 2 unlesbar\n"
-    "  tarvelo --rebuild [ORDNER]       OPS-Zuordnung.csv neu schreiben, wie Strg+Umschalt+O im Fenster\n"
-    "  tarvelo --lookup [--year JJJJ | --all-years] KODE...\n"
-    "                                   die ZE zu OPS-Kodes, tabulatorgetrennt\n"
-    "  --folder ORDNER                  statt des ORDNER-Arguments\n"
-    "  --help, --version\n"
-    "\n"
-    "Dateien im Ordner (Windows-1252): ZE-Katalog.csv, Fu\xC3\x9Fnoten.txt, OPS-Kodes.csv, OPS-Zuordnung.csv.\n"
-    "Mehr in der README.md (installiert unter /usr/share/doc/tarvelo/).\n";
-
 struct Arguments {
   enum class Command { Window, Check, Rebuild, Lookup } command = Command::Window;
-  QString folder;
+  QByteArray folder;  // as the shell passed it: any bytes a file name may hold
   std::optional<QString> year;
   bool allYears = false;
   QStringList codes;
 };
 
 int fail(const QString& message, int status) {
-  std::cerr << "tarvelo: " << message.toLocal8Bit().constData() << std::endl;
+  printError(message);
   return status;
 }
 
-// Parses into arguments, or returns the exit status to end with.
-std::variant<Arguments, int> parse(const QStringList& argv) {
-  QCommandLineParser parser;
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  const QCommandLineOption check(QStringLiteral("check")), rebuild(QStringLiteral("rebuild")),
-      lookup(QStringLiteral("lookup")), allYears(QStringLiteral("all-years")), help(QStringLiteral("help")),
-      version(QStringLiteral("version")), folder(QStringLiteral("folder"), QString(), QStringLiteral("ORDNER")),
-      year(QStringLiteral("year"), QString(), QStringLiteral("JJJJ"));
-  parser.addOptions({check, rebuild, lookup, allYears, help, version, folder, year});
-  if (!parser.parse(argv)) {
-    if (!parser.unknownOptionNames().isEmpty())
-      return fail(QStringLiteral("unbekannte Option: ") + parser.unknownOptionNames().front() +
-                      QStringLiteral(" (tarvelo --help)"),
-                  2);
-    return fail(parser.errorText(), 2);
-  }
-  if (parser.isSet(help)) {
-    std::cout << kHelp;
-    return 0;
-  }
-  if (parser.isSet(version)) {
-    std::cout << "tarvelo " TARVELO_VERSION "\n";
-    return 0;
-  }
+bool isFourDigits(const QString& text) {
+  return text.size() == 4 && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Parses into arguments, or returns the exit status to end with. Options
+// may come anywhere; "--" ends them; "--year=2026" and "--year 2026" alike.
+std::variant<Arguments, int> parse(int argc, char** argv) {
   Arguments arguments;
-  const int commands = int(parser.isSet(check)) + int(parser.isSet(rebuild)) + int(parser.isSet(lookup));
-  if (commands > 1) return fail(QStringLiteral("nur einer von --check, --rebuild, --lookup"), 2);
-  if (parser.isSet(check)) arguments.command = Arguments::Command::Check;
-  if (parser.isSet(rebuild)) arguments.command = Arguments::Command::Rebuild;
-  if (parser.isSet(lookup)) arguments.command = Arguments::Command::Lookup;
-  if ((parser.isSet(year) || parser.isSet(allYears)) && arguments.command != Arguments::Command::Lookup)
-    return fail(QStringLiteral("--year und --all-years gelten nur mit --lookup"), 2);
-  if (parser.isSet(year) && parser.isSet(allYears))
-    return fail(QStringLiteral("--year und --all-years schlie\u00DFen sich aus"), 2);
-  if (parser.isSet(year)) arguments.year = parser.value(year);
-  arguments.allYears = parser.isSet(allYears);
-  QStringList positional = parser.positionalArguments();
-  arguments.folder = parser.value(folder);
+  int commands = 0;
+  bool yearSet = false, help = false, version = false, folderSet = false;
+  std::vector<QByteArray> positional;
+  bool optionsEnded = false;
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray argument(argv[i]);
+    if (optionsEnded || !argument.startsWith('-') || argument == "-") {
+      positional.push_back(argument);
+      continue;
+    }
+    if (argument == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const qsizetype equals = argument.indexOf('=');
+    const QByteArray name = equals == -1 ? argument : argument.left(equals);
+    const QString shownName = QString::fromLocal8Bit(name);
+    if (name == "--check" || name == "--rebuild" || name == "--lookup" || name == "--all-years" || name == "-h" ||
+        name == "--help" || name == "-v" || name == "--version") {
+      if (equals != -1) return fail(messages::unexpectedValue(shownName), 2);
+      if (name == "--check") arguments.command = Arguments::Command::Check;
+      if (name == "--rebuild") arguments.command = Arguments::Command::Rebuild;
+      if (name == "--lookup") arguments.command = Arguments::Command::Lookup;
+      if (name == "--check" || name == "--rebuild" || name == "--lookup") ++commands;
+      if (name == "--all-years") arguments.allYears = true;
+      if (name == "-h" || name == "--help") help = true;
+      if (name == "-v" || name == "--version") version = true;
+    } else if (name == "--folder" || name == "--year") {
+      std::optional<QByteArray> given;
+      if (equals != -1) {
+        given = argument.mid(equals + 1);
+      } else if (i + 1 < argc) {
+        given = QByteArray(argv[++i]);
+      }
+      if (!given) return fail(messages::missingValue(shownName), 2);
+      if (name == "--folder") {
+        arguments.folder = *given;
+        folderSet = true;
+      } else {
+        arguments.year = QString::fromLocal8Bit(*given);
+        yearSet = true;
+      }
+    } else {
+      return fail(messages::unknownOption(QString::fromLocal8Bit(argument.mid(argument.startsWith("--") ? 2 : 1))), 2);
+    }
+  }
+  if (help) {
+    printLine(messages::help());
+    return 0;
+  }
+  if (version) {
+    printLine(messages::version());
+    return 0;
+  }
+  if (commands > 1) return fail(messages::oneCommandOnly(), 2);
+  if ((yearSet || arguments.allYears) && arguments.command != Arguments::Command::Lookup)
+    return fail(messages::yearOnlyWithLookup(), 2);
+  if (yearSet && arguments.allYears) return fail(messages::yearOrAllYears(), 2);
+  if (yearSet && !isFourDigits(*arguments.year)) return fail(messages::badYear(*arguments.year), 2);
   if (arguments.command == Arguments::Command::Lookup) {
-    arguments.codes = positional;
-    if (arguments.codes.isEmpty()) return fail(QStringLiteral("--lookup braucht mindestens einen OPS-Kode"), 2);
+    for (const QByteArray& code : positional) arguments.codes << QString::fromLocal8Bit(code);
+    if (arguments.codes.isEmpty()) return fail(messages::lookupNeedsCode(), 2);
   } else {
-    if (positional.size() > 1 || (positional.size() == 1 && parser.isSet(folder)))
-      return fail(QStringLiteral("zu viele Argumente: ") + positional.join(QLatin1Char(' ')), 2);
-    if (!positional.isEmpty()) arguments.folder = positional.front();
+    if (positional.size() > 1 || (positional.size() == 1 && folderSet)) {
+      QStringList shown;
+      for (const QByteArray& extra : positional) shown << QFile::decodeName(extra);
+      return fail(messages::tooManyArguments(shown.join(QLatin1Char(' '))), 2);
+    }
+    if (!positional.empty()) arguments.folder = positional.front();
   }
   return arguments;
 }
@@ -100,10 +120,7 @@ bool hasDisplay() {
 }
 
 int runWindow(int argc, char** argv) {
-  if (!hasDisplay())
-    return fail(QStringLiteral("Keine grafische Oberfl\u00E4" "che gefunden (weder DISPLAY noch WAYLAND_DISPLAY "
-                               "gesetzt). Ohne Fenster: tarvelo --check, --rebuild, --lookup (tarvelo --help)."),
-                1);
+  if (!hasDisplay()) return fail(messages::noDisplay(), 1);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarvelo"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
@@ -116,14 +133,15 @@ int runWindow(int argc, char** argv) {
 }  // namespace
 
 int runProgram(int argc, char** argv) {
-  QStringList argvList;
-  for (int i = 0; i < argc; ++i) argvList << QString::fromLocal8Bit(argv[i]);
-  const auto parsed = parse(argvList);
+  const auto parsed = parse(argc, argv);
   if (const int* status = std::get_if<int>(&parsed)) return *status;
   const Arguments& arguments = std::get<Arguments>(parsed);
   // Every rule about "the current directory" then holds for the folder.
-  if (!arguments.folder.isEmpty() && ::chdir(arguments.folder.toLocal8Bit().constData()) != 0)
-    return fail(QStringLiteral("Ordner %1 kann nicht ge\u00F6" "ffnet werden").arg(arguments.folder), 2);
+  if (!arguments.folder.isEmpty() && ::chdir(arguments.folder.constData()) != 0) {
+    const int error = errno;
+    return fail(messages::folderCannotBeOpened(QFile::decodeName(arguments.folder), app::toQString(catalog::reasonOf(error))),
+                2);
+  }
   switch (arguments.command) {
     case Arguments::Command::Window: return runWindow(argc, argv);
     case Arguments::Command::Check: return runCheck(argc, argv);

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <array>
-#include <iostream>
+#include <algorithm>
 #include <memory>
 
 #include "app/clock.h"
+#include "app/console.h"
 #include "app/error_display.h"
+#include "app/messages.h"
 #include "app/tform1.h"
 #include "app/text_codec.h"
 #include "catalog/check.h"
@@ -18,7 +20,11 @@
 namespace app {
 namespace {
 
-std::string utf8(std::string_view cp1252) { return toQString(cp1252).toStdString(); }
+// Qt's own warnings (a missing runtime folder as root, a font) are not
+// this program's messages; a command prints only its own.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg || type == QtCriticalMsg) printError(message);
+}
 
 // The window, built and driven without a display: the offscreen platform
 // draws nothing. Errors the window would show go to standard error.
@@ -26,10 +32,11 @@ class HeadlessWindow {
  public:
   HeadlessWindow(int argc, char** argv) : argc_(argc) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtMessages);
     application_ = std::make_unique<QApplication>(argc_, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
     setErrorMessageHook([this](const QString&, const QString& text) {
-      std::cerr << "tarvelo: " << text.toStdString() << std::endl;
+      printError(text);
       ++errors_;
     });
     form_ = std::make_unique<TForm1>();
@@ -69,15 +76,16 @@ int runCheck(int argc, char** argv) {
       input.files[f] = std::string(std::string_view(catalog::readCatalogFile(names[f])));
     } catch (const catalog::Error& error) {
       const catalog::Finding finding{names[f], 0, catalog::Severity::Error, error.what()};
-      std::cout << utf8(catalog::formatFinding(finding)) << "\n" << utf8(catalog::summarize({finding})) << std::endl;
+      printLine(printable(catalog::formatFinding(finding)));
+      printLine(printable(catalog::summarize({finding})));
       return 2;
     }
   }
   HeadlessWindow window(argc, argv);
   if (window.form().Data.complete()) input.rebuiltAssignments = window.form().assignmentsAsRebuilt(&window.form());
   const std::vector<catalog::Finding> findings = catalog::checkCatalog(input);
-  for (const catalog::Finding& finding : findings) std::cout << utf8(catalog::formatFinding(finding)) << "\n";
-  std::cout << utf8(catalog::summarize(findings)) << std::endl;
+  for (const catalog::Finding& finding : findings) printLine(printable(catalog::formatFinding(finding)));
+  printLine(printable(catalog::summarize(findings)));
   const bool errors = std::any_of(findings.begin(), findings.end(),
                                   [](const catalog::Finding& f) { return f.severity == catalog::Severity::Error; });
   return errors ? 1 : 0;
@@ -87,9 +95,7 @@ int runRebuild(int argc, char** argv) {
   HeadlessWindow window(argc, argv);
   TForm1& form = window.form();
   if (!form.Data.complete()) {
-    std::cerr << "tarvelo: OPS-Match nicht m\u00F6glich: Der Katalog wurde nicht vollst\u00E4ndig geladen; es wurde "
-                 "nichts geschrieben."
-              << std::endl;
+    printError(messages::rebuildNeedsCompleteLoad());
     return 1;
   }
   const std::vector<std::string> before = linesOfAssignmentFile();
@@ -104,8 +110,8 @@ int runRebuild(int argc, char** argv) {
   if (!written) return 1;
   const std::vector<std::string> after = linesOfAssignmentFile();
   const auto [added, dropped] = catalog::differenceOf(before, after);
-  std::cout << "OPS-Zuordnung.csv: " << after.size() << " Zeilen geschrieben, " << added.size() << " neu, "
-            << dropped.size() << " entfallen." << std::endl;
+  printLine(messages::rebuildWritten(static_cast<qsizetype>(after.size()), static_cast<qsizetype>(added.size()),
+                                     static_cast<qsizetype>(dropped.size())));
   return window.errors() > errorsBefore ? 1 : 0;
 }
 
@@ -114,33 +120,36 @@ int runLookup(const QStringList& codes, const LookupYear& year) {
   try {
     catalog.load();
   } catch (const std::exception& error) {
-    std::cerr << "tarvelo: " << utf8(error.what()) << std::endl;
+    printError(printable(error.what()));
     return 2;
   }
   const catalog::ops_code::CodesInText wanted = catalog::ops_code::codesInText(toCp1252(codes.join(QLatin1Char(' '))));
   if (wanted.codes.empty()) {
-    std::cerr << "tarvelo: kein OPS-Kode in: " << codes.join(QLatin1Char(' ')).toStdString() << std::endl;
+    printError(messages::noCodeIn(codes.join(QLatin1Char(' '))));
     return 2;
   }
-  if (!wanted.ignored.empty()) std::cerr << "tarvelo: " << utf8(catalog::ignoredNote(wanted.ignored)) << std::endl;
+  if (!wanted.ignored.empty()) printError(printable(catalog::ignoredNote(wanted.ignored)));
   std::optional<std::string> searched;
   if (year.named) {
     searched = toCp1252(*year.named);
+    const auto years = catalog.yearsLastFirst();
+    if (std::find(years.begin(), years.end(), *searched) == years.end()) printError(messages::yearMissing(*year.named));
   } else if (!year.allYears) {
     const std::string current = currentYearText();
     searched = catalog.defaultYear(current);
     if (*searched != current)
-      std::cerr << "tarvelo: " << utf8(catalog::yearMissingNote(current, *searched)) << std::endl;
+      printError(printable(catalog::yearMissingNote(current, *searched)));
   }
   const catalog::OpsLookup lookup(catalog);
   const auto rows = lookup.lookup(wanted.codes, searched);
-  std::cout << catalog::lookupHeader() << "\n";
+  printLine(toQString(catalog::lookupHeader()));
   bool everyCodeFound = true;
   for (const catalog::LookupRow& row : rows) {
-    std::cout << utf8(catalog::lookupLine(row)) << "\n";
+    QStringList fields;
+    for (const std::string_view field : catalog::lookupFields(row)) fields << printable(field);
+    printLine(fields.join(QLatin1Char('\t')));
     everyCodeFound = everyCodeFound && row.found;
   }
-  std::cout.flush();
   return everyCodeFound ? 0 : 1;
 }
 

@@ -1,5 +1,7 @@
 #include "catalog/errors.h"
 
+#include <cerrno>
+
 namespace catalog {
 
 Error cannotOpen(std::string_view fileName) {
@@ -20,6 +22,33 @@ Error tooLarge(std::string_view fileName) {
 
 Error indexOutOfRange(long long index) {
   return Error("Der Index der Liste \xFC" "berschreitet das Maximum (" + std::to_string(index) + ")");
+}
+
+std::string reasonOf(int errorNumber) {
+  switch (errorNumber) {
+    case EACCES: return "Keine Berechtigung";
+    case EPERM: return "Die Operation ist nicht erlaubt";
+    case ENOENT: return "Datei oder Verzeichnis nicht gefunden";
+    case ENOTDIR: return "Ist kein Verzeichnis";
+    case EISDIR: return "Ist ein Verzeichnis";
+    case EEXIST: return "Die Datei existiert bereits";
+    case ENOSPC: return "Auf dem Ger\xE4t ist kein Speicherplatz mehr verf\xFC" "gbar";
+    case EDQUOT: return "Der zugewiesene Plattenplatz (Quota) ist \xFC" "berschritten";
+    case EROFS: return "Das Dateisystem ist nur lesbar";
+    case EIO: return "Eingabe-/Ausgabefehler";
+    case ENAMETOOLONG: return "Der Dateiname ist zu lang";
+    case ELOOP: return "Zu viele Ebenen aus symbolischen Verkn\xFCpfungen";
+    case EMFILE:
+    case ENFILE: return "Zu viele offene Dateien";
+    case ENOMEM: return "Nicht gen\xFCgend Hauptspeicher verf\xFC" "gbar";
+    case EBUSY: return "Das Ger\xE4t oder die Ressource ist belegt";
+    case ETXTBSY: return "Das Programm wird gerade ausgef\xFChrt";
+    case EAGAIN: return "Die Ressource ist zur Zeit nicht verf\xFC" "gbar";
+    case ENXIO: return "Kein solches Ger\xE4t oder keine solche Adresse";
+    case EFBIG: return "Die Datei ist zu gro\xDF";
+    case EXDEV: return "Ung\xFCltige Verkn\xFCpfung \xFC" "ber Ger\xE4tegrenzen hinweg";
+    default: return "Systemfehler " + std::to_string(errorNumber);
+  }
 }
 
 std::string ignoredNote(const std::vector<std::string>& ignored) {

@@ -20,6 +20,9 @@ Error cannotRead(std::string_view fileName);
 Error tooLarge(std::string_view fileName);
 Error indexOutOfRange(long long index);
 
+// The system's reason for a failed call, in German ("Keine Berechtigung").
+std::string reasonOf(int errorNumber);
+
 // What a search says beside its rows.
 std::string ignoredNote(const std::vector<std::string>& ignored);     // "ignoriert: 03.01.2012, 1."
 std::string yearMissingNote(std::string_view missing, std::string_view searched);

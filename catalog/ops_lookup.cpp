@@ -1,6 +1,7 @@
 #include "catalog/ops_lookup.h"
 
 #include <set>
+#include <utility>
 
 #include "catalog/cp1252.h"
 #include "catalog/keys.h"
@@ -77,9 +78,19 @@ void OpsLookup::addRows(SearchResult& result, int codeIndex, const std::string& 
 
 std::string lookupHeader() { return "Eingabe\tOPS-Kode\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\tFundstelle"; }
 
+std::vector<std::string_view> lookupFields(const LookupRow& row) {
+  return {row.entered, row.matchedCode, row.year,   row.kind,   row.group,
+          row.ze,      row.description, row.amount, row.foundIn};
+}
+
 std::string lookupLine(const LookupRow& row) {
-  return concat({row.entered, "\t", row.matchedCode, "\t", row.year, "\t", row.kind, "\t", row.group, "\t", row.ze,
-                 "\t", row.description, "\t", row.amount, "\t", row.foundIn});
+  std::string line;
+  bool first = true;
+  for (const std::string_view field : lookupFields(row)) {
+    if (!std::exchange(first, false)) line += '\t';
+    line += field;
+  }
+  return line;
 }
 
 }  // namespace catalog

@@ -45,5 +45,7 @@ class OpsLookup {
 // The tab-separated header and rows, as the lookup command prints them.
 std::string lookupHeader();
 std::string lookupLine(const LookupRow& row);
+// The row's fields in the order of the header.
+std::vector<std::string_view> lookupFields(const LookupRow& row);
 
 }  // namespace catalog

@@ -36,7 +36,8 @@ class CommandLine : public ::testing::Test {
   // Runs the program in the test's folder, without any display.
   Outcome run(const std::string& arguments) const {
     const fs::path out = root_ / "out", err = root_ / "err";
-    const std::string command = "cd '" + root_.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+    const std::string command = "cd '" + root_.string() +
+                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR '" +
                                 TARVELO_BINARY + "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
@@ -124,6 +125,58 @@ TEST_F(CommandLine, LookupOnACatalogWithoutTheCurrentYearSearchesItsNewestAndSay
             "8-854.2\t8-854.2\t2012\tBE\tZE01\tZE01.01\tDialyse\t1,00\t\n");
   EXPECT_EQ(run("--lookup --folder old --year 2012 8-854.2").err, "") << "a year named is searched as named";
   EXPECT_EQ(run("--lookup --folder old Dialyse").status, 2) << "no code at all";
+}
+
+TEST_F(CommandLine, ArgumentErrorsAreGermanAndExitWithTwo) {
+  struct Case {
+    std::string arguments;
+    std::string error;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"--lookup --year", "tarvelo: --year braucht einen Wert\n"},
+           {"--lookup --year abc 8-854.2", "tarvelo: --year erwartet ein Jahr mit vier Ziffern, nicht \xE2\x80\x9E" "abc\xE2\x80\x9C\n"},
+           {"--lookup --year 99999999999999999999 8-854.2",
+            "tarvelo: --year erwartet ein Jahr mit vier Ziffern, nicht \xE2\x80\x9E" "99999999999999999999\xE2\x80\x9C\n"},
+           {"--check=ja", "tarvelo: --check nimmt keinen Wert\n"},
+           {"-x", "tarvelo: unbekannte Option: x (tarvelo --help)\n"},
+           {"--check --rebuild", "tarvelo: nur einer von --check, --rebuild, --lookup\n"},
+           {"--folder", "tarvelo: --folder braucht einen Wert\n"},
+           {"catalog other", "tarvelo: zu viele Argumente: catalog other\n"}}) {
+    const Outcome result = run(c.arguments);
+    EXPECT_EQ(result.status, 2) << c.arguments;
+    EXPECT_EQ(result.err, c.error) << c.arguments;
+  }
+  EXPECT_EQ(run("-v").out, "tarvelo " TARVELO_VERSION "\n");
+  EXPECT_EQ(run("-h").out, run("--help").out);
+  EXPECT_EQ(run("-h").status, 0);
+}
+
+TEST_F(CommandLine, FolderNamesAreBytesAndCatalogTextCannotSteerTheTerminal) {
+  // A folder name in Latin-1, not UTF-8, as an old archive may hold it.
+  const std::string name = "kat\xE4log";
+  fs::copy(catalogFolder(), root_ / name);
+  std::ofstream(root_ / name / "ZE-Katalog.csv", std::ios::app)
+      << "2026;BE;ZE77;;Gruppe;;;;\r\n2026;BE;ZE77;ZE77.01;Rot \x1B[31mfarbig;1,00;9-999.9;;\r\n";
+  std::ofstream(root_ / name / "OPS-Zuordnung.csv", std::ios::app) << "9-999.9;2026;BE;ZE77;ZE77.01\r\n";
+  const Outcome result = run("--lookup --year 2026 --folder '" + name + "' 9-999.9");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("Rot \\x1B[31mfarbig"), std::string::npos) << result.out;
+  EXPECT_EQ(result.out.find('\x1B'), std::string::npos);
+  const Outcome missing = run("--check 'nirgends\xE4'");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.err, "tarvelo: Ordner nirgends\xEF\xBF\xBD kann nicht ge\xC3\xB6" "ffnet werden: Datei oder Verzeichnis nicht gefunden\n");
+}
+
+TEST_F(CommandLine, CommandsPrintNothingButTheirOwnMessages) {
+  // As root without a runtime folder Qt would warn about it.
+  const Outcome check = run("--check catalog");
+  EXPECT_EQ(check.err, "");
+  const Outcome rebuild = run("--rebuild catalog");
+  EXPECT_EQ(rebuild.err, "");
+  EXPECT_EQ(run("--lookup --year 2026 --folder catalog 8-854.2").err, "");
+  const Outcome missingYear = run("--lookup --year 2031 --folder catalog 8-854.2");
+  EXPECT_EQ(missingYear.err, "tarvelo: Jahr 2031 fehlt im Katalog\n");
+  EXPECT_EQ(missingYear.status, 1);
 }
 
 TEST_F(CommandLine, WindowWithoutADisplaySaysSoInOneLine) {

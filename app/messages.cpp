@@ -1,0 +1,70 @@
+#include "app/messages.h"
+
+namespace app::messages {
+
+QString help() {
+  return QStringLiteral(
+      "Tarvelo " TARVELO_VERSION " \u2013 Zusatzentgelte (ZE) und ausl\u00F6sende OPS-Kodes nachschlagen.\n"
+      "\n"
+      "Aufruf:\n"
+      "  tarvelo [ORDNER]                 das Fenster, mit den Dateien aus ORDNER (sonst dem aktuellen)\n"
+      "  tarvelo --check [ORDNER]         die vier Dateien pr\u00FCfen; Exit 0 ohne Fehler, 1 mit, 2 unlesbar\n"
+      "  tarvelo --rebuild [ORDNER]       OPS-Zuordnung.csv neu schreiben, wie Strg+Umschalt+O im Fenster\n"
+      "  tarvelo --lookup [--year JJJJ | --all-years] KODE...\n"
+      "                                   die ZE zu OPS-Kodes, tabulatorgetrennt\n"
+      "  --folder ORDNER                  statt des ORDNER-Arguments\n"
+      "  -h, --help                       diese Hilfe\n"
+      "  -v, --version                    die Version\n"
+      "\n"
+      "Dateien im Ordner (Windows-1252): ZE-Katalog.csv, Fu\u00DFnoten.txt, OPS-Kodes.csv, OPS-Zuordnung.csv.\n"
+      "Mehr in man tarvelo und der README.md (installiert unter /usr/share/doc/tarvelo/).");
+}
+
+QString version() { return QStringLiteral("tarvelo " TARVELO_VERSION); }
+
+QString unknownOption(const QString& option) {
+  return QStringLiteral("unbekannte Option: %1 (tarvelo --help)").arg(option);
+}
+
+QString missingValue(const QString& option) { return QStringLiteral("%1 braucht einen Wert").arg(option); }
+
+QString unexpectedValue(const QString& option) { return QStringLiteral("%1 nimmt keinen Wert").arg(option); }
+
+QString oneCommandOnly() { return QStringLiteral("nur einer von --check, --rebuild, --lookup"); }
+
+QString yearOnlyWithLookup() { return QStringLiteral("--year und --all-years gelten nur mit --lookup"); }
+
+QString yearOrAllYears() { return QStringLiteral("--year und --all-years schlie\u00DFen sich aus"); }
+
+QString badYear(const QString& value) {
+  return QStringLiteral("--year erwartet ein Jahr mit vier Ziffern, nicht \u201E%1\u201C").arg(value);
+}
+
+QString lookupNeedsCode() { return QStringLiteral("--lookup braucht mindestens einen OPS-Kode"); }
+
+QString noCodeIn(const QString& text) { return QStringLiteral("kein OPS-Kode in: %1").arg(text); }
+
+QString tooManyArguments(const QString& arguments) { return QStringLiteral("zu viele Argumente: %1").arg(arguments); }
+
+QString noDisplay() {
+  return QStringLiteral(
+      "Keine grafische Oberfl\u00E4che gefunden (weder DISPLAY noch WAYLAND_DISPLAY gesetzt). Ohne Fenster: "
+      "tarvelo --check, --rebuild, --lookup (tarvelo --help).");
+}
+
+QString folderCannotBeOpened(const QString& folder, const QString& reason) {
+  return QStringLiteral("Ordner %1 kann nicht ge\u00F6ffnet werden: %2").arg(folder, reason);
+}
+
+QString rebuildNeedsCompleteLoad() {
+  return QStringLiteral(
+      "OPS-Match nicht m\u00F6glich: Der Katalog wurde nicht vollst\u00E4ndig geladen; es wurde nichts geschrieben.");
+}
+
+QString rebuildWritten(qsizetype lines, qsizetype added, qsizetype dropped) {
+  return QStringLiteral("OPS-Zuordnung.csv: %1 Zeilen geschrieben, %2 neu, %3 entfallen.").arg(lines).arg(added).arg(dropped);
+}
+
+QString yearMissing(const QString& year) { return QStringLiteral("Jahr %1 fehlt im Katalog").arg(year); }
+
+}  // namespace app::messages

@@ -1,0 +1,27 @@
+#pragma once
+// The command line's own texts, in one place. Catalog errors and the
+// check's findings are the catalog's (catalog/errors.cpp, catalog/check.cpp).
+
+#include <QString>
+
+namespace app::messages {
+
+QString help();
+QString version();
+QString unknownOption(const QString& option);
+QString missingValue(const QString& option);
+QString unexpectedValue(const QString& option);
+QString oneCommandOnly();
+QString yearOnlyWithLookup();
+QString yearOrAllYears();
+QString badYear(const QString& value);
+QString lookupNeedsCode();
+QString noCodeIn(const QString& text);
+QString tooManyArguments(const QString& arguments);
+QString noDisplay();
+QString folderCannotBeOpened(const QString& folder, const QString& reason);
+QString rebuildNeedsCompleteLoad();
+QString rebuildWritten(qsizetype lines, qsizetype added, qsizetype dropped);
+QString yearMissing(const QString& year);
+
+}  // namespace app::messages
