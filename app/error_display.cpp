@@ -6,6 +6,7 @@
 #include <new>
 
 #include "app/text_codec.h"
+#include "catalog/errors.h"
 
 namespace app {
 namespace {
@@ -41,11 +42,11 @@ std::optional<std::string> runCatchingErrors(const std::function<void()>& action
     action();
     return std::nullopt;
   } catch (const std::bad_alloc&) {
-    return std::string("Nicht gen\xFCgend Arbeitsspeicher; der Vorgang wurde abgebrochen");
+    return catalog::outOfMemoryText();
   } catch (const std::exception& error) {
     return std::string(error.what());
   } catch (...) {
-    return std::string("Unbekannter Fehler");
+    return catalog::unknownErrorText();
   }
 }
 

@@ -1,5 +1,10 @@
 #pragma once
-// The one place where catalog text (Windows-1252 bytes) meets Qt's Unicode.
+// The one place where catalog text meets Qt's Unicode. The rule at the
+// edges: inside, catalog text and the catalog's messages are Windows-1252
+// bytes in std::string (catalog/errors.cpp writes them with \x escapes);
+// outside, text is a QString (the window's own words are QStringLiteral
+// with \u escapes) or, on a terminal, the locale's encoding (app/console).
+// Nothing else converts.
 
 #include <QString>
 #include <optional>

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "app/tform1.h"
 #include "app/text_codec.h"
 #include "catalog/errors.h"
@@ -21,7 +23,6 @@ std::function<QString(QWidget*)> TForm1::chooseFolder = askForFolder;
 
 void TForm1::openFolder(const QString& folder) {
   if (folder.isEmpty()) return;
-  if (::chdir(QFile::encodeName(folder).constData()) != 0)
-    throw catalog::Error("Ordner " + app::toCp1252(folder) + " kann nicht ge\xF6" "ffnet werden");
+  if (::chdir(QFile::encodeName(folder).constData()) != 0) throw catalog::folderCannotBeOpened(app::toCp1252(folder), errno);
   Init(this);
 }

@@ -25,7 +25,7 @@ void TForm1::Button1Click(QObject* Sender) {
   // After a failed load the walk would find nothing and write that nothing
   // over a good file.
   if (!Data.complete())
-    throw catalog::Error("OPS-Match nicht m\xF6glich: Der Katalog wurde nicht vollst\xE4ndig geladen.");
+    throw catalog::rebuildNeedsCompleteLoad();
   const catalog::SaveLock lock(catalog::kAssignmentFile);
   const BusyCursor busy;
   const std::vector<std::string> lines = assignmentsAsRebuilt(Sender);

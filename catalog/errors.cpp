@@ -24,6 +24,22 @@ Error indexOutOfRange(long long index) {
   return Error("Der Index der Liste \xFC" "berschreitet das Maximum (" + std::to_string(index) + ")");
 }
 
+Error folderCannotBeOpened(std::string_view folder, int errorNumber) {
+  return Error("Ordner " + std::string(folder) + " kann nicht ge\xF6" "ffnet werden: " + reasonOf(errorNumber));
+}
+
+Error rebuildNeedsCompleteLoad() {
+  return Error("OPS-Match nicht m\xF6glich: Der Katalog wurde nicht vollst\xE4ndig geladen.");
+}
+
+Error rebuildRunningElsewhere() {
+  return Error("OPS-Match l\xE4uft bereits in einem anderen Programm f\xFCr diesen Ordner; es wurde nichts geschrieben");
+}
+
+std::string outOfMemoryText() { return "Nicht gen\xFCgend Arbeitsspeicher; der Vorgang wurde abgebrochen"; }
+
+std::string unknownErrorText() { return "Unbekannter Fehler"; }
+
 std::string reasonOf(int errorNumber) {
   switch (errorNumber) {
     case EACCES: return "Keine Berechtigung";

@@ -19,6 +19,12 @@ Error cannotCreate(std::string_view fileName);
 Error cannotRead(std::string_view fileName);
 Error tooLarge(std::string_view fileName);
 Error indexOutOfRange(long long index);
+Error folderCannotBeOpened(std::string_view folder, int errorNumber);
+Error rebuildNeedsCompleteLoad();
+Error rebuildRunningElsewhere();
+// The text shown when memory ran out, and for an error of unknown kind.
+std::string outOfMemoryText();
+std::string unknownErrorText();
 
 // The system's reason for a failed call, in German ("Keine Berechtigung").
 std::string reasonOf(int errorNumber);

@@ -162,7 +162,7 @@ SaveLock::SaveLock(const std::string& fileName) {
   if (fd_ < 0) throw cannotCreate(fileName);
   if (retryingOnInterrupt([&] { return ::flock(fd_, LOCK_EX | LOCK_NB); }) != 0) {
     ::close(fd_);
-    throw Error("OPS-Match l\xE4uft bereits in einem anderen Programm f\xFCr diesen Ordner; es wurde nichts geschrieben");
+    throw rebuildRunningElsewhere();
   }
   // Under the lock no save is running, so every temporary file of ours is
   // left over from one that was killed.

@@ -16,4 +16,4 @@ else
   tarvelo_build "$dir" all
 fi
 cd "$dir"
-ctest --output-on-failure
+ctest --output-on-failure --parallel "$(nproc)"

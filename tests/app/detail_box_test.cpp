@@ -36,14 +36,14 @@ INSTANTIATE_TEST_SUITE_P(
                    b.appendLine("b");
                    b.appendLine("c");
                  },
-                 "a\nb\nc"},
+                 QStringLiteral("a\nb\nc")},
         SyncCase{"EmptyFirstLineKept",
                  [](app::DetailBox& b) {
                    b.appendLine("");
                    b.sync();
                    b.appendLine("x");
                  },
-                 "\nx"},
+                 QStringLiteral("\nx")},
         SyncCase{"ShownLineReplaced",
                  [](app::DetailBox& b) {
                    b.appendLine("a");
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                    b.sync();
                    b.replaceLine(0, "a - Text");
                  },
-                 "a - Text\nb"},
+                 QStringLiteral("a - Text\nb")},
         SyncCase{"ClearedAndRefilled",
                  [](app::DetailBox& b) {
                    b.appendLine("old");
@@ -59,14 +59,14 @@ INSTANTIATE_TEST_SUITE_P(
                    b.clear();
                    b.appendLine("new");
                  },
-                 "new"},
+                 QStringLiteral("new")},
         SyncCase{"ClearedToNothing",
                  [](app::DetailBox& b) {
                    b.appendLine("old");
                    b.sync();
                    b.clear();
                  },
-                 ""}),
+                 QStringLiteral("")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "app/tform1.h"
+#include "qstring_literals.h"
 #include "temporary_folder.h"
 
 namespace testing_support {

@@ -43,18 +43,18 @@ TEST_F(Layout, ControlsStandWhereTheLayoutPutsThem) {
       {"RichEdit6", {16, 440, 753, 41}, "Fu\u00DFnote ZE-Katalog des ZE"},
   };
   for (const Placement& placement : placements) {
-    auto* widget = form->findChild<QWidget*>(placement.name);
+    auto* widget = form->findChild<QWidget*>(QString::fromLatin1(placement.name));
     ASSERT_NE(widget, nullptr) << placement.name;
     EXPECT_EQ(widget->geometry(), placement.geometry) << placement.name;
     EXPECT_EQ(widget->accessibleName(), QString::fromUtf8(placement.accessibleName)) << placement.name;
   }
-  auto* amount = form->findChild<QLabel*>("Label5");
+  auto* amount = form->findChild<QLabel*>(QStringLiteral("Label5"));
   EXPECT_EQ(amount->geometry().right() + 1, 769);
   EXPECT_EQ(amount->text(), "11,00");
   EXPECT_EQ(amount->accessibleDescription(), "Betrag");
-  auto* betrag = form->findChild<QLabel*>("Label4");
+  auto* betrag = form->findChild<QLabel*>(QStringLiteral("Label4"));
   EXPECT_EQ(betrag->geometry().right() + 1, 772);
-  auto* button = form->findChild<QPushButton*>("Button1");
+  auto* button = form->findChild<QPushButton*>(QStringLiteral("Button1"));
   EXPECT_EQ(button->text(), "OPS-Match");
   EXPECT_FALSE(button->isVisibleTo(form.get()));
 }
@@ -66,12 +66,12 @@ TEST_F(Layout, LabelsAreTheBuddiesOfTheirControls) {
       {"Label7", "RichEdit3"}, {"Label64", "RichEdit5"}, {"Label6", "ComboBox3"}, {"Label3", "RichEdit1"},
       {"Label65", "RichEdit4"}, {"Label8", "RichEdit6"}};
   for (const auto& [label, control] : buddies)
-    EXPECT_EQ(form->findChild<QLabel*>(label)->buddy(), form->findChild<QWidget*>(control)) << label;
+    EXPECT_EQ(form->findChild<QLabel*>(QString::fromLatin1(label))->buddy(), form->findChild<QWidget*>(QString::fromLatin1(control))) << label;
 }
 
 TEST_F(Layout, LongAmountGrowsToTheLeft) {
   openCatalog({"2031;BE;G;Z;D;123.456.789,00 Euro;"});
-  auto* amount = form->findChild<QLabel*>("Label5");
+  auto* amount = form->findChild<QLabel*>(QStringLiteral("Label5"));
   EXPECT_EQ(amount->geometry().right() + 1, 769);
   EXPECT_LT(amount->geometry().left(), 500);
 }

@@ -31,7 +31,7 @@ class Notifications : public WindowTest {
 };
 
 TEST_F(Notifications, EveryKeystrokeInTheYearBoxRunsTheGroupFillOnce) {
-  typeInto(form->ComboBox1, "2030");
+  typeInto(form->ComboBox1, QStringLiteral("2030"));
   EXPECT_EQ(form->runs["ZE_Gruppe_holen"], 4);
   EXPECT_EQ(form->runs["ZEs_holen"], 4);
   EXPECT_EQ(form->runs["Werte_holen"], 4);
@@ -48,14 +48,14 @@ TEST_F(Notifications, DeletingAndPastingAreEditsToo) {
   EXPECT_EQ(form->runs["Werte_holen"], 1);
   EXPECT_EQ(form->ComboBox3->text(), "ZE01.0");
   EXPECT_TRUE(lines(*form->RichEdit1).empty());
-  QApplication::clipboard()->setText("2");
+  QApplication::clipboard()->setText(QStringLiteral("2"));
   QTest::keyClick(box(form->ComboBox3), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(form->runs["Werte_holen"], 2);
   EXPECT_EQ(lines(*form->RichEdit1), Strings{"Eins Stufe 2"});
 }
 
 TEST_F(Notifications, TypingNeitherCompletesNorSelects) {
-  typeInto(form->ComboBox2, "ze0");
+  typeInto(form->ComboBox2, QStringLiteral("ze0"));
   EXPECT_EQ(shownText(*form->ComboBox2), "ze0");
   EXPECT_EQ(form->runs["ZEs_holen"], 3);
   QTest::keyClick(box(form->ComboBox2), Qt::Key_2);
@@ -64,7 +64,7 @@ TEST_F(Notifications, TypingNeitherCompletesNorSelects) {
 }
 
 TEST_F(Notifications, EnterAndLeavingTheBoxRunNothingAndKeepTheText) {
-  typeInto(form->ComboBox2, "ze02");
+  typeInto(form->ComboBox2, QStringLiteral("ze02"));
   form->runs.clear();
   QTest::keyClick(box(form->ComboBox2), Qt::Key_Return);
   QTest::keyClick(box(form->ComboBox2), Qt::Key_Enter);

@@ -33,7 +33,7 @@ TEST_F(OpsFieldWidget, FocusByKeyboardSelectsTheWholeCode) {
   focusByTab();
   form->runs.clear();
   EXPECT_EQ(field->selectedText(), "5-9_9.__");
-  QTest::keyClicks(field, "7");
+  QTest::keyClicks(field, QStringLiteral("7"));
   EXPECT_EQ(field->text(), "7-___.__");
   EXPECT_EQ(form->runs["ZE_suchen"], 2) << "emptying the selection, then typing";
 }
@@ -67,7 +67,7 @@ TEST_F(OpsFieldWidget, RejectedCharactersChangeNothing) {
 
 TEST_F(OpsFieldWidget, UndoDoesNothingAndEscapeRestores) {
   focusByTab();
-  QTest::keyClicks(field, "12");
+  QTest::keyClicks(field, QStringLiteral("12"));
   EXPECT_EQ(field->text(), "1-2__.__");
   form->runs.clear();
   QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
@@ -83,7 +83,7 @@ TEST_F(OpsFieldWidget, UndoDoesNothingAndEscapeRestores) {
 
 TEST_F(OpsFieldWidget, CutAndCopyUseTheShownForm) {
   focusByTab();
-  QTest::keyClicks(field, "12");
+  QTest::keyClicks(field, QStringLiteral("12"));
   QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), "1-2__.__");
@@ -97,7 +97,7 @@ TEST_F(OpsFieldWidget, InputMethodCommitIsTyped) {
   focusByTab();
   QTest::keyClick(field, Qt::Key_Home);
   QInputMethodEvent commit;
-  commit.setCommitString("39");
+  commit.setCommitString(QStringLiteral("39"));
   QApplication::sendEvent(field, &commit);
   EXPECT_EQ(field->text(), "3-9__.__");
   EXPECT_EQ(form->runs["ZE_suchen"], 2);
@@ -115,9 +115,9 @@ TEST_F(TypedAsPrinted, CodeWithItsSeparatorsFindsItsZe) {
   openWith(testing_support::smallCatalog());
   showWindow();
   form->MaskEdit1->setFocus();
-  QTest::keyClicks(form->MaskEdit1, "1-102.");
+  QTest::keyClicks(form->MaskEdit1, QStringLiteral("1-102."));
   EXPECT_EQ(form->MaskEdit1->text(), "1-102.__");
-  QTest::keyClicks(form->MaskEdit1, "1");
+  QTest::keyClicks(form->MaskEdit1, QStringLiteral("1"));
   EXPECT_EQ(form->ComboBox2->text(), "ZE01");
   EXPECT_EQ(form->ComboBox3->text(), "ZE01.02");
 }

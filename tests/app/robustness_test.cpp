@@ -94,15 +94,21 @@ INSTANTIATE_TEST_SUITE_P(Faults, UnreadableFile, ::testing::ValuesIn(unreadableC
 
 struct ContentCase {
   const char* name;
-  std::string catalog;   // bytes of ZE-Katalog.csv
+  // Bytes of ZE-Katalog.csv, made when the test runs: every test program
+  // lists every case, and a large one would be copied each time.
+  std::function<std::string()> catalog;
   std::vector<std::string> groups;  // the group list of 2031 BE
 };
+
+std::function<std::string()> bytes(std::string text) {
+  return [text = std::move(text)] { return text; };
+}
 
 class CatalogContent : public WindowTest, public ::testing::WithParamInterface<ContentCase> {};
 
 TEST_P(CatalogContent, LoadsWithoutAWord) {
   writeFiles({});
-  folder.write(catalog::kCatalogFile, GetParam().catalog);
+  folder.write(catalog::kCatalogFile, GetParam().catalog());
   auto& window = open();
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(items(*window.ComboBox2), GetParam().groups);
@@ -111,13 +117,16 @@ TEST_P(CatalogContent, LoadsWithoutAWord) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, CatalogContent,
-    ::testing::Values(ContentCase{"Empty", "", {}},
-                      ContentCase{"NulEndsTheText", std::string("2031;BE;A;;a;\r\n2031;BE;B\0;;b;\r\n2031;BE;C;;c;\r\n", 36),
+    ::testing::Values(ContentCase{"Empty", bytes(""), {}},
+                      ContentCase{"NulEndsTheText",
+                                  bytes(std::string("2031;BE;A;;a;\r\n2031;BE;B\0;;b;\r\n2031;BE;C;;c;\r\n", 36)),
                                   {"A", ""}},  // "2031;BE;B" has no ";" after its group
-                      ContentCase{"CrOnlyLineEnds", "2031;BE;A;;a;\r2031;BE;B;;b;\r", {"A", "B"}},
-                      ContentCase{"Utf8BomStaysInTheFirstYear", "\xEF\xBB\xBF" "2031;BE;A;;a;\r\n2031;BE;B;;b;\r\n", {"B"}},
+                      ContentCase{"CrOnlyLineEnds", bytes("2031;BE;A;;a;\r2031;BE;B;;b;\r"), {"A", "B"}},
+                      ContentCase{"Utf8BomStaysInTheFirstYear",
+                                  bytes("\xEF\xBB\xBF" "2031;BE;A;;a;\r\n2031;BE;B;;b;\r\n"), {"B"}},
                       ContentCase{"FiftyMegabyteLine",
-                                  "2030;BE;X;;" + std::string(50u << 20, 'x') + ";\r\n2031;BE;A;;a;\r\n", {"A"}}),
+                                  [] { return "2030;BE;X;;" + std::string(50u << 20, 'x') + ";\r\n2031;BE;A;;a;\r\n"; },
+                                  {"A"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class FailedSave : public WindowTest, public ::testing::WithParamInterface<catalog::SaveStep> {

@@ -111,14 +111,14 @@ TEST_F(WindowTest, TypingACodeKeyByKey) {
     char key;
     QString shown;
   };
-  const std::vector<Step> steps = {{'4', "4-___.__"}, {'4', "4-4__.__"}, {'0', "4-40_.__"}, {'0', "4-400.__"},
-                                   {'z', "4-400.z_"}, {'\b', "4-400.__"}};
+  const std::vector<Step> steps = {{'4', QStringLiteral("4-___.__")}, {'4', QStringLiteral("4-4__.__")}, {'0', QStringLiteral("4-40_.__")}, {'0', QStringLiteral("4-400.__")},
+                                   {'z', QStringLiteral("4-400.z_")}, {'\b', QStringLiteral("4-400.__")}};
   for (const Step& step : steps) {
     form->runs.clear();
     if (step.key == '\b') {
       QTest::keyClick(form->MaskEdit1, Qt::Key_Backspace);
     } else {
-      QTest::keyClicks(form->MaskEdit1, QString(QChar(step.key)));
+      QTest::keyClicks(form->MaskEdit1, QString(QLatin1Char(step.key)));
     }
     EXPECT_EQ(form->MaskEdit1->text(), step.shown) << step.key;
     EXPECT_EQ(form->runs["ZE_suchen"], 1) << step.key;
@@ -126,7 +126,7 @@ TEST_F(WindowTest, TypingACodeKeyByKey) {
     EXPECT_EQ(form->RadioGroup1->itemIndex(), 0) << step.key;
   }
   form->runs.clear();
-  QTest::keyClicks(form->MaskEdit1, "0");
+  QTest::keyClicks(form->MaskEdit1, QStringLiteral("0"));
   EXPECT_EQ(form->runs["Werte_holen"], 3) << "the kind changed";
   EXPECT_EQ(form->MaskEdit1->text(), "_-___.__");
   EXPECT_EQ(form->MaskEdit1->model().caret(), 0);

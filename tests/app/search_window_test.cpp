@@ -78,7 +78,7 @@ TEST_F(SearchWindowTest, TypedCodesFillTheTableAndEnterShowsTheFirstRow) {
   EXPECT_EQ(search->input()->accessibleName(), QString::fromUtf8("OPS-Kodes oder Suchw\u00F6rter"));
   EXPECT_EQ(search->allYears()->accessibleName(), "Alle Jahre");
   EXPECT_EQ(search->table()->accessibleName(), "Ergebnisse");
-  QTest::keyClicks(search->input(), "5-38a.70");
+  QTest::keyClicks(search->input(), QStringLiteral("5-38a.70"));
   ASSERT_EQ(search->model()->rowCount(), 2) << "every BE key before any KH key";
   EXPECT_EQ(search->model()->row(0).matchedCode, "5-38a.7*");
   EXPECT_EQ(search->model()->row(1).matchedCode, "5-38a.70");
@@ -93,7 +93,7 @@ TEST_F(SearchWindowTest, TypedCodesFillTheTableAndEnterShowsTheFirstRow) {
 
 TEST_F(SearchWindowTest, RowPickedByArrowAndEnterAllYearsAndCopy) {
   search->allYears()->setChecked(true);
-  QTest::keyClicks(search->input(), "11000");
+  QTest::keyClicks(search->input(), QStringLiteral("11000"));
   ASSERT_EQ(search->model()->rowCount(), 4) << "2031: two BE, one KH; 2030: one";
   QTest::keyClick(search->input(), Qt::Key_Down);
   QTest::keyClick(search->table(), Qt::Key_Down);
@@ -113,7 +113,7 @@ TEST_F(SearchWindowTest, RowPickedByArrowAndEnterAllYearsAndCopy) {
 }
 
 TEST_F(SearchWindowTest, UnknownCodeSaysSoInItsOwnRow) {
-  QTest::keyClicks(search->input(), "9-999.9 1-100.0");
+  QTest::keyClicks(search->input(), QStringLiteral("9-999.9 1-100.0"));
   ASSERT_EQ(search->model()->rowCount(), 4);
   EXPECT_EQ(search->model()->row(0).description, "kein Zusatzentgelt");
   EXPECT_EQ(search->model()->row(0).entered, "9-999.9");

@@ -32,12 +32,12 @@ TEST(TextCodec, CodePageLettersAreQtLetters) {
 
 struct MessageCase {
   std::string error;
-  QString shown;
+  const char* shownUtf8;
 };
 class ErrorMessageTest : public ::testing::TestWithParam<MessageCase> {};
 
 TEST_P(ErrorMessageTest, AddsAFullStopAfterCharactersSortingAfterIt) {
-  EXPECT_EQ(app::errorMessageText(GetParam().error), GetParam().shown);
+  EXPECT_EQ(app::errorMessageText(GetParam().error), QString::fromUtf8(GetParam().shownUtf8));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,6 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MessageCase{"Datei x kann nicht erstellt werden", "Datei x kann nicht erstellt werden."},
                       MessageCase{"Maximum (3)", "Maximum (3)"}, MessageCase{"Ende.", "Ende."},
                       MessageCase{"Strich-", "Strich-"}, MessageCase{"Pfad/", "Pfad/."}, MessageCase{"7", "7."},
-                      MessageCase{"gr\xF6\xDF", QString::fromUtf8("gr\u00F6\u00DF.")}, MessageCase{"", ""}));
+                      MessageCase{"gr\xF6\xDF", "gr\u00F6\u00DF."}, MessageCase{"", ""}));
 
 }  // namespace

@@ -115,15 +115,15 @@ using FieldAfterAHit = WildcardTyping;
 TEST_F(FieldAfterAHit, ModifierKeyKeepsTheCodeGoingAndTwoCodesInARowStillWork) {
   app::OpsField* field = form->MaskEdit1;
   field->setFocus();
-  QTest::keyClicks(field, "8-825.1");
+  QTest::keyClicks(field, QStringLiteral("8-825.1"));
   EXPECT_EQ(shown(), "BE;ZE01;ZE01.01");
   QTest::keyClick(field, Qt::Key_Shift);
-  QTest::keyClicks(field, "0");
+  QTest::keyClicks(field, QStringLiteral("0"));
   EXPECT_EQ(shown(), "KH;ZE41;ZE41.03") << "8-825.10 has a line of its own";
   // A code that nothing lengthens: the next code starts afresh.
-  QTest::keyClicks(field, "5-597.01");
+  QTest::keyClicks(field, QStringLiteral("5-597.01"));
   EXPECT_EQ(shown(), "BE;ZE02;ZE02.02");
-  QTest::keyClicks(field, "1-237.12");
+  QTest::keyClicks(field, QStringLiteral("1-237.12"));
   EXPECT_EQ(shown(), "KH;ZE41;ZE41.02");
   EXPECT_EQ(field->opsText(), catalog::ops_code::kEmptyFieldText);
 }
