@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <algorithm>
@@ -12,6 +13,9 @@
 #include "app/clock.h"
 #include "app/commands.h"
 #include "app/console.h"
+#include "app/german.h"
+#include "app/main_window.h"
+#include "app/start_folder.h"
 #include "app/messages.h"
 #include "app/text_codec.h"
 #include "catalog/errors.h"
@@ -119,14 +123,23 @@ bool hasDisplay() {
          !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-int runWindow(int argc, char** argv) {
+int runWindow(int argc, char** argv, bool folderNamed) {
   if (!hasDisplay()) return fail(messages::noDisplay(), 1);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarvelo"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
   QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
-  TForm1 Form1;
-  Form1.show();
+  QApplication::setDesktopFileName(QStringLiteral("tarvelo"));
+  installGermanTranslations(application);
+  // Started from the desktop menu, the current directory is the home folder.
+  if (!folderNamed) {
+    if (const auto folder = startFolder(QDir::currentPath())) {
+      // A folder that cannot be entered leaves the start as it would be.
+      [[maybe_unused]] const int entered = ::chdir(QFile::encodeName(*folder).constData());
+    }
+  }
+  MainWindow window;
+  window.show();
   return QApplication::exec();
 }
 
@@ -143,7 +156,7 @@ int runProgram(int argc, char** argv) {
                 2);
   }
   switch (arguments.command) {
-    case Arguments::Command::Window: return runWindow(argc, argv);
+    case Arguments::Command::Window: return runWindow(argc, argv, !arguments.folder.isEmpty());
     case Arguments::Command::Check: return runCheck(argc, argv);
     case Arguments::Command::Rebuild: return runRebuild(argc, argv);
     case Arguments::Command::Lookup:

@@ -212,6 +212,7 @@ void TForm1::setTabOrder() {
 }
 
 void TForm1::runUserEvent(const std::function<void()>& event) {
+  const int generation = catalogGeneration_;
   // Showing the controls belongs to the event: its errors are shown too.
   auto error = app::runCatchingErrors(event);
   const auto paintError = app::runCatchingErrors([this] { syncControls(); });
@@ -219,6 +220,7 @@ void TForm1::runUserEvent(const std::function<void()>& event) {
   if (error) app::showErrorMessage(*error);
   // A reload or a rebuild's walk changed the tables the search rows refer to.
   if (searchWindow_) searchWindow_->followCatalogChange();
+  if (generation != catalogGeneration_ && catalogLoaded_) catalogLoaded_();
 }
 
 void TForm1::syncControls() {

@@ -71,6 +71,9 @@ class TForm1 : public QWidget, public app::SearchHost {
   // Asks the user for a folder; tests replace it.
   static std::function<QString(QWidget*)> chooseFolder;
 
+  // Called after every event that loaded the catalog anew.
+  void onCatalogLoaded(std::function<void()> callback) { catalogLoaded_ = std::move(callback); }
+
   // Runs a user-originated event: an error ends it and is shown in the
   // message box; the controls then show what the handlers left.
   void runUserEvent(const std::function<void()>& event);
@@ -145,4 +148,5 @@ class TForm1 : public QWidget, public app::SearchHost {
   QElapsedTimer lastRepaint_;
   int catalogGeneration_ = 0;
   app::SearchWindow* searchWindow_ = nullptr;
+  std::function<void()> catalogLoaded_;
 };

@@ -5,7 +5,7 @@
 #        tarvelo_build BUILD_DIR TARGET|all [cmake options...]
 
 # What the viewer needs to build and run, and what the tests add.
-TARVELO_VIEWER_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
+TARVELO_VIEWER_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation)
 TARVELO_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file desktop-file-utils)
 
 tarvelo_install_packages() {

@@ -1,0 +1,104 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/information.h"
+#include "app/start_folder.h"
+#include "app/tform1.h"
+
+namespace app {
+namespace {
+
+// Shortcuts TForm1 handles itself are only named in the menu; a second
+// shortcut for the same keys would make both ambiguous.
+QString withKeys(const QString& text, const QString& keys) { return text + QLatin1Char('\t') + keys; }
+
+QString shortcutsText() {
+  return QStringLiteral(
+      "Strg+F\tSuche: OPS-Kodes, Fallisten oder W\u00F6rter\n"
+      "Strg+O\tOrdner \u00F6ffnen\n"
+      "Strg+Q\tBeenden\n"
+      "Tab\tJahr, OPS-Ziffer, Art, ZE-Gruppe, ZE, dann die Textfelder\n"
+      "Esc\tOPS-Ziffer: zur\u00FCck zum Stand vor der Eingabe\n"
+      "\n"
+      "Im Suchfenster: Pfeil runter in die Tabelle, Eingabe zeigt die ZE im Hauptfenster, "
+      "Strg+C kopiert die markierten Zeilen.");
+}
+
+}  // namespace
+
+MainWindow::MainWindow() : form_(new TForm1(this)) {
+  setObjectName(QStringLiteral("MainWindow"));
+  setWindowIcon(QIcon::fromTheme(QStringLiteral("tarvelo")));
+  setCentralWidget(form_);
+  createMenus();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  move(68, 106);
+  form_->onCatalogLoaded([this] { followCatalog(); });
+  followCatalog();
+  form_->ComboBox1->widget()->setFocus();
+}
+
+MainWindow::~MainWindow() { form_->onCatalogLoaded({}); }
+
+void MainWindow::createMenus() {
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&Datei"));
+  QAction* open = fileMenu_->addAction(withKeys(QStringLiteral("Ordner \u00F6ffnen\u2026"), QStringLiteral("Strg+O")));
+  open->setObjectName(QStringLiteral("OrdnerOeffnen"));
+  connect(open, &QAction::triggered, this, [this] { openFolder(TForm1::chooseFolder(form_)); });
+  recentMenu_ = fileMenu_->addMenu(QStringLiteral("&Zuletzt ge\u00F6ffnet"));
+  fileMenu_->addSeparator();
+  QAction* quit = fileMenu_->addAction(QStringLiteral("&Beenden"));
+  quit->setObjectName(QStringLiteral("Beenden"));
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(quit, &QAction::triggered, this, &QWidget::close);
+
+  searchMenu_ = menuBar()->addMenu(QStringLiteral("&Suchen"));
+  QAction* search = searchMenu_->addAction(withKeys(QStringLiteral("Suche\u2026"), QStringLiteral("Strg+F")));
+  search->setObjectName(QStringLiteral("Suche"));
+  connect(search, &QAction::triggered, this, [this] { form_->showSearchWindow(); });
+
+  helpMenu_ = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+  QAction* keys = helpMenu_->addAction(QStringLiteral("&Tastenk\u00FCrzel"));
+  keys->setObjectName(QStringLiteral("Tastenkuerzel"));
+  connect(keys, &QAction::triggered, this,
+          [this] { showInformation(this, QStringLiteral("Tastenk\u00FCrzel"), shortcutsText()); });
+  QAction* about = helpMenu_->addAction(QStringLiteral("\u00DC&ber Tarvelo"));
+  about->setObjectName(QStringLiteral("UeberTarvelo"));
+  connect(about, &QAction::triggered, this, [this] {
+    showInformation(this, QStringLiteral("\u00DCber Tarvelo"),
+                    QStringLiteral("Tarvelo %1\nZusatzentgelte (ZE) und ausl\u00F6sende OPS-Kodes nachschlagen.\n\n"
+                                   "Katalogordner: %2")
+                        .arg(QApplication::applicationVersion(), QDir::currentPath()));
+  });
+}
+
+void MainWindow::openFolder(const QString& folder) {
+  form_->runUserEvent([this, folder] { form_->openFolder(folder); });
+}
+
+// After every load: the title names the folder, and a complete load is
+// remembered for the next start.
+void MainWindow::followCatalog() {
+  const QString folder = QDir::currentPath();
+  setWindowTitle(QStringLiteral("Tarvelo \u2013 %1").arg(QDir(folder).dirName()));
+  if (form_->Data.complete()) rememberFolder(folder);
+  fillRecentFolders();
+}
+
+void MainWindow::fillRecentFolders() {
+  recentMenu_->clear();
+  const QStringList folders = recentFolders();
+  for (const QString& folder : folders) {
+    QAction* entry = recentMenu_->addAction(folder);
+    connect(entry, &QAction::triggered, this, [this, folder] { openFolder(folder); });
+  }
+  recentMenu_->setEnabled(!folders.isEmpty());
+}
+
+}  // namespace app
