@@ -58,4 +58,28 @@ std::optional<unsigned char> fromUnicode(char32_t codePoint) {
   return std::nullopt;
 }
 
+std::string fromUtf8(std::string_view utf8) {
+  std::string text;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    char32_t codePoint = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    bool valid = length > 0 && i + length <= utf8.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      const auto next = static_cast<unsigned char>(utf8[i + k]);
+      valid = (next & 0xC0) == 0x80;
+      codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    if (!valid) {
+      text += static_cast<char>(lead);
+      ++i;
+      continue;
+    }
+    const auto byte = fromUnicode(codePoint);
+    text += byte ? static_cast<char>(*byte) : '?';
+    i += length;
+  }
+  return text;
+}
+
 }  // namespace catalog::cp1252

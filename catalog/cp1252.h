@@ -32,6 +32,10 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b);
 bool isLetter(unsigned char c);
 bool isDigit(unsigned char c);
 
+// UTF-8 text (a file name) in the code page: characters it lacks become
+// "?", and bytes that are no UTF-8 are taken as they are.
+std::string fromUtf8(std::string_view utf8);
+
 // Every byte maps to one code point and back; the five bytes the code page
 // leaves undefined map to the C1 controls of the same value.
 char32_t toUnicode(unsigned char c);

@@ -1,23 +1,56 @@
 #include "catalog/errors.h"
 
+#include <climits>
 #include <cerrno>
+#include <unistd.h>
+
+#include "catalog/cp1252.h"
 
 namespace catalog {
 
-Error cannotOpen(std::string_view fileName) {
-  return Error("Datei " + std::string(fileName) + " kann nicht ge\xF6" "ffnet werden");
+namespace {
+
+// "Datei NAME in ORDNER": a path is split at its last "/", a bare name is
+// looked for in the current directory. File names are bytes of the
+// system's encoding, shown in the code page of every message.
+std::string fileInFolder(std::string_view fileName) {
+  std::string folder, name(fileName);
+  if (const auto slash = fileName.rfind('/'); slash != std::string_view::npos) {
+    folder = std::string(fileName.substr(0, slash == 0 ? 1 : slash));
+    name = std::string(fileName.substr(slash + 1));
+  } else {
+    char buffer[PATH_MAX];
+    if (::getcwd(buffer, sizeof buffer)) folder = buffer;
+  }
+  std::string text = "Datei " + name;
+  if (!folder.empty()) text += " in " + cp1252::fromUtf8(folder);
+  return text;
 }
 
-Error cannotCreate(std::string_view fileName) {
-  return Error("Datei " + std::string(fileName) + " kann nicht erstellt werden");
+}  // namespace
+
+Error cannotOpen(std::string_view fileName, int errorNumber) {
+  return Error(fileInFolder(fileName) + " kann nicht ge\xF6" "ffnet werden: " + reasonOf(errorNumber));
 }
 
-Error cannotRead(std::string_view fileName) {
-  return Error("Datei " + std::string(fileName) + " kann nicht gelesen werden");
+Error notARegularFile(std::string_view fileName) {
+  return Error(fileInFolder(fileName) + " kann nicht ge\xF6" "ffnet werden: Keine gew\xF6hnliche Datei");
+}
+
+Error cannotCreate(std::string_view fileName, int errorNumber) {
+  return Error(fileInFolder(fileName) + " kann nicht erstellt werden: " + reasonOf(errorNumber));
+}
+
+Error cannotRead(std::string_view fileName, int errorNumber) {
+  return Error(fileInFolder(fileName) + " kann nicht gelesen werden: " + reasonOf(errorNumber));
+}
+
+Error replacedWhileSaving(std::string_view fileName) {
+  return Error(fileInFolder(fileName) + " kann nicht erstellt werden: Die neue Datei wurde w\xE4hrend des Schreibens ersetzt");
 }
 
 Error tooLarge(std::string_view fileName) {
-  return Error("Datei " + std::string(fileName) + " ist gr\xF6\xDF" "er als 1 GiB und wird nicht gelesen");
+  return Error(fileInFolder(fileName) + " ist gr\xF6\xDF" "er als 1 GiB und wird nicht gelesen");
 }
 
 Error indexOutOfRange(long long index) {

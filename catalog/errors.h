@@ -14,10 +14,15 @@ class Error : public std::runtime_error {
   explicit Error(const std::string& text) : std::runtime_error(text) {}
 };
 
-Error cannotOpen(std::string_view fileName);
-Error cannotCreate(std::string_view fileName);
-Error cannotRead(std::string_view fileName);
+// A file's errors name the file, the folder it was looked for in (the
+// current directory for a bare name) and the system's reason.
+Error cannotOpen(std::string_view fileName, int errorNumber);
+Error notARegularFile(std::string_view fileName);
+Error cannotCreate(std::string_view fileName, int errorNumber);
+Error cannotRead(std::string_view fileName, int errorNumber);
 Error tooLarge(std::string_view fileName);
+// The new file's name no longer named it when it was to be renamed.
+Error replacedWhileSaving(std::string_view fileName);
 Error indexOutOfRange(long long index);
 Error folderCannotBeOpened(std::string_view folder, int errorNumber);
 Error rebuildNeedsCompleteLoad();

@@ -36,7 +36,8 @@ int openForReading(const std::string& path) {
 
 FileText readRegularFile(std::string_view displayName, int fd, const std::function<void()>& progress) {
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) throw cannotOpen(displayName);
+  if (::fstat(fd, &info) != 0) throw cannotOpen(displayName, errno);
+  if (!S_ISREG(info.st_mode)) throw notARegularFile(displayName);
   if (static_cast<unsigned long long>(info.st_size) > kMaxFileBytes) throw tooLarge(displayName);
   FileText content(static_cast<std::size_t>(info.st_size));
   std::size_t filled = 0;
@@ -47,7 +48,7 @@ FileText readRegularFile(std::string_view displayName, int fd, const std::functi
       char probe[4096];
       const ssize_t more = ::read(fd, probe, sizeof probe);
       if (more < 0 && errno == EINTR) continue;
-      if (more < 0) throw cannotRead(displayName);
+      if (more < 0) throw cannotRead(displayName, errno);
       if (more == 0) break;
       if (content.size() + static_cast<std::size_t>(more) > kMaxFileBytes) throw tooLarge(displayName);
       FileText larger(std::min(kMaxFileBytes, std::max<std::size_t>((filled + static_cast<std::size_t>(more)) * 2, 4096)));
@@ -61,7 +62,7 @@ FileText readRegularFile(std::string_view displayName, int fd, const std::functi
     const ssize_t n = ::read(fd, content.data() + filled, std::min(kChunk, content.size() - filled));
     if (progress) progress();
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw cannotRead(displayName);
+    if (n < 0) throw cannotRead(displayName, errno);
     if (n == 0) break;
     filled += static_cast<std::size_t>(n);
   }
@@ -77,11 +78,11 @@ FileText readWholeFile(std::string_view displayName, const std::vector<std::stri
     const Descriptor file(openForReading(path));
     if (file.get() < 0) {
       if (errno == ENOENT || errno == ENOTDIR) continue;
-      throw cannotOpen(displayName);
+      throw cannotOpen(displayName, errno);
     }
     return readRegularFile(displayName, file.get(), progress);
   }
-  throw cannotOpen(displayName);
+  throw cannotOpen(displayName, ENOENT);
 }
 
 }  // namespace catalog

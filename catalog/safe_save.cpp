@@ -140,26 +140,46 @@ void saveLinesReplacing(const std::string& fileName, const std::vector<std::stri
     data += "\r\n";
   }
   const Place place = placeOf(fileName);
-  if (!allowed(SaveStep::Create)) throw cannotCreate(fileName);
+  if (!allowed(SaveStep::Create)) throw cannotCreate(fileName, errno);
   TemporaryFile temporary(place);
-  if (!temporary.isOpen()) throw cannotCreate(fileName);
+  if (!temporary.isOpen()) throw cannotCreate(fileName, errno);
   const bool written = allowed(SaveStep::Write) && writeAll(temporary.fd(), data) && allowed(SaveStep::Flush) &&
                        retryingOnInterrupt([&] { return ::fsync(temporary.fd()); }) == 0 &&
                        allowed(SaveStep::Mode) && takeOverModeAndOwner(temporary.fd(), fileName);
+  if (!written) throw cannotCreate(fileName, errno);
   // The name is renamed, not the descriptor: it must still be our file.
-  if (!written || !temporary.stillNamesItsFile() || !allowed(SaveStep::Close) || !temporary.close())
-    throw cannotCreate(fileName);
+  if (!temporary.stillNamesItsFile()) throw replacedWhileSaving(fileName);
+  if (!allowed(SaveStep::Close) || !temporary.close()) throw cannotCreate(fileName, errno);
   if (!allowed(SaveStep::Rename) || std::rename(temporary.path().c_str(), fileName.c_str()) != 0)
-    throw cannotCreate(fileName);
+    throw cannotCreate(fileName, errno);
   temporary.release();
-  if (!allowed(SaveStep::FlushFolder) || !flushFolder(place.folder)) throw cannotCreate(fileName);
+  if (!allowed(SaveStep::FlushFolder) || !flushFolder(place.folder)) throw cannotCreate(fileName, errno);
 }
 
 SaveLock::SaveLock(const std::string& fileName) {
   const Place place = placeOf(fileName);
   const std::string lockPath = place.folder + "/." + place.baseName + ".tarvelo-lock";
-  fd_ = retryingOnInterrupt([&] { return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666); });
-  if (fd_ < 0) throw cannotCreate(fileName);
+  // An advisory lock needs no write access: every maintainer of a shared
+  // folder opens the same file read-only. Made when missing, it takes the
+  // assignment file's group and read and write bits, so that the next
+  // maintainer can open it too.
+  fd_ = retryingOnInterrupt([&] { return ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC); });
+  if (fd_ < 0 && errno == ENOENT) {
+    struct stat file {};
+    const bool known = ::stat(fileName.c_str(), &file) == 0;
+    const mode_t mode = known ? (file.st_mode & 0666) : 0644;
+    fd_ = retryingOnInterrupt(
+        [&] { return ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode); });
+    if (fd_ >= 0) {
+      ::fchmod(fd_, mode);  // past the umask
+      if (known && ::fchown(fd_, static_cast<uid_t>(-1), file.st_gid) != 0) {
+        // Not a member of the file's group: the folder's default stays.
+      }
+    } else if (errno == EEXIST) {
+      fd_ = retryingOnInterrupt([&] { return ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC); });
+    }
+  }
+  if (fd_ < 0) throw cannotCreate(lockPath, errno);
   if (retryingOnInterrupt([&] { return ::flock(fd_, LOCK_EX | LOCK_NB); }) != 0) {
     ::close(fd_);
     throw rebuildRunningElsewhere();

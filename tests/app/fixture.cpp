@@ -109,6 +109,12 @@ void WindowTest::showWindow() {
   if (!QTest::qWaitForWindowActive(form.get())) ADD_FAILURE() << "window not active";
 }
 
+QString WindowTest::fileError(const std::string& name, const char* what, const char* reason) const {
+  return QStringLiteral("Datei %1 in %2 %3: %4.")
+      .arg(QString::fromStdString(name), QString::fromStdString(folder.path().string()), QString::fromUtf8(what),
+           QString::fromUtf8(reason));
+}
+
 QString WindowTest::shownText(const app::DropDownBox& box) const { return box.widget()->lineEdit()->text(); }
 
 }  // namespace testing_support

@@ -77,6 +77,9 @@ class WindowTest : public ::testing::Test {
   std::vector<std::string> lines(const app::DetailBox& box) const { return box.lines(); }
   // The window as a user sees it, the handlers' state shown.
   void showWindow();
+  // How an error about a file of the folder is shown: "Datei NAME in
+  // FOLDER WHAT: REASON." (name, what and reason in UTF-8).
+  QString fileError(const std::string& name, const char* what, const char* reason) const;
 
   CatalogFolder folder;
   std::vector<Message> messages;

@@ -83,7 +83,8 @@ TEST_F(Rebuild, ReloadFailureIsShownAfterTheFileIsWritten) {
   folder.remove("Fu\xC3\x9Fnoten.txt");
   window.runUserEvent([&window] { window.Button1Click(window.Button1); });
   ASSERT_EQ(messages.size(), 1U);
-  EXPECT_EQ(messages[0].text, QString::fromUtf8("Datei Fu\u00DFnoten.txt kann nicht ge\u00F6ffnet werden."));
+  EXPECT_EQ(messages[0].text,
+            fileError("Fu\u00DFnoten.txt", "kann nicht ge\u00F6ffnet werden", "Datei oder Verzeichnis nicht gefunden"));
   EXPECT_EQ(folder.read(catalog::kAssignmentFile), crlf(kCollected));
   EXPECT_FALSE(window.RebuildMode);
 }
@@ -100,7 +101,7 @@ TEST_F(Rebuild, FileThatCannotBeCreatedLeavesTheOldTableAndNoFlag) {
 
   ASSERT_EQ(messages.size(), 1U);
   EXPECT_EQ(messages[0].caption, "Tarvelo");
-  EXPECT_EQ(messages[0].text, "Datei OPS-Zuordnung.csv kann nicht erstellt werden.");
+  EXPECT_EQ(messages[0].text, fileError("OPS-Zuordnung.csv", "kann nicht erstellt werden", "Ist ein Verzeichnis"));
   EXPECT_FALSE(window.RebuildMode);
   EXPECT_EQ(window.Data.assignmentTable().AssignmentKeys.entries(), keysBefore);
   EXPECT_EQ(window.Data.assignmentTable().AssignmentTargets.entries(), targetsBefore);
@@ -146,7 +147,7 @@ TEST_F(Rebuild, InterruptedWriteLeavesTheOldFileWhole) {
     window.runUserEvent([&window] { window.Button1Click(window.Button1); });
   }
   ASSERT_EQ(messages.size(), 1U);
-  EXPECT_EQ(messages[0].text, "Datei OPS-Zuordnung.csv kann nicht erstellt werden.");
+  EXPECT_EQ(messages[0].text, fileError("OPS-Zuordnung.csv", "kann nicht erstellt werden", "Die Datei ist zu gro\u00DF"));
   EXPECT_EQ(folder.read(catalog::kAssignmentFile), old);
   EXPECT_FALSE(window.RebuildMode);
   EXPECT_EQ(window.Data.assignmentTable().AssignmentKeys.entries(), Strings{"old;2031;BE"});

@@ -30,23 +30,27 @@ struct Unreadable {
   const char* name;
   // Puts something in place of the file; false when the fault can't be made here.
   std::function<bool(const fs::path&)> make;
+  const char* reason;  // as the message gives it
 };
 
 const std::vector<Unreadable> kUnreadable = {
-    {"Missing", [](const fs::path& p) { return fs::remove(p); }},
-    {"Folder", [](const fs::path& p) { return fs::remove(p) && fs::create_directory(p); }},
-    {"Fifo", [](const fs::path& p) { return fs::remove(p) && ::mkfifo(p.c_str(), 0644) == 0; }},
+    {"Missing", [](const fs::path& p) { return fs::remove(p); }, "Datei oder Verzeichnis nicht gefunden"},
+    {"Folder", [](const fs::path& p) { return fs::remove(p) && fs::create_directory(p); }, "Keine gew\u00F6hnliche Datei"},
+    {"Fifo", [](const fs::path& p) { return fs::remove(p) && ::mkfifo(p.c_str(), 0644) == 0; },
+     "Keine gew\u00F6hnliche Datei"},
     {"DevZero",
      [](const fs::path& p) {
        fs::remove(p);
        fs::create_symlink("/dev/zero", p);
        return true;
-     }},
+     },
+     "Keine gew\u00F6hnliche Datei"},
     {"NoPermission",
      [](const fs::path& p) {
        // root reads every file
        return ::geteuid() != 0 && ::chmod(p.c_str(), 0) == 0;
-     }},
+     },
+     "Keine Berechtigung"},
 };
 
 struct UnreadableCase {
@@ -64,9 +68,8 @@ TEST_P(UnreadableFile, IsNamedAndTheRebuildThenChangesNothing) {
 
   auto& window = open();
   ASSERT_EQ(messages.size(), 1U);
-  EXPECT_EQ(messages[0].text.toStdString(),
-            "Datei " + std::string(GetParam().file == catalog::kFootnoteFile ? "Fu\xC3\x9Fnoten.txt" : GetParam().file) +
-                " kann nicht ge\xC3\xB6" "ffnet werden.");
+  EXPECT_EQ(messages[0].text, fileError(onDisk(GetParam().file), "kann nicht ge\u00F6ffnet werden",
+                                        GetParam().fault.reason));
 
   window.runUserEvent([&window] { window.Button1Click(window.Button1); });
   ASSERT_EQ(messages.size(), 2U);
@@ -142,7 +145,8 @@ TEST_P(FailedSave, AtAnyStepLeavesTheOldFileAndNoTemporaryFile) {
   catalog::testing::setSaveFault([failing](catalog::SaveStep step) { return step == failing; });
   window.runUserEvent([&window] { window.Button1Click(window.Button1); });
   ASSERT_EQ(messages.size(), 1U);
-  EXPECT_EQ(messages[0].text, "Datei OPS-Zuordnung.csv kann nicht erstellt werden.");
+  EXPECT_EQ(messages[0].text, fileError("OPS-Zuordnung.csv", "kann nicht erstellt werden",
+                                        "Auf dem Ger\u00E4t ist kein Speicherplatz mehr verf\u00FCgbar"));
   EXPECT_FALSE(window.RebuildMode);
   if (failing != catalog::SaveStep::FlushFolder) {
     EXPECT_EQ(folder.read(catalog::kAssignmentFile), kGoodAssignments);
@@ -208,7 +212,8 @@ TEST_F(Rebuild, TemporaryFileSwappedForALinkChangesNoOtherFile) {
   window.runUserEvent([&window] { window.Button1Click(window.Button1); });
   catalog::testing::setSaveFault({});
   ASSERT_EQ(messages.size(), 1U);
-  EXPECT_EQ(messages[0].text, "Datei OPS-Zuordnung.csv kann nicht erstellt werden.");
+  EXPECT_EQ(messages[0].text, fileError("OPS-Zuordnung.csv", "kann nicht erstellt werden",
+                                        "Die neue Datei wurde w\u00E4hrend des Schreibens ersetzt"));
   EXPECT_FALSE(fs::is_symlink(root / catalog::kAssignmentFile));
   EXPECT_EQ(folder.read(catalog::kAssignmentFile), kGoodAssignments);
   struct stat info {};

@@ -61,8 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct MissingFileCase {
   const char* name;
-  std::string file;       // as stored
-  std::string message;    // as shown
+  std::string file;  // as stored
   bool yearsListed;
 };
 class MissingFileTest : public WindowTest, public ::testing::WithParamInterface<MissingFileCase> {};
@@ -73,7 +72,8 @@ TEST_P(MissingFileTest, ShowsOneMessageAndOpensTheWindow) {
   auto& window = open();
   ASSERT_EQ(messages.size(), 1U);
   EXPECT_EQ(messages[0].caption, "Tarvelo");
-  EXPECT_EQ(messages[0].text, QString::fromStdString(GetParam().message));
+  EXPECT_EQ(messages[0].text,
+            fileError(GetParam().file, "kann nicht ge\u00F6ffnet werden", "Datei oder Verzeichnis nicht gefunden"));
   EXPECT_EQ(items(*window.ComboBox1), GetParam().yearsListed ? (Strings{"2031", "2030"}) : Strings{});
   EXPECT_EQ(window.ComboBox1->text(), "");
   EXPECT_EQ(window.ComboBox1->selectedIndex(), -1);
@@ -87,12 +87,8 @@ TEST_P(MissingFileTest, ShowsOneMessageAndOpensTheWindow) {
 INSTANTIATE_TEST_SUITE_P(
     Files, MissingFileTest,
     ::testing::Values(
-        MissingFileCase{"Catalog", "ZE-Katalog.csv", "Datei ZE-Katalog.csv kann nicht ge\u00F6ffnet werden.", false},
-        MissingFileCase{"Footnotes", "Fu\xC3\x9Fnoten.txt",
-                        "Datei Fu\u00DFnoten.txt kann nicht ge\u00F6ffnet werden.", true},
-        MissingFileCase{"OpsTexts", "OPS-Kodes.csv", "Datei OPS-Kodes.csv kann nicht ge\u00F6ffnet werden.", true},
-        MissingFileCase{"Assignments", "OPS-Zuordnung.csv",
-                        "Datei OPS-Zuordnung.csv kann nicht ge\u00F6ffnet werden.", true}),
+        MissingFileCase{"Catalog", "ZE-Katalog.csv", false}, MissingFileCase{"Footnotes", "Fu\xC3\x9Fnoten.txt", true},
+        MissingFileCase{"OpsTexts", "OPS-Kodes.csv", true}, MissingFileCase{"Assignments", "OPS-Zuordnung.csv", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Startup, FindsTheFootnoteFileUnderItsWindows1252Name) {
@@ -192,7 +188,9 @@ TEST_F(OpenFolder, CtrlOLoadsTheChosenFolderAsAStartThere) {
   std::filesystem::remove(other.path() / "OPS-Kodes.csv");
   form->runUserEvent([this, &other] { form->openFolder(QString::fromStdString(other.path().string())); });
   ASSERT_EQ(messages.size(), 1U);
-  EXPECT_EQ(messages[0].text, "Datei OPS-Kodes.csv kann nicht ge\u00F6" "ffnet werden.");
+  EXPECT_EQ(messages[0].text, QStringLiteral("Datei OPS-Kodes.csv in %1 kann nicht ge\u00F6ffnet werden: Datei oder "
+                                             "Verzeichnis nicht gefunden.")
+                                  .arg(QString::fromStdString(other.path().string())));
 }
 
 }  // namespace

@@ -50,7 +50,8 @@ class FileTest : public ::testing::Test {
 TEST_F(FileTest, MissingFileNamesTheFileAsPassed) {
   EXPECT_TRUE(testing_support::failsWith(
       [&] { catalog::loadLines("Fu\xDFnoten.txt", {path("absent-utf8"), path("absent-cp1252")}); },
-      "Datei Fu\xDFnoten.txt kann nicht ge\xF6" "ffnet werden"));
+      "Datei Fu\xDFnoten.txt in " + std::filesystem::current_path().string() +
+          " kann nicht ge\xF6" "ffnet werden: Datei oder Verzeichnis nicht gefunden"));
 }
 
 TEST_F(FileTest, FolderOfTheFilesNameCannotBeOpened) {
@@ -77,7 +78,8 @@ TEST_F(FileTest, FailedSaveLeavesNoTraceAndNamesTheFile) {
   std::filesystem::create_directory(folder / "OPS-Zuordnung.csv");
   write("OPS-Zuordnung.csv/inside", "x");  // a non-empty directory cannot be renamed over
   EXPECT_TRUE(testing_support::failsWith([&] { catalog::saveLinesReplacing(path("OPS-Zuordnung.csv"), {"a"}); },
-                                         "Datei " + path("OPS-Zuordnung.csv") + " kann nicht erstellt werden"));
+                                         "Datei OPS-Zuordnung.csv in " + folder.string() +
+                                             " kann nicht erstellt werden: Ist ein Verzeichnis"));
   int entries = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
   EXPECT_EQ(entries, 1) << "the temporary file was left behind";

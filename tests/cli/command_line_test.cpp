@@ -64,7 +64,8 @@ TEST_F(CommandLine, CheckReportsAPlantedFaultAndAnUnreadableFile) {
   fs::remove(catalogFolder() / "OPS-Kodes.csv");
   result = run("--check catalog");
   EXPECT_EQ(result.status, 2);
-  EXPECT_NE(result.out.find("OPS-Kodes.csv: Fehler: Datei OPS-Kodes.csv kann nicht ge\xC3\xB6" "ffnet werden"),
+  EXPECT_NE(result.out.find("OPS-Kodes.csv: Fehler: Datei OPS-Kodes.csv in " + catalogFolder().string() +
+                            " kann nicht ge\xC3\xB6" "ffnet werden: Datei oder Verzeichnis nicht gefunden"),
             std::string::npos)
       << result.out;
 }
@@ -103,7 +104,8 @@ TEST_F(CommandLine, LookupExitStatus) {
   fs::remove(catalogFolder() / "Fu\xC3\x9Fnoten.txt");
   const Outcome unreadable = run("--lookup --year 2026 --folder catalog 8-854.2");
   EXPECT_EQ(unreadable.status, 2);
-  EXPECT_EQ(unreadable.err, "tarvelo: Datei Fu\xC3\x9Fnoten.txt kann nicht ge\xC3\xB6" "ffnet werden\n");
+  EXPECT_EQ(unreadable.err, "tarvelo: Datei Fu\xC3\x9Fnoten.txt in " + catalogFolder().string() +
+                                " kann nicht ge\xC3\xB6" "ffnet werden: Datei oder Verzeichnis nicht gefunden\n");
 }
 
 TEST_F(CommandLine, LookupOnACatalogWithoutTheCurrentYearSearchesItsNewestAndSaysSo) {
