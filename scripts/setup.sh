@@ -6,7 +6,7 @@
 
 # What the viewer needs to build and run, and what the tests add.
 TARVELO_VIEWER_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation)
-TARVELO_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file desktop-file-utils)
+TARVELO_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file desktop-file-utils lintian appstream man-db)
 
 tarvelo_install_packages() {
   local missing=()
