@@ -15,7 +15,7 @@
 #include "catalog/errors.h"
 #include "catalog/lines.h"
 #include "catalog/ops_lookup.h"
-#include "catalog/tables.h"
+#include "catalog/file_names.h"
 
 namespace app {
 namespace {

@@ -84,7 +84,7 @@ SearchWindow::SearchWindow(SearchHost& host, QWidget* parent)
   header->setStretchLastSection(true);
   // Wide enough for a usual entry and the header; a longer one elides.
   const QFontMetrics metrics(font());
-  const char* const samples[] = {"8-854.2 R", "8-854.21", "2026", "KH", "ZE2026-01", "12.345,67", "OPS-Text 8-854.2"};
+  const char* const samples[] = {"8-854.2 R", "8-854.21", "2026", "", "ZE2026-01", "12.345,67", "OPS-Text 8-854.2"};
   for (int column = 0; column < SearchResultsModel::kDescription; ++column) {
     const QString headerText = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     header->resizeSection(column, std::max(metrics.horizontalAdvance(QString::fromLatin1(samples[column])),

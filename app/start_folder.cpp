@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "catalog/tables.h"
+#include "catalog/file_names.h"
 
 namespace app {
 namespace {

@@ -87,9 +87,10 @@ class Catalog {
   std::optional<std::string_view> opsText(std::string_view year, std::string_view code) const;
 
   // What the OPS field's search finds for a search code in a year: the
-  // first line of its three keys for "BE", then for "KH"; when none is
-  // found, the first line of the year whose code covers the code by the
-  // wildcard rule, "BE" lines before "KH", in file order.
+  // first line of its three keys for the federal kind, then for the
+  // hospital-specific one; when none is found, the first line of the year
+  // whose code covers the code by the wildcard rule, federal lines first,
+  // in file order.
   struct AssignmentHit {
     int line;
     Kind kind;

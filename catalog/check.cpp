@@ -197,14 +197,16 @@ class Checker {
 
   void checkYearAndKind(std::size_t f, int number, std::string_view year, std::string_view kind) {
     if (!isFourDigits(year)) add(f, number, Severity::Error, "Jahr " + quoted(year) + " hat nicht vier Ziffern");
-    if (!isKindCode(kind)) add(f, number, Severity::Error, "Art " + quoted(kind) + " ist weder BE noch KH");
+    if (!isKindCode(kind))
+      add(f, number, Severity::Error,
+          concat({"Art ", quoted(kind), " ist weder ", kindCodeOf(Kind::Federal), " noch ", kindCodeOf(Kind::Hospital)}));
   }
 
   void checkFootnoteLines() {
     const auto& lines = lines_[kFootnotes];
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const int number = static_cast<int>(i + 1);
-      if (lines[i].size() < 10 || lines[i][4] != ';' || lines[i][7] != ';') {
+      if (!hasYearKindPrefix(lines[i]) || lines[i].size() < 10) {
         add(kFootnotes, number, Severity::Error, "Zu wenige Felder: erwartet Jahr;Art;Zeichen;Text");
         continue;
       }
@@ -217,7 +219,7 @@ class Checker {
     const auto& lines = lines_[kOpsTexts];
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const int number = static_cast<int>(i + 1);
-      if (lines[i].size() < 6 || lines[i][4] != ';' || lines[i].find(';', 5) == std::string::npos) {
+      if (!hasYearPrefix(lines[i]) || lines[i].find(';', 5) == std::string::npos) {
         add(kOpsTexts, number, Severity::Error, "Zu wenige Felder: erwartet Jahr;Kode;Text");
         continue;
       }

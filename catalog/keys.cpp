@@ -26,6 +26,10 @@ std::string_view groupNameOf(std::string_view groupKey) {
   return groupKey.size() > kGroupPrefixLength + 1 ? groupKey.substr(kGroupPrefixLength + 1) : std::string_view();
 }
 
+bool hasYearPrefix(std::string_view line) { return line.size() > 5 && line[4] == ';'; }
+
+bool hasYearKindPrefix(std::string_view line) { return hasYearPrefix(line) && line.size() > 8 && line[7] == ';'; }
+
 GroupKeyFields groupKeyFields(std::string_view groupKey) {
   const auto piece = [&](std::size_t from, std::size_t length) {
     return from < groupKey.size() ? groupKey.substr(from, length) : std::string_view();

@@ -38,6 +38,10 @@ struct GroupKeyFields {
   std::string_view group;
 };
 GroupKeyFields groupKeyFields(std::string_view groupKey);
+// Whether a line begins with four characters and ";" (yyyy;), and with
+// yyyy;KK; as footnote lines do.
+bool hasYearPrefix(std::string_view line);
+bool hasYearKindPrefix(std::string_view line);
 
 // An assignment line, code;yyyy;KK;group;ZE, as the rebuild writes it.
 std::string assignmentLine(std::string_view code, std::string_view year, std::string_view kind,

@@ -1,9 +1,9 @@
 #pragma once
 // Which ZE an OPS code triggers, for one year or all. For a code and year
 // the rows are: first every line the OPS field's search tries, in its order
-// (kind BE before KH, its three keys in order, file order within a key);
+// (federal kind first, its three keys in order, file order within a key);
 // then every other line of the year whose code covers the code by the
-// wildcard rule, BE before KH, in file order; then, marked "Unterkode", the
+// wildcard rule, federal first, in file order; then, marked "Unterkode", the
 // lines of longer codes that begin with the code. Each line once. The first
 // row of a code and year is the ZE that typing the code into the OPS field
 // selects.

@@ -9,16 +9,10 @@
 #include <vector>
 
 #include "catalog/column.h"
+#include "catalog/file_names.h"
 
 namespace catalog {
 
-inline constexpr char kCatalogFile[] = "ZE-Katalog.csv";
-inline constexpr char kFootnoteFile[] = "Fu\xDFnoten.txt";
-inline constexpr char kOpsTextFile[] = "OPS-Kodes.csv";
-inline constexpr char kAssignmentFile[] = "OPS-Zuordnung.csv";
-// The four files in the order start-up reads them.
-inline constexpr std::array<const char*, 4> kCatalogFiles = {kCatalogFile, kFootnoteFile, kOpsTextFile,
-                                                             kAssignmentFile};
 
 struct CatalogTable {
   Column CatalogLines;  // ListBox1

@@ -21,7 +21,7 @@ class KindSelector : public QObject {
 
   int itemIndex() const { return index_; }
   void setItemIndex(int index);
-  // "BE" for the first item, "KH" for any other.
+  // The kind code of the selected item (federal for the first).
   std::string_view kindCode() const { return catalog::kindCode(index_); }
   catalog::Kind kind() const { return catalog::kindOfItem(index_); }
 
