@@ -97,12 +97,13 @@ SearchResult CatalogSearch::searchWords(std::string_view input, const std::optio
   const std::uint64_t all = sieved == 64 ? ~0ULL : (1ULL << sieved) - 1;
   std::vector<std::uint64_t> held(textBegin_.size() - 1, 0);
   for (std::size_t w = 0; w < sieved; ++w) {
-    std::size_t from = 0;
+    // Hits come in order, so the text of each is found by walking on.
+    std::size_t from = 0, text = 0;
     while (const void* hit = ::memmem(corpus_.data() + from, corpus_.size() - from, words[w].data(), words[w].size())) {
       const auto offset = static_cast<std::uint32_t>(static_cast<const char*>(hit) - corpus_.data());
-      const auto next = std::upper_bound(textBegin_.begin(), textBegin_.end(), offset);
-      held[static_cast<std::size_t>(next - textBegin_.begin()) - 1] |= 1ULL << w;
-      from = *next;
+      while (textBegin_[text + 1] <= offset) ++text;
+      held[text] |= 1ULL << w;
+      from = textBegin_[text + 1];
     }
   }
   const auto holdsTheRest = [&](std::size_t line) {
