@@ -29,6 +29,7 @@ struct Arguments {
   QByteArray folder;  // as the shell passed it: any bytes a file name may hold
   std::optional<QString> year;
   bool allYears = false;
+  bool force = false;
   QStringList codes;
 };
 
@@ -63,13 +64,14 @@ std::variant<Arguments, int> parse(int argc, char** argv) {
     const QByteArray name = equals == -1 ? argument : argument.left(equals);
     const QString shownName = QString::fromLocal8Bit(name);
     if (name == "--check" || name == "--rebuild" || name == "--lookup" || name == "--all-years" || name == "-h" ||
-        name == "--help" || name == "-v" || name == "--version") {
+        name == "--help" || name == "-v" || name == "--version" || name == "--force") {
       if (equals != -1) return fail(messages::unexpectedValue(shownName), 2);
       if (name == "--check") arguments.command = Arguments::Command::Check;
       if (name == "--rebuild") arguments.command = Arguments::Command::Rebuild;
       if (name == "--lookup") arguments.command = Arguments::Command::Lookup;
       if (name == "--check" || name == "--rebuild" || name == "--lookup") ++commands;
       if (name == "--all-years") arguments.allYears = true;
+      if (name == "--force") arguments.force = true;
       if (name == "-h" || name == "--help") help = true;
       if (name == "-v" || name == "--version") version = true;
     } else if (name == "--folder" || name == "--year") {
@@ -103,6 +105,7 @@ std::variant<Arguments, int> parse(int argc, char** argv) {
   if ((yearSet || arguments.allYears) && arguments.command != Arguments::Command::Lookup)
     return fail(messages::yearOnlyWithLookup(), 2);
   if (yearSet && arguments.allYears) return fail(messages::yearOrAllYears(), 2);
+  if (arguments.force && arguments.command != Arguments::Command::Rebuild) return fail(messages::forceOnlyWithRebuild(), 2);
   if (yearSet && !isFourDigits(*arguments.year)) return fail(messages::badYear(*arguments.year), 2);
   if (arguments.command == Arguments::Command::Lookup) {
     for (const QByteArray& code : positional) arguments.codes << QString::fromLocal8Bit(code);
@@ -158,7 +161,7 @@ int runProgram(int argc, char** argv) {
   switch (arguments.command) {
     case Arguments::Command::Window: return runWindow(argc, argv, !arguments.folder.isEmpty());
     case Arguments::Command::Check: return runCheck(argc, argv);
-    case Arguments::Command::Rebuild: return runRebuild(argc, argv);
+    case Arguments::Command::Rebuild: return runRebuild(argc, argv, arguments.force);
     case Arguments::Command::Lookup:
       return runLookup(arguments.codes, {arguments.allYears, arguments.year});
   }

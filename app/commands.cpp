@@ -58,13 +58,6 @@ class HeadlessWindow {
   int errors_ = 0;
 };
 
-std::vector<std::string> linesOfAssignmentFile() {
-  try {
-    return catalog::loadLines(catalog::kAssignmentFile);
-  } catch (const catalog::Error&) {
-    return {};
-  }
-}
 
 }  // namespace
 
@@ -91,14 +84,25 @@ int runCheck(int argc, char** argv) {
   return errors ? 1 : 0;
 }
 
-int runRebuild(int argc, char** argv) {
+int runRebuild(int argc, char** argv, bool force) {
   HeadlessWindow window(argc, argv);
+  const auto asked = TForm1::confirmLargeDrop;
+  bool refused = false;
+  TForm1::confirmLargeDrop = [force, &refused](QWidget*, const QString& question) {
+    if (!force) printError(question + QLatin1Char(' ') + messages::notWrittenWithoutForce());
+    refused = !force;
+    return force;
+  };
+  struct Restore {
+    std::function<bool(QWidget*, const QString&)> asked;
+    ~Restore() { TForm1::confirmLargeDrop = asked; }
+  } restore{asked};
   TForm1& form = window.form();
   if (!form.Data.complete()) {
     printError(messages::rebuildNeedsCompleteLoad());
     return 1;
   }
-  const std::vector<std::string> before = linesOfAssignmentFile();
+  const std::vector<std::string> before = TForm1::linesOfAssignmentFile();
   const int errorsBefore = window.errors();
   // Errors of the walk and the save end the rebuild; one of the reload after
   // the save does not undo what was written.
@@ -107,8 +111,8 @@ int runRebuild(int argc, char** argv) {
     form.Button1Click(&form);
     written = true;
   });
-  if (!written) return 1;
-  const std::vector<std::string> after = linesOfAssignmentFile();
+  if (!written || refused) return 1;
+  const std::vector<std::string> after = TForm1::linesOfAssignmentFile();
   const auto [added, dropped] = catalog::differenceOf(before, after);
   printLine(messages::rebuildWritten(static_cast<qsizetype>(after.size()), static_cast<qsizetype>(added.size()),
                                      static_cast<qsizetype>(dropped.size())));

@@ -10,7 +10,8 @@
 namespace app {
 
 int runCheck(int argc, char** argv);
-int runRebuild(int argc, char** argv);
+// force: writes even a file that keeps fewer than half of the old lines.
+int runRebuild(int argc, char** argv, bool force);
 // The year searched: all years, the one named, or else the catalog's
 // default year (said on standard error when it is not the current year).
 struct LookupYear {

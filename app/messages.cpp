@@ -9,7 +9,9 @@ QString help() {
       "Aufruf:\n"
       "  tarvelo [ORDNER]                 das Fenster, mit den Dateien aus ORDNER (sonst dem aktuellen)\n"
       "  tarvelo --check [ORDNER]         die vier Dateien pr\u00FCfen; Exit 0 ohne Fehler, 1 mit, 2 unlesbar\n"
-      "  tarvelo --rebuild [ORDNER]       OPS-Zuordnung.csv neu schreiben, wie Strg+Umschalt+O im Fenster\n"
+      "  tarvelo --rebuild [--force] [ORDNER]\n"
+      "                                   OPS-Zuordnung.csv neu schreiben, wie Strg+Umschalt+O im Fenster;\n"
+      "                                   mit --force auch, wenn mehr als die H\u00E4lfte der Zeilen entfiele\n"
       "  tarvelo --lookup [--year JJJJ | --all-years] KODE...\n"
       "                                   die ZE zu OPS-Kodes, tabulatorgetrennt\n"
       "  --folder ORDNER                  statt des ORDNER-Arguments\n"
@@ -60,6 +62,12 @@ QString rebuildNeedsCompleteLoad() {
   return QStringLiteral(
       "OPS-Match nicht m\u00F6glich: Der Katalog wurde nicht vollst\u00E4ndig geladen; es wurde nichts geschrieben.");
 }
+
+QString notWrittenWithoutForce() {
+  return QStringLiteral("Nein: es wurde nichts geschrieben (tarvelo --rebuild --force schreibt trotzdem).");
+}
+
+QString forceOnlyWithRebuild() { return QStringLiteral("--force gilt nur mit --rebuild"); }
 
 QString rebuildWritten(qsizetype lines, qsizetype added, qsizetype dropped) {
   return QStringLiteral("OPS-Zuordnung.csv: %1 Zeilen geschrieben, %2 neu, %3 entfallen.").arg(lines).arg(added).arg(dropped);

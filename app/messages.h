@@ -21,6 +21,8 @@ QString tooManyArguments(const QString& arguments);
 QString noDisplay();
 QString folderCannotBeOpened(const QString& folder, const QString& reason);
 QString rebuildNeedsCompleteLoad();
+QString notWrittenWithoutForce();
+QString forceOnlyWithRebuild();
 QString rebuildWritten(qsizetype lines, qsizetype added, qsizetype dropped);
 QString yearMissing(const QString& year);
 

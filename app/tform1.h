@@ -54,6 +54,8 @@ class TForm1 : public QWidget, public app::SearchHost {
   // The lines a rebuild would write now, by the same walk, without writing
   // or reloading; the assignment table is left as it was.
   std::vector<std::string> assignmentsAsRebuilt(QObject* Sender);
+  // The lines of the assignment file as it is now; none when it can't be read.
+  static std::vector<std::string> linesOfAssignmentFile();
 
   // Ctrl+F: the search window, created on first use.
   app::SearchWindow* showSearchWindow();
@@ -70,6 +72,10 @@ class TForm1 : public QWidget, public app::SearchHost {
   void openFolder(const QString& folder);
   // Asks the user for a folder; tests replace it.
   static std::function<QString(QWidget*)> chooseFolder;
+  // Asked before a rebuild writes a file that keeps fewer than half of the
+  // old file's lines (the question's text given); true writes. Tests and
+  // the command line replace it.
+  static std::function<bool(QWidget*, const QString&)> confirmLargeDrop;
 
   // Called after every event that loaded the catalog anew.
   void onCatalogLoaded(std::function<void()> callback) { catalogLoaded_ = std::move(callback); }

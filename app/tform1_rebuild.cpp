@@ -3,6 +3,11 @@
 // triggers which group and ZE, writes the collection and reloads.
 
 #include <QGuiApplication>
+#include <QMessageBox>
+
+#include "app/text_codec.h"
+#include "catalog/check.h"
+#include "catalog/lines.h"
 
 #include "app/tform1.h"
 #include "catalog/errors.h"
@@ -30,9 +35,34 @@ void TForm1::Button1Click(QObject* Sender) {
   const BusyCursor busy;
   const std::vector<std::string> lines = assignmentsAsRebuilt(Sender);
   repaintNow();
+  // A catalog that loads but holds nothing usable would empty the file.
+  const std::vector<std::string> before = linesOfAssignmentFile();
+  const std::size_t dropped = catalog::differenceOf(before, lines).dropped.size();
+  if ((before.size() - dropped) * 2 < before.size() &&
+      !confirmLargeDrop(this, app::toQString(catalog::rebuildWouldDrop(dropped, before.size()))))
+    return;
   catalog::saveLinesReplacing(catalog::kAssignmentFile, lines);
   repaintNow();
   Init(Sender);
+}
+
+namespace {
+
+bool askBeforeDropping(QWidget* parent, const QString& question) {
+  return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), question,
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+}  // namespace
+
+std::function<bool(QWidget*, const QString&)> TForm1::confirmLargeDrop = askBeforeDropping;
+
+std::vector<std::string> TForm1::linesOfAssignmentFile() {
+  try {
+    return catalog::loadLines(catalog::kAssignmentFile);
+  } catch (const catalog::Error&) {
+    return {};
+  }
 }
 
 std::vector<std::string> TForm1::assignmentsAsRebuilt(QObject* Sender) {

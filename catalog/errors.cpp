@@ -45,6 +45,16 @@ Error cannotRead(std::string_view fileName, int errorNumber) {
   return Error(fileInFolder(fileName) + " kann nicht gelesen werden: " + reasonOf(errorNumber));
 }
 
+Error isSymbolicLink(std::string_view fileName) {
+  return Error(fileInFolder(fileName) +
+               " ist eine symbolische Verkn\xFCpfung; OPS-Match ersetzt sie nicht. Bitte die Datei selbst in den Ordner legen");
+}
+
+std::string rebuildWouldDrop(std::size_t dropped, std::size_t total) {
+  return "OPS-Match w\xFCrde " + std::to_string(dropped) + " von " + std::to_string(total) +
+         " Zeilen entfernen. Trotzdem schreiben?";
+}
+
 Error replacedWhileSaving(std::string_view fileName) {
   return Error(fileInFolder(fileName) + " kann nicht erstellt werden: Die neue Datei wurde w\xE4hrend des Schreibens ersetzt");
 }

@@ -21,6 +21,10 @@ Error notARegularFile(std::string_view fileName);
 Error cannotCreate(std::string_view fileName, int errorNumber);
 Error cannotRead(std::string_view fileName, int errorNumber);
 Error tooLarge(std::string_view fileName);
+// A file that is a symbolic link, which a save would replace by a file.
+Error isSymbolicLink(std::string_view fileName);
+// What a rebuild that drops most of the file asks first.
+std::string rebuildWouldDrop(std::size_t dropped, std::size_t total);
 // The new file's name no longer named it when it was to be renamed.
 Error replacedWhileSaving(std::string_view fileName);
 Error indexOutOfRange(long long index);

@@ -124,11 +124,24 @@ class TemporaryFile {
 // umask gave it at creation.
 bool takeOverModeAndOwner(int fd, const std::string& fileName) {
   struct stat old {};
-  if (::stat(fileName.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return true;
+  if (::lstat(fileName.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return true;
   if (retryingOnInterrupt([&] { return ::fchmod(fd, old.st_mode & 07777); }) != 0) return false;
   // Only root may give a file away; anyone else keeps the file as theirs.
   if (::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) return false;
   return true;
+}
+
+// The file before stays as "name~", a second name of the same file, so that
+// the rename that follows leaves it whole. Where no second name can be
+// made (a file system without links), the save goes on without it.
+void keepPrevious(const std::string& fileName) {
+  struct stat old {};
+  if (::lstat(fileName.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return;
+  const std::string backup = fileName + "~";
+  struct stat previous {};
+  if (::lstat(backup.c_str(), &previous) == 0 && !S_ISREG(previous.st_mode)) return;
+  ::unlink(backup.c_str());
+  [[maybe_unused]] const int linked = ::link(fileName.c_str(), backup.c_str());
 }
 
 }  // namespace
@@ -140,6 +153,8 @@ void saveLinesReplacing(const std::string& fileName, const std::vector<std::stri
     data += "\r\n";
   }
   const Place place = placeOf(fileName);
+  struct stat existing {};
+  if (::lstat(fileName.c_str(), &existing) == 0 && S_ISLNK(existing.st_mode)) throw isSymbolicLink(fileName);
   if (!allowed(SaveStep::Create)) throw cannotCreate(fileName, errno);
   TemporaryFile temporary(place);
   if (!temporary.isOpen()) throw cannotCreate(fileName, errno);
@@ -150,6 +165,7 @@ void saveLinesReplacing(const std::string& fileName, const std::vector<std::stri
   // The name is renamed, not the descriptor: it must still be our file.
   if (!temporary.stillNamesItsFile()) throw replacedWhileSaving(fileName);
   if (!allowed(SaveStep::Close) || !temporary.close()) throw cannotCreate(fileName, errno);
+  keepPrevious(fileName);
   if (!allowed(SaveStep::Rename) || std::rename(temporary.path().c_str(), fileName.c_str()) != 0)
     throw cannotCreate(fileName, errno);
   temporary.release();

@@ -10,7 +10,9 @@
 
 namespace catalog {
 
-// Writes each line followed by CR LF in place of fileName.
+// Writes each line followed by CR LF in place of fileName. The file before
+// stays beside it as fileName~. A fileName that is a symbolic link is
+// refused: replacing it would silently cut the link.
 void saveLinesReplacing(const std::string& fileName, const std::vector<std::string>& lines);
 
 // Held while a file is rebuilt and saved: an advisory lock (flock) on a lock

@@ -71,11 +71,16 @@ CatalogFiles smallCatalog() {
 WindowTest::WindowTest() {
   app::setErrorMessageHook(
       [this](const QString& caption, const QString& text) { messages.push_back({caption, text}); });
+  TForm1::confirmLargeDrop = [this](QWidget*, const QString& question) {
+    dropQuestions.push_back(question);
+    return writeDespiteDrop;
+  };
 }
 
 WindowTest::~WindowTest() {
   form.reset();
   app::setErrorMessageHook({});
+  TForm1::confirmLargeDrop = [](QWidget*, const QString&) { return true; };
   app::setCurrentYearForTesting(std::nullopt);
 }
 

@@ -83,6 +83,9 @@ class WindowTest : public ::testing::Test {
 
   CatalogFolder folder;
   std::vector<Message> messages;
+  // The rebuild's question before it drops most lines, and the answer.
+  std::vector<QString> dropQuestions;
+  bool writeDespiteDrop = true;
   std::unique_ptr<CountingForm> form;
 };
 

@@ -39,6 +39,60 @@ TEST_F(Rebuild, WritesEveryCollectedLineOnceWithCrLf) {
   EXPECT_FALSE(window.RebuildMode);
 }
 
+struct DropCase {
+  const char* name;
+  Strings old;       // the assignment file before
+  bool asked;        // whether the rebuild asks first
+  bool answer;       // the user's answer
+  bool written;
+};
+
+class RebuildDroppingLines : public WindowTest, public ::testing::WithParamInterface<DropCase> {};
+
+// A catalog that holds nothing usable would empty a good file at one key.
+TEST_P(RebuildDroppingLines, AsksBeforeKeepingFewerThanHalfAndKeepsThePreviousFile) {
+  auto& window = openCatalog(kCatalog);
+  folder.write(catalog::kAssignmentFile, crlf(GetParam().old));
+  writeDespiteDrop = GetParam().answer;
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  EXPECT_TRUE(messages.empty());
+  ASSERT_EQ(dropQuestions.size(), GetParam().asked ? 1U : 0U);
+  if (GetParam().asked) {
+    EXPECT_EQ(dropQuestions[0], QStringLiteral("OPS-Match w\u00FCrde %1 von %1 Zeilen entfernen. Trotzdem schreiben?")
+                                    .arg(GetParam().old.size()));
+  }
+  EXPECT_EQ(folder.read(catalog::kAssignmentFile), GetParam().written ? crlf(kCollected) : crlf(GetParam().old));
+  if (GetParam().written) {
+    EXPECT_EQ(folder.read(std::string(catalog::kAssignmentFile) + "~"), crlf(GetParam().old));
+  }
+  EXPECT_FALSE(window.RebuildMode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RebuildDroppingLines,
+    ::testing::Values(DropCase{"MostGoneAnsweredNo", {"a;2031;BE;G;Z", "b;2031;BE;G;Z", "c;2031;BE;G;Z"}, true, false, false},
+                      DropCase{"MostGoneAnsweredYes", {"a;2031;BE;G;Z", "b;2031;BE;G;Z", "c;2031;BE;G;Z"}, true, true, true},
+                      // Half of the old lines kept: no question.
+                      DropCase{"HalfKept", {"X;2030;BE;A;A1", "Y;2030;BE;A;A1", "a;2031;BE;G;Z", "b;2031;BE;G;Z"},
+                               false, false, true},
+                      DropCase{"EmptyBefore", {}, false, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Rebuild, RefusesAnAssignmentFileThatIsALink) {
+  auto& window = openCatalog(kCatalog);
+  folder.write("elsewhere.csv", "kept\r\n");
+  folder.remove(catalog::kAssignmentFile);
+  std::filesystem::create_symlink("elsewhere.csv", folder.path() / catalog::kAssignmentFile);
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  ASSERT_EQ(messages.size(), 1U);
+  EXPECT_EQ(messages[0].text,
+            QStringLiteral("Datei OPS-Zuordnung.csv in %1 ist eine symbolische Verkn\u00FCpfung; OPS-Match ersetzt sie "
+                           "nicht. Bitte die Datei selbst in den Ordner legen.")
+                .arg(QString::fromStdString(folder.path().string())));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / catalog::kAssignmentFile));
+  EXPECT_EQ(folder.read("elsewhere.csv"), "kept\r\n");
+}
+
 TEST_F(Rebuild, EndsInTheStateOfAFreshStart) {
   auto& window = openCatalog(kCatalog);
   window.ComboBox2->setText("C");

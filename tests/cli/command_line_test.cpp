@@ -72,11 +72,29 @@ TEST_F(CommandLine, CheckReportsAPlantedFaultAndAnUnreadableFile) {
 
 TEST_F(CommandLine, RebuildWritesWhatTheWindowWritesAndCountsTheChanges) {
   const std::string expected = readFile(catalogFolder() / "OPS-Zuordnung.csv");
-  std::ofstream(catalogFolder() / "OPS-Zuordnung.csv", std::ios::trunc) << "gone;2026;BE;X;Y\r\n";
+  // One line gone, the last one missing: most lines stay, so nothing is asked.
+  std::ofstream(catalogFolder() / "OPS-Zuordnung.csv", std::ios::trunc)
+      << "gone;2026;BE;X;Y\r\n" << expected.substr(0, expected.rfind("\r\n", expected.size() - 3) + 2);
   const Outcome result = run("--rebuild catalog");
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(readFile(catalogFolder() / "OPS-Zuordnung.csv"), expected);
-  EXPECT_EQ(result.out, "OPS-Zuordnung.csv: 107 Zeilen geschrieben, 107 neu, 1 entfallen.\n");
+  EXPECT_EQ(result.out, "OPS-Zuordnung.csv: 107 Zeilen geschrieben, 1 neu, 1 entfallen.\n");
+}
+
+TEST_F(CommandLine, RebuildThatWouldDropMostLinesNeedsForce) {
+  const std::string expected = readFile(catalogFolder() / "OPS-Zuordnung.csv");
+  const std::string old = "a;2026;BE;X;Y\r\nb;2026;BE;X;Y\r\n";
+  std::ofstream(catalogFolder() / "OPS-Zuordnung.csv", std::ios::trunc) << old;
+  Outcome result = run("--rebuild catalog");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "tarvelo: OPS-Match w\xC3\xBCrde 2 von 2 Zeilen entfernen. Trotzdem schreiben? Nein: es wurde "
+                        "nichts geschrieben (tarvelo --rebuild --force schreibt trotzdem).\n");
+  EXPECT_EQ(readFile(catalogFolder() / "OPS-Zuordnung.csv"), old);
+  result = run("--rebuild --force catalog");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(readFile(catalogFolder() / "OPS-Zuordnung.csv"), expected);
+  EXPECT_EQ(readFile(catalogFolder() / "OPS-Zuordnung.csv~"), old);
+  EXPECT_EQ(run("--check --force catalog").status, 2);
 }
 
 TEST_F(CommandLine, RebuildRefusesWhenAFileDoesNotLoad) {
