@@ -9,11 +9,17 @@
 //      error boundary: nothing below it catches, an error ends the event and
 //      is shown in the message box.
 //   3. The handlers run their numbered steps on the control models and ask
-//      Data (the catalog) for lines, texts and keys; changes made by code
-//      that notify (kind selector, OPS field) call the next handler as a
-//      plain call, nested.
+//      Data (the catalog, its queries listed in catalog/catalog.h) for
+//      group names, lines, texts and what a code finds; they cut no
+//      strings. Changes made by code that notify (kind selector, OPS field)
+//      call the next handler as a plain call, nested.
 //   4. syncControls, still inside the boundary, shows every model in its
 //      widget; during long runs repaintNow does so every few dozen ms.
+//   5. After the event, the search window (through app::SearchHost) and the
+//      menu window (onCatalogLoaded) follow a catalog that was loaded anew.
+// The rebuild's walk collects into an AssignmentCollector beside the
+// tables; a hit of the OPS field tells the field (rememberHit), so that a
+// code typed on in full is searched whole.
 
 #include <QElapsedTimer>
 #include <QWidget>
