@@ -29,6 +29,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   static QApplication application(*argc, *argv);
   app::setErrorMessageHook([](const QString&, const QString&) {});
+  // The rebuild's question before it drops most lines: written, as a user
+  // who answers yes would have it.
+  TForm1::confirmLargeDrop = [](QWidget*, const QString&) { return true; };
   app::setCurrentYearForTesting("2031");
   static std::string folder = (std::filesystem::temp_directory_path() / "tarvelo-fuzz-XXXXXX").string();
   if (!::mkdtemp(folder.data())) std::abort();
