@@ -8,12 +8,9 @@ namespace {
 
 void addFootnotes(const Catalog& catalog, std::string_view year, std::string_view kind, std::string_view marks,
                   std::vector<std::string>& texts) {
-  const auto& table = catalog.footnoteTable();
   for (const std::string& mark : footnoteMarks(marks)) {
-    const int footnote = table.FootnoteKeys.find(joinKey({year, kind, mark}));
-    if (footnote == -1) continue;
-    const std::string_view text = table.FootnoteTexts.get(footnote);
-    if (!text.empty()) texts.emplace_back(text);
+    const auto text = catalog.footnoteText(year, kindOfCode(kind), mark);
+    if (text && !text->empty()) texts.emplace_back(*text);
   }
 }
 
@@ -27,8 +24,7 @@ void addCodes(const Catalog& catalog, std::string_view year, std::string_view li
 }  // namespace
 
 std::string_view opsTextOf(const Catalog& catalog, std::string_view year, std::string_view code) {
-  const int found = catalog.opsTextTable().OpsKeys.find(joinKey({year, code}));
-  return found == -1 ? std::string_view() : catalog.opsTextTable().OpsTexts.get(found);
+  return catalog.opsText(year, code).value_or(std::string_view());
 }
 
 ZeDetails zeDetails(const Catalog& catalog, std::string_view year, std::string_view kind, std::string_view group,
