@@ -5,20 +5,23 @@
 #include <unistd.h>
 
 #include "catalog/cp1252.h"
+#include "catalog/keys.h"
 
 namespace catalog {
 
 namespace {
 
-// "Datei NAME in ORDNER": a path is split at its last "/", a bare name is
-// looked for in the current directory. File names are bytes of the
-// system's encoding, shown in the code page of every message.
+// "Datei NAME in ORDNER": a path is split at its last "/"; for a bare name,
+// or one in ".", the current directory is named. File names are bytes of
+// the system's encoding, shown in the code page of every message.
 std::string fileInFolder(std::string_view fileName) {
   std::string folder, name(fileName);
   if (const auto slash = fileName.rfind('/'); slash != std::string_view::npos) {
     folder = std::string(fileName.substr(0, slash == 0 ? 1 : slash));
     name = std::string(fileName.substr(slash + 1));
-  } else {
+  }
+  if (folder.empty() || folder == ".") {
+    folder.clear();
     char buffer[PATH_MAX];
     if (::getcwd(buffer, sizeof buffer)) folder = buffer;
   }
@@ -75,8 +78,11 @@ Error rebuildNeedsCompleteLoad() {
   return Error("OPS-Match nicht m\xF6glich: Der Katalog wurde nicht vollst\xE4ndig geladen.");
 }
 
-Error rebuildRunningElsewhere() {
-  return Error("OPS-Match l\xE4uft bereits in einem anderen Programm f\xFCr diesen Ordner; es wurde nichts geschrieben");
+Error rebuildRunningElsewhere(std::string_view lockFile, const std::optional<LockHolder>& holder) {
+  std::string where = concat({"Sperrdatei ", lockFile});
+  if (holder) where += concat({", gehalten von Benutzer ", holder->user, ", Prozess ", std::to_string(holder->process)});
+  return Error(concat({"OPS-Match l\xE4uft bereits in einem anderen Programm f\xFCr diesen Ordner (", where,
+                       "); es wurde nichts geschrieben"}));
 }
 
 std::string outOfMemoryText() { return "Nicht gen\xFCgend Arbeitsspeicher; der Vorgang wurde abgebrochen"; }

@@ -2,10 +2,13 @@
 // The errors the program can meet. Their texts are Windows-1252, like all
 // catalog text, and are shown to the user as they stand.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "catalog/lock_holder.h"
 
 namespace catalog {
 
@@ -30,7 +33,8 @@ Error replacedWhileSaving(std::string_view fileName);
 Error indexOutOfRange(long long index);
 Error folderCannotBeOpened(std::string_view folder, int errorNumber);
 Error rebuildNeedsCompleteLoad();
-Error rebuildRunningElsewhere();
+// lockFile is the lock's name in the folder; the holder when known.
+Error rebuildRunningElsewhere(std::string_view lockFile, const std::optional<LockHolder>& holder);
 // The text shown when memory ran out, and for an error of unknown kind.
 std::string outOfMemoryText();
 std::string unknownErrorText();

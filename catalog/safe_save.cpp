@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "catalog/errors.h"
+#include "catalog/lock_holder.h"
 
 namespace catalog {
 namespace {
@@ -197,8 +198,9 @@ SaveLock::SaveLock(const std::string& fileName) {
   }
   if (fd_ < 0) throw cannotCreate(lockPath, errno);
   if (retryingOnInterrupt([&] { return ::flock(fd_, LOCK_EX | LOCK_NB); }) != 0) {
+    const auto holder = lockHolderOf(fd_);
     ::close(fd_);
-    throw rebuildRunningElsewhere();
+    throw rebuildRunningElsewhere(lockPath.substr(place.folder.size() + 1), holder);
   }
   // Under the lock no save is running, so every temporary file of ours is
   // left over from one that was killed.

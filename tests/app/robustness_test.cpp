@@ -3,6 +3,7 @@
 // failed load and a save that fails at any step lose nothing.
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -185,9 +186,15 @@ TEST_F(Rebuild, SecondProgramOnTheSameFolderWritesNothing) {
   const catalog::SaveLock other(catalog::kAssignmentFile);
   window.runUserEvent([&window] { window.Button1Click(window.Button1); });
   ASSERT_EQ(messages.size(), 1U);
+  // This process holds the other lock, so the holder is known: its user and
+  // its process.
+  const passwd* user = ::getpwuid(::getuid());
+  ASSERT_NE(user, nullptr);
   EXPECT_EQ(messages[0].text.toStdString(),
-            "OPS-Match l\xC3\xA4uft bereits in einem anderen Programm f\xC3\xBCr diesen Ordner; es wurde nichts "
-            "geschrieben.");
+            "OPS-Match l\xC3\xA4uft bereits in einem anderen Programm f\xC3\xBCr diesen Ordner (Sperrdatei "
+            ".OPS-Zuordnung.csv.tarvelo-lock, gehalten von Benutzer " +
+                std::string(user->pw_name) + ", Prozess " + std::to_string(::getpid()) +
+                "); es wurde nichts geschrieben.");
   EXPECT_EQ(folder.read(catalog::kAssignmentFile), "kept\r\n");
 }
 

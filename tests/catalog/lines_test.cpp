@@ -89,4 +89,18 @@ TEST_F(FileTest, SaveIntoMissingFolderFails) {
   EXPECT_THROW(catalog::saveLinesReplacing(path("no/such/OPS-Zuordnung.csv"), {"a"}), catalog::Error);
 }
 
+
+
+// A bare name and one in "." name the current directory, so that a message
+// of the command line (which works in the catalog folder) says where.
+TEST(FileMessages, NameTheCurrentDirectoryForABareOrDotName) {
+  const std::string here = std::filesystem::current_path().string();
+  for (const std::string name : {"x.csv", "./x.csv"}) {
+    EXPECT_EQ(std::string(catalog::cannotCreate(name, ENOENT).what()),
+              "Datei x.csv in " + here + " kann nicht erstellt werden: Datei oder Verzeichnis nicht gefunden")
+        << name;
+  }
+  EXPECT_EQ(std::string(catalog::cannotCreate("/x.csv", EACCES).what()),
+            "Datei x.csv in / kann nicht erstellt werden: Keine Berechtigung");
+}
 }  // namespace

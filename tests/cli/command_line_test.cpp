@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "temporary_folder.h"
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -33,12 +35,14 @@ class CommandLine : public ::testing::Test {
 
   fs::path catalogFolder() const { return root_ / "catalog"; }
 
-  // Runs the program in the test's folder, without any display.
-  Outcome run(const std::string& arguments) const {
+  // Runs the program in the test's folder, without any display; a prefix
+  // (another user, say) goes before the program.
+  Outcome run(const std::string& arguments, const std::string& prefix = "") const {
     const fs::path out = root_ / "out", err = root_ / "err";
     const std::string command = "cd '" + root_.string() +
-                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR '" +
-                                TARVELO_BINARY + "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() + "'";
+                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR " +
+                                prefix + " '" + TARVELO_BINARY + "' " + arguments + " >'" + out.string() + "' 2>'" +
+                                err.string() + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
   }
@@ -95,6 +99,37 @@ TEST_F(CommandLine, RebuildThatWouldDropMostLinesNeedsForce) {
   EXPECT_EQ(readFile(catalogFolder() / "OPS-Zuordnung.csv"), expected);
   EXPECT_EQ(readFile(catalogFolder() / "OPS-Zuordnung.csv~"), old);
   EXPECT_EQ(run("--check --force catalog").status, 2);
+}
+
+// Two maintainers of one group-writable folder, each with an ordinary
+// umask, rebuild one after the other: the second must not be locked out by
+// what the first left behind.
+TEST_F(CommandLine, TwoUsersOfASharedFolderRebuildOneAfterTheOther) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as two users";
+  constexpr gid_t kGroup = 4242;
+  const fs::path folder = catalogFolder();
+  ASSERT_EQ(::chmod(root_.c_str(), 0755), 0);
+  ASSERT_EQ(::chown(folder.c_str(), 0, kGroup), 0);
+  ASSERT_EQ(::chmod(folder.c_str(), 02775), 0);
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    ASSERT_EQ(::chown(entry.path().c_str(), 0, kGroup), 0);
+    ASSERT_EQ(::chmod(entry.path().c_str(), 0664), 0);
+  }
+  ::chmod((root_ / "out").c_str(), 0666);
+  for (const char* user : {"4201", "4202"}) {
+    const std::string as = std::string("setpriv --reuid=") + user + " --regid=4242 --clear-groups sh -c 'umask 022; exec \"$0\" \"$@\"'";
+    const Outcome result = run("--rebuild catalog", as);
+    EXPECT_EQ(result.status, 0) << "user " << user << ": " << result.err;
+  }
+  struct stat lock {};
+  ASSERT_EQ(::stat((folder / ".OPS-Zuordnung.csv.tarvelo-lock").c_str(), &lock), 0);
+  EXPECT_EQ(lock.st_gid, kGroup);
+  EXPECT_EQ(lock.st_mode & 0777, 0664U) << "the assignment file's bits, past the umask";
+  struct stat file {};
+  ASSERT_EQ(::stat((folder / "OPS-Zuordnung.csv").c_str(), &file), 0);
+  EXPECT_EQ(file.st_uid, 4202U) << "written last by the second user";
+  EXPECT_EQ(file.st_gid, kGroup);
+  EXPECT_EQ(file.st_mode & 0777, 0664U);
 }
 
 TEST_F(CommandLine, RebuildRefusesWhenAFileDoesNotLoad) {
