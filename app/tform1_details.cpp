@@ -27,8 +27,7 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
   // The lines of the chosen ZE, compared exactly; every one adds its
   // description, the last one gives codes, footnotes and amount.
   const std::string& zeText = ComboBox3->text();
-  for (const catalog::Catalog::LineView& line : Data.linesOfGroup(year(), kind(), ComboBox2->text())) {
-    if (line.zeCode != zeText) continue;
+  for (const catalog::Catalog::LineView line : Data.linesOfZe(year(), kind(), ComboBox2->text(), zeText)) {
     RichEdit1->appendLine(std::string(line.description));
     repaintNow();
     zeOps = line.opsList;

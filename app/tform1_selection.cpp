@@ -33,7 +33,7 @@ void TForm1::ZE_Gruppe_holen(QObject* Sender) {
 void TForm1::ZEs_holen(QObject* Sender) {
   const std::string ze = catalog::carryOverYear(ComboBox3->text(), year());
   ComboBox3->clear();
-  for (const catalog::Catalog::LineView& line : Data.linesOfGroup(year(), kind(), ComboBox2->text())) {
+  for (const catalog::Catalog::LineView line : Data.linesOfGroup(year(), kind(), ComboBox2->text())) {
     if (line.zeCode.empty() || line.zeCode == " ") continue;
     ComboBox3->append(std::string(line.zeCode));
   }

@@ -9,7 +9,10 @@
 namespace catalog {
 
 // Group keys begin with yyyy;KK, the characters the group list compares.
-Catalog::Catalog() : groupsByPrefix_(catalogTable_.GroupKeys, kGroupPrefixLength), linesByGroupKey_(catalogTable_.GroupKeys),
+Catalog::Catalog()
+    : groupsByPrefix_(catalogTable_.GroupKeys, kGroupPrefixLength),
+      linesByGroupKey_(catalogTable_.GroupKeys),
+      linesByGroupAndZe_(catalogTable_.GroupKeys, catalogTable_.ZeCodes),
       assignmentIndex_(assignmentTable_.AssignmentKeys) {}
 
 void Catalog::clear() {
@@ -67,6 +70,7 @@ void Catalog::buildIndexes() const {
     column->buildIndex();
   groupsByPrefix_.build();
   linesByGroupKey_.build();
+  linesByGroupAndZe_.build();
   assignmentIndex_.build();
   while (!opsTextTable_.OpsKeys.indexReady(std::chrono::milliseconds(15))) progress();
   opsTextTable_.OpsKeys.buildIndex();
@@ -159,11 +163,13 @@ std::optional<Catalog::LineView> Catalog::firstLineOfGroup(std::string_view year
   return lineView(line);
 }
 
-std::vector<Catalog::LineView> Catalog::linesOfGroup(std::string_view year, Kind kind, std::string_view group) const {
-  std::vector<LineView> lines;
-  for (const std::uint32_t line : linesWithGroupKey(joinKey({year, kindCodeOf(kind), group})))
-    lines.push_back(lineView(static_cast<int>(line)));
-  return lines;
+Catalog::Lines Catalog::linesOfGroup(std::string_view year, Kind kind, std::string_view group) const {
+  return {this, linesWithGroupKey(joinKey({year, kindCodeOf(kind), group}))};
+}
+
+Catalog::Lines Catalog::linesOfZe(std::string_view year, Kind kind, std::string_view group,
+                                  std::string_view ze) const {
+  return {this, linesByGroupAndZe_.indexesOf(joinKey({year, kindCodeOf(kind), group}), ze)};
 }
 
 std::optional<std::string_view> Catalog::footnoteText(std::string_view year, Kind kind, std::string_view mark) const {

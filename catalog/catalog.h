@@ -10,6 +10,7 @@
 //   groupNames(year, kind)           each catalog line's group, in table order
 //   firstLineOfGroup(y, k, group)    the group's line (letter case ignored)
 //   linesOfGroup(y, k, group)        its lines, compared exactly, in table order
+//   linesOfZe(y, k, group, ze)       those of one ZE, compared exactly
 //   footnoteText(y, k, mark)         a footnote's text
 //   opsText(year, code)              an OPS code's text
 //   fieldSearch(code, year)          what the OPS field's search finds
@@ -78,9 +79,38 @@ class Catalog {
   std::vector<std::string_view> groupNames(std::string_view year, Kind kind) const;
   // The first line whose group key is year;KK;group, letter case ignored.
   std::optional<LineView> firstLineOfGroup(std::string_view year, Kind kind, std::string_view group) const;
+  // Lines as views, read when they are visited: a group of millions of lines
+  // costs no copy.
+  class Lines {
+   public:
+    class iterator {
+     public:
+      iterator(const Catalog* catalog, const std::uint32_t* at) : catalog_(catalog), at_(at) {}
+      LineView operator*() const { return catalog_->lineView(static_cast<int>(*at_)); }
+      iterator& operator++() {
+        ++at_;
+        return *this;
+      }
+      bool operator!=(const iterator& other) const { return at_ != other.at_; }
+
+     private:
+      const Catalog* catalog_;
+      const std::uint32_t* at_;
+    };
+    Lines(const Catalog* catalog, std::span<const std::uint32_t> lines) : catalog_(catalog), lines_(lines) {}
+    iterator begin() const { return {catalog_, lines_.data()}; }
+    iterator end() const { return {catalog_, lines_.data() + lines_.size()}; }
+    std::size_t size() const { return lines_.size(); }
+
+   private:
+    const Catalog* catalog_;
+    std::span<const std::uint32_t> lines_;
+  };
   // Every line whose group key is year;KK;group, compared exactly, in table
   // order.
-  std::vector<LineView> linesOfGroup(std::string_view year, Kind kind, std::string_view group) const;
+  Lines linesOfGroup(std::string_view year, Kind kind, std::string_view group) const;
+  // The lines of linesOfGroup whose ZE code is ze, compared exactly.
+  Lines linesOfZe(std::string_view year, Kind kind, std::string_view group, std::string_view ze) const;
   // The text of footnote mark in year and kind; nullopt when there is none.
   std::optional<std::string_view> footnoteText(std::string_view year, Kind kind, std::string_view mark) const;
   // The OPS text of a code in a year; nullopt when there is none.
@@ -131,6 +161,7 @@ class Catalog {
   unsigned long catalogRevision_ = 0;
   ExactKeyIndex groupsByPrefix_;
   ExactKeyIndex linesByGroupKey_;
+  ExactPairIndex linesByGroupAndZe_;
   AssignmentIndex assignmentIndex_;
 };
 

@@ -92,4 +92,37 @@ TEST(DefaultYear, CurrentElseNewestBeforeElseOldest) {
     EXPECT_EQ(data.defaultYear(current), expected) << current;
 }
 
+// A ZE's lines are the group's lines with that exact ZE code, in table
+// order, wherever they stand in the file; letter case and the kind count.
+TEST(LinesOfZe, ExactGroupAndZeInTableOrder) {
+  catalog::Catalog data;
+  data.loadTexts({"2031;BE;G;;Gruppe;;;;\n"
+                  "2031;BE;G;Z1;erste;;;;\n"
+                  "2031;BE;G;Z2;andere;;;;\n"
+                  "2031;BE;g;Z1;klein;;;;\n"
+                  "2031;KH;G;Z1;KH;;;;\n"
+                  "2031;BE;G;z1;klein ZE;;;;\n"
+                  "2031;BE;G;Z1;zweite;;;;\n",
+                  "", "", ""});
+  struct Case {
+    catalog::Kind kind;
+    std::string group, ze;
+    Strings descriptions;
+  };
+  for (const Case& c : std::vector<Case>{{catalog::Kind::Federal, "G", "Z1", {"erste", "zweite"}},
+                                         {catalog::Kind::Federal, "G", "z1", {"klein ZE"}},
+                                         {catalog::Kind::Federal, "g", "Z1", {"klein"}},
+                                         {catalog::Kind::Hospital, "G", "Z1", {"KH"}},
+                                         {catalog::Kind::Federal, "G", "", {"Gruppe"}},
+                                         {catalog::Kind::Federal, "G", "Z9", {}}}) {
+    Strings shown;
+    for (const auto line : data.linesOfZe("2031", c.kind, c.group, c.ze)) shown.emplace_back(line.description);
+    EXPECT_EQ(shown, c.descriptions) << c.group << " " << c.ze;
+    Strings filtered;  // what a walk over the group's lines would meet
+    for (const auto line : data.linesOfGroup("2031", c.kind, c.group))
+      if (line.zeCode == c.ze) filtered.emplace_back(line.description);
+    EXPECT_EQ(shown, filtered) << c.group << " " << c.ze;
+  }
+}
+
 }  // namespace
