@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <array>
+#include <cstdio>
 #include <algorithm>
 #include <memory>
 
@@ -75,9 +76,18 @@ int runCheck(int argc, char** argv) {
     }
   }
   HeadlessWindow window(argc, argv);
-  if (window.form().Data.complete()) input.rebuiltAssignments = window.form().assignmentsAsRebuilt(&window.form());
-  const std::vector<catalog::Finding> findings = catalog::checkCatalog(input);
-  for (const catalog::Finding& finding : findings) printLine(printable(catalog::formatFinding(finding)));
+  input.rebuiltAssignments = [&window] {
+    TForm1& form = window.form();
+    return form.Data.complete() ? form.assignmentsAsRebuilt(&form) : std::vector<std::string>{};
+  };
+  // Each finding is printed as soon as its file is checked, so a huge
+  // catalog shows progress.
+  std::vector<catalog::Finding> findings;
+  catalog::checkCatalog(input, [&findings](const catalog::Finding& finding) {
+    if (!findings.empty() && findings.back().file != finding.file) std::fflush(stdout);
+    printLine(printable(catalog::formatFinding(finding)));
+    findings.push_back(finding);
+  });
   printLine(printable(catalog::summarize(findings)));
   const bool errors = std::any_of(findings.begin(), findings.end(),
                                   [](const catalog::Finding& f) { return f.severity == catalog::Severity::Error; });

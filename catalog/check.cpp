@@ -71,32 +71,62 @@ bool isGermanAmount(std::string_view amount) {
   }
 }
 
+// Sorted views rather than a multiset of copies: a file of millions of
+// lines is compared without a second copy of it.
+LineDifference differenceOfViews(std::vector<std::string_view> before, std::vector<std::string_view> after) {
+  std::sort(before.begin(), before.end());
+  std::sort(after.begin(), after.end());
+  std::vector<std::string_view> added, dropped;
+  std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(added));
+  std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(dropped));
+  return {{added.begin(), added.end()}, {dropped.begin(), dropped.end()}};
+}
+
 class Checker {
  public:
+  // The lines are views of the input's bytes: a check of a huge file holds
+  // no second copy of it.
   explicit Checker(const CheckInput& input) : input_(input) {
-    for (std::size_t f = 0; f < 4; ++f) lines_[f] = splitLines(input.files[f]);
+    for (std::size_t f = 0; f < 4; ++f) {
+      const std::string_view bytes = input.files[f];
+      for (const Piece& piece : linePieces(bytes)) lines_[f].push_back(bytes.substr(piece.offset, piece.length));
+    }
   }
 
-  std::vector<Finding> run() {
-    for (std::size_t f = 0; f < 4; ++f) checkText(f);
+  void run(const std::function<void(const Finding&)>& report) {
+    report_ = &report;
     indexTexts();
+    checkText(kCatalog);
     checkCatalogLines();
+    checkYears(kCatalog);
+    reportFile(kCatalog);
+    checkText(kFootnotes);
     checkFootnoteLines();
+    checkYears(kFootnotes);
+    reportFile(kFootnotes);
+    checkText(kOpsTexts);
     checkOpsTextLines();
+    checkYears(kOpsTexts);
+    reportFile(kOpsTexts);
+    checkText(kAssignments);
     checkAssignmentLines();
     checkRebuild();
-    checkYears();
-    std::stable_sort(findings_.begin(), findings_.end(), [](const Finding& a, const Finding& b) {
-      return std::find(kNames.begin(), kNames.end(), a.file) - kNames.begin() <
-                 std::find(kNames.begin(), kNames.end(), b.file) - kNames.begin() ||
-             (a.file == b.file && a.line < b.line);
-    });
-    return findings_;
+    reportFile(kAssignments);
   }
 
  private:
   void add(std::size_t file, int line, Severity severity, std::string message) {
-    findings_.push_back({kNames[file], line, severity, std::move(message)});
+    pending_[file].push_back({kNames[file], line, severity, std::move(message)});
+  }
+
+  // A file's findings by line; those of one line in the order found.
+  void reportFile(std::size_t file) {
+    auto& findings = pending_[file];
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
+    for (const Finding& finding : findings) (*report_)(finding);
+    findings.clear();
+    findings.shrink_to_fit();
   }
 
   void checkText(std::size_t f) {
@@ -114,7 +144,7 @@ class Checker {
   }
 
   void indexTexts() {
-    for (const std::string& line : lines_[kOpsTexts]) {
+    for (const std::string_view line : lines_[kOpsTexts]) {
       const KeyedText cut = cutOpsLine(line);
       opsKeys_.insert(cp1252::folded(cut.key));
       years_[kOpsTexts].emplace(yearOf(line));
@@ -130,15 +160,15 @@ class Checker {
     const auto& lines = lines_[kCatalog];
     if (lines.empty()) add(kCatalog, 0, Severity::Warning, "Der Katalog ist leer");
     std::set<std::string> groupLines;
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
       const CatalogFieldViews fields = catalogFieldsOf(line);
       if (fields.zeCode.empty()) groupLines.emplace(fields.groupKey);
     }
-    std::unordered_map<std::string, int> seen;
+    std::unordered_map<std::string_view, int> seen;
     std::set<std::string> referenced;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const int number = static_cast<int>(i + 1);
-      const std::string& line = lines[i];
+      const std::string_view line = lines[i];
       const auto [first, isNew] = seen.emplace(line, number);
       if (!isNew) add(kCatalog, number, Severity::Warning, "Zeile wiederholt Zeile " + std::to_string(first->second));
       // Up to the OPS codes every field must end with ";"; footnote marks
@@ -244,10 +274,11 @@ class Checker {
 
   void checkRebuild() {
     const auto& now = lines_[kAssignments];
-    const auto& rebuilt = input_.rebuiltAssignments;
-    const auto [added, dropped] = differenceOf(now, rebuilt);
+    const std::vector<std::string> rebuilt = input_.rebuiltAssignments ? input_.rebuiltAssignments()
+                                                                       : std::vector<std::string>{};
+    const auto [added, dropped] = differenceOfViews(now, {rebuilt.begin(), rebuilt.end()});
     if (added.empty() && dropped.empty()) {
-      if (now != rebuilt) add(kAssignments, 0, Severity::Error, "Zeilen in anderer Reihenfolge, als OPS-Match sie schreibt");
+      if (!std::equal(now.begin(), now.end(), rebuilt.begin(), rebuilt.end())) add(kAssignments, 0, Severity::Error, "Zeilen in anderer Reihenfolge, als OPS-Match sie schreibt");
       return;
     }
     const auto firstFew = [](const std::vector<std::string>& lines) {
@@ -263,36 +294,42 @@ class Checker {
     add(kAssignments, 0, Severity::Error, message);
   }
 
-  void checkYears() {
+  // The years of the three year files are all known once the catalog's
+  // lines are checked.
+  void checkYears(std::size_t f) {
     std::set<std::string> all;
-    for (std::size_t f : {kCatalog, kFootnotes, kOpsTexts}) all.insert(years_[f].begin(), years_[f].end());
+    for (std::size_t g : {kCatalog, kFootnotes, kOpsTexts}) all.insert(years_[g].begin(), years_[g].end());
     for (const std::string& year : all) {
       if (!isFourDigits(year)) continue;
-      for (std::size_t f : {kCatalog, kFootnotes, kOpsTexts})
-        if (!years_[f].contains(year) && !(f == kFootnotes && years_[f].empty()))
-          add(f, 0, Severity::Info, "Jahr " + year + " fehlt hier, steht aber in einer anderen Datei");
+      if (!years_[f].contains(year) && !(f == kFootnotes && years_[f].empty()))
+        add(f, 0, Severity::Info, "Jahr " + year + " fehlt hier, steht aber in einer anderen Datei");
     }
   }
 
   const CheckInput& input_;
-  std::array<std::vector<std::string>, 4> lines_;
+  std::array<std::vector<std::string_view>, 4> lines_;
   std::array<std::set<std::string>, 4> years_;
   std::set<std::string> opsKeys_;  // folded
   std::map<std::string, int> footnoteLines_;  // folded key -> first line
-  std::vector<Finding> findings_;
+  std::array<std::vector<Finding>, 4> pending_;
+  const std::function<void(const Finding&)>* report_ = nullptr;
 };
 
 }  // namespace
 
 LineDifference differenceOf(const std::vector<std::string>& before, const std::vector<std::string>& after) {
-  const std::multiset<std::string> old(before.begin(), before.end()), now(after.begin(), after.end());
-  LineDifference difference;
-  std::set_difference(now.begin(), now.end(), old.begin(), old.end(), std::back_inserter(difference.added));
-  std::set_difference(old.begin(), old.end(), now.begin(), now.end(), std::back_inserter(difference.dropped));
-  return difference;
+  return differenceOfViews({before.begin(), before.end()}, {after.begin(), after.end()});
 }
 
-std::vector<Finding> checkCatalog(const CheckInput& input) { return Checker(input).run(); }
+void checkCatalog(const CheckInput& input, const std::function<void(const Finding&)>& report) {
+  Checker(input).run(report);
+}
+
+std::vector<Finding> checkCatalog(const CheckInput& input) {
+  std::vector<Finding> findings;
+  checkCatalog(input, [&findings](const Finding& finding) { findings.push_back(finding); });
+  return findings;
+}
 
 std::string formatFinding(const Finding& finding) {
   static const char* const kSeverity[] = {"Fehler", "Warnung", "Hinweis"};

@@ -3,6 +3,7 @@
 // a word but a coder would see as a wrong or empty window.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,12 @@ struct Finding {
 };
 
 // The bytes of "ZE-Katalog.csv", "Fußnoten.txt", "OPS-Kodes.csv" and
-// "OPS-Zuordnung.csv", as read; and the lines a rebuild would write now.
+// "OPS-Zuordnung.csv", as read; and the lines a rebuild would write now,
+// asked for only when the assignment file's turn comes (a rebuild of a huge
+// catalog takes a while; the other files' findings are out by then).
 struct CheckInput {
   std::array<std::string, 4> files;
-  std::vector<std::string> rebuiltAssignments;
+  std::function<std::vector<std::string>()> rebuiltAssignments;
 };
 
 // The lines of after that before lacks, and the lines of before that after
@@ -32,7 +35,9 @@ struct LineDifference {
 };
 LineDifference differenceOf(const std::vector<std::string>& before, const std::vector<std::string>& after);
 
-// Findings in file order, each file's findings by line.
+// Findings in file order, each file's findings by line. Each file's
+// findings are reported as soon as that file is checked.
+void checkCatalog(const CheckInput& input, const std::function<void(const Finding&)>& report);
 std::vector<Finding> checkCatalog(const CheckInput& input);
 
 // "file:line: severity: message", the line left out when it is 0.

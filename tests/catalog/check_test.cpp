@@ -30,7 +30,7 @@ struct Files {
   Lines rebuilt = assignments;
 
   catalog::CheckInput input() const {
-    return {{crlf(catalog), crlf(footnotes), crlf(opsTexts), crlf(assignments)}, rebuilt};
+    return {{crlf(catalog), crlf(footnotes), crlf(opsTexts), crlf(assignments)}, [lines = rebuilt] { return lines; }};
   }
 };
 
@@ -111,6 +111,34 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"YearOnlyInOneFile", [](Files& f) { f.opsTexts.push_back("2030;1-100.0;Alt"); },
                   "ZE-Katalog.csv: Hinweis: Jahr 2030 fehlt hier, steht aber in einer anderen Datei"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Every file's findings are out, in file order and by line, before the
+// rebuild (the slow part on a huge catalog) is asked for.
+TEST(Check, ReportsEachFileBeforeTheRebuildIsAsked) {
+  Files files;
+  files.catalog.push_back("31;BE;ZE09;;Kurz;;;;;");
+  files.footnotes.push_back("2031;KH;7;Nie benutzt");
+  files.opsTexts.push_back("2030;1-100.0;Alt");
+  files.assignments.push_back("9-999.9;2031;BE;ZE01;ZE01.01");
+  catalog::CheckInput input = files.input();
+  std::vector<std::string> shown;
+  std::size_t shownBeforeRebuild = 0;
+  input.rebuiltAssignments = [&] {
+    shownBeforeRebuild = shown.size();
+    return files.rebuilt;
+  };
+  catalog::checkCatalog(input, [&shown](const catalog::Finding& f) { shown.push_back(catalog::formatFinding(f)); });
+  EXPECT_EQ(shown, (std::vector<std::string>{
+                       "ZE-Katalog.csv: Hinweis: Jahr 2030 fehlt hier, steht aber in einer anderen Datei",
+                       "ZE-Katalog.csv:5: Fehler: Jahr \"31;B\" hat nicht vier Ziffern",
+                       "ZE-Katalog.csv:5: Fehler: Art \";Z\" ist weder BE noch KH",
+                       "Fu\xDFnoten.txt: Hinweis: Jahr 2030 fehlt hier, steht aber in einer anderen Datei",
+                       "Fu\xDFnoten.txt:3: Hinweis: Fu\xDFnote \"2031;kh;7\" wird im Katalog nicht verwendet",
+                       "OPS-Zuordnung.csv: Fehler: weicht von OPS-Match ab: 0 Zeilen k\xE4men hinzu, 1 entfielen; "
+                       "entfallend: \"9-999.9;2031;BE;ZE01;ZE01.01\" (tarvelo --rebuild schreibt sie neu)"}))
+      << ::testing::PrintToString(shown);
+  EXPECT_EQ(shownBeforeRebuild, 5U);
+}
 
 TEST(Check, SummaryCountsEachSeverity) {
   const std::vector<catalog::Finding> findings = {{"a", 1, catalog::Severity::Error, "x"},
