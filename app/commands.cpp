@@ -34,7 +34,9 @@ class HeadlessWindow {
   HeadlessWindow(int argc, char** argv) : argc_(argc) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietQtMessages);
-    application_ = std::make_unique<QApplication>(argc_, argv);
+    // A program that has its application already (the window fuzzer runs
+    // the commands beside the window) keeps it.
+    if (!QCoreApplication::instance()) application_ = std::make_unique<QApplication>(argc_, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
     setErrorMessageHook([this](const QString&, const QString& text) {
       printError(text);

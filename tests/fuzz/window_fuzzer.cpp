@@ -1,6 +1,9 @@
 // Four fuzzed files in a temporary folder, loaded into the window offscreen;
-// then the cascade, a few OPS searches and a rebuild. Errors may be shown;
-// nothing may crash. The input holds the four files separated by kSeparator.
+// then the cascade, a few OPS searches, the search window with codes and
+// words, a rebuild, and the command line's check, lookup and rebuild on the
+// same folder. Errors may be shown; nothing may crash. The input holds the
+// four files separated by kSeparator, then, optionally, search queries one
+// per line.
 #include <QApplication>
 #include <cstddef>
 #include <cstdint>
@@ -10,8 +13,15 @@
 #include <string>
 #include <unistd.h>
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTableView>
+
 #include "app/clock.h"
+#include "app/commands.h"
 #include "app/error_display.h"
+#include "app/search_window.h"
+#include "app/text_codec.h"
 #include "app/tform1.h"
 #include "catalog/tables.h"
 
@@ -23,12 +33,52 @@ void write(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+void ignoreErrors() { app::setErrorMessageHook([](const QString&, const QString&) {}); }
+
+// The search window as a coder uses it: each query in one year and in all
+// years, the first rows selected, painted, copied and shown.
+void search(TForm1& form, const std::vector<QString>& queries) {
+  app::SearchWindow* window = form.showSearchWindow();
+  for (const QString& query : queries) {
+    for (bool allYears : {false, true}) {
+      window->allYears()->setChecked(allYears);
+      window->input()->setText(query);
+      window->table()->selectRow(0);
+      window->grab();
+      window->copySelectedRows();
+      form.runUserEvent([window] { window->showCurrentRow(); });
+    }
+  }
+}
+
+// A few fixed queries, then the input's own, one per line.
+std::vector<QString> queriesIn(std::string_view rest) {
+  std::vector<QString> queries = {QStringLiteral("8-854.2"), QStringLiteral("1-10"), QStringLiteral("e")};
+  while (!rest.empty() && queries.size() < 8) {
+    const auto end = rest.find('\n');
+    queries.push_back(app::toQString(rest.substr(0, end)));
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  }
+  return queries;
+}
+
+// The commands as a script runs them on the folder the window shows.
+void commandLine(const std::vector<QString>& queries) {
+  char name[] = "tarvelo";
+  char* argv[] = {name, nullptr};
+  app::runCheck(1, argv);
+  ignoreErrors();
+  for (const QString& query : queries) app::runLookup({query}, app::LookupYear{true, std::nullopt});
+  app::runRebuild(1, argv, false);
+  ignoreErrors();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   static QApplication application(*argc, *argv);
-  app::setErrorMessageHook([](const QString&, const QString&) {});
+  ignoreErrors();
   // The rebuild's question before it drops most lines: written, as a user
   // who answers yes would have it.
   TForm1::confirmLargeDrop = [](QWidget*, const QString&) { return true; };
@@ -48,6 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     write(name, rest.substr(0, end));
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + kSeparator.size());
   }
+  const std::vector<QString> queries = queriesIn(rest);
   TForm1 form;
   form.runUserEvent([&form] {
     for (int y = 0; y < form.ComboBox1->count() && y < 3; ++y) {
@@ -57,6 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   });
   for (const char* code : {"1-100.0 ", "8-854.2 ", "5-38a.7b", "1-  .  "})
     form.runUserEvent([&form, code] { form.MaskEdit1->setOpsText(code); });
+  search(form, queries);
   form.runUserEvent([&form] { form.Button1Click(&form); });
+  commandLine(queries);
   return 0;
 }
