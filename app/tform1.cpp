@@ -50,7 +50,7 @@ Control* place(Control* control, QWidget* widget, const char* name, const QStrin
 app::DetailBox* makeDetailBox(QWidget* parent, const char* name, const QString& accessibleName, QRect geometry,
                               bool scrollBar, bool framed) {
   auto* box = new app::DetailBox(parent);
-  QPlainTextEdit* edit = box->widget();
+  app::LineView* edit = box->widget();
   edit->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   if (!framed) {

@@ -2,8 +2,6 @@
 
 #include <QHelpEvent>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolTip>
 
@@ -16,25 +14,13 @@ namespace {
 // A tooltip is no place for a whole book; the box itself scrolls further.
 constexpr qsizetype kTipCharacters = 4000;
 
-QString joined(const std::vector<std::string>& lines, std::size_t from) {
-  QString text;
-  for (std::size_t i = from; i < lines.size(); ++i) {
-    if (i > from) text += QLatin1Char('\n');
-    text += toQString(lines[i]);
-  }
-  return text;
-}
-
 }  // namespace
 
-DetailBox::DetailBox(QWidget* parent) : widget_(new QPlainTextEdit(parent)) {
+// The view holds on to lines_, which lives as long as this object, a child
+// of the view.
+DetailBox::DetailBox(QWidget* parent) : widget_(new LineView(lines_, parent)) {
   setParent(widget_);
-  widget_->setReadOnly(true);
-  widget_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   widget_->setFocusPolicy(Qt::StrongFocus);
-  widget_->setTabChangesFocus(true);
-  widget_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  widget_->setUndoRedoEnabled(false);
 }
 
 void DetailBox::clear() {
@@ -70,16 +56,12 @@ void DetailBox::sync() {
     return;
   }
   if (!shownValid_ || shownCount_ == 0) {
-    widget_->setPlainText(joined(lines_, 0));
+    widget_->linesReset();
     shownFingerprint_ = fingerprint(kFingerprintStart, 0);
   } else {
     shownFingerprint_ = fingerprint(shownFingerprint_, shownCount_);
-    // A cursor of its own adds the lines without moving the view or the
-    // user's selection.
-    QTextCursor end(widget_->document());
-    end.movePosition(QTextCursor::End);
-    end.insertBlock();
-    end.insertText(joined(lines_, shownCount_));
+    // Added lines leave the view and the user's selection where they are.
+    widget_->linesAppended();
   }
   shownCount_ = lines_.size();
   shownValid_ = true;
@@ -93,7 +75,7 @@ void DetailBox::readableWhenCut() {
 
 QString DetailBox::fullTextTip() const {
   if (!readableWhenCut_ || widget_->verticalScrollBar()->maximum() <= 0) return {};
-  QString text = widget_->toPlainText();
+  QString text = widget_->leadingText(kTipCharacters + 1);
   if (text.size() > kTipCharacters) text = text.left(kTipCharacters) + QChar(0x2026);
   return text;
 }

@@ -1,8 +1,9 @@
 #pragma once
-// A read-only rich text box of the detail area. The handlers work on its
-// lines held here; sync() shows them. Lines are counted as paragraphs.
+// A read-only text box of the detail area. The handlers work on its lines
+// held here; sync() shows them. The view reads the lines where they are and
+// lays out only what is on screen.
 
-#include <QPlainTextEdit>
+#include "app/controls/line_view.h"
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,9 +23,9 @@ class DetailBox : public QObject {
   const std::vector<std::string>& lines() const { return lines_; }
 
   // Shows the lines. Lines appended since the last call are added to the
-  // widget, so a repaint costs the same whatever the box already holds.
+  // view, so a repaint costs the same whatever the box already holds.
   void sync();
-  QPlainTextEdit* widget() const { return widget_; }
+  LineView* widget() const { return widget_; }
 
   // For a box without a scroll bar: a text that does not fit is shown whole
   // as a tooltip, and the wheel scrolls it only while it has the focus.
@@ -41,8 +42,8 @@ class DetailBox : public QObject {
   static constexpr std::uint64_t kFingerprintStart = 14695981039346656037ull;
   std::uint64_t fingerprint(std::uint64_t hash, std::size_t from) const;
 
-  QPlainTextEdit* widget_;
   std::vector<std::string> lines_;
+  LineView* widget_;
   // How many of lines_ the widget shows, and whether those still match.
   std::size_t shownCount_ = 0;
   bool shownValid_ = false;

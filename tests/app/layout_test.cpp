@@ -131,7 +131,7 @@ const std::string kLongDescription =
 TEST_F(Desktop, DescriptionThatDoesNotFitIsReadableAsTooltipAndByScrolling) {
   openCatalog({"2031;BE;G;;Kurz;;;;", "2031;BE;G;Z;" + kLongDescription + ";1,00;;;"});
   showWindow();
-  QPlainTextEdit* ze = form->RichEdit1->widget();
+  app::LineView* ze = form->RichEdit1->widget();
   EXPECT_EQ(form->RichEdit1->fullTextTip(), app::toQString(kLongDescription));
   EXPECT_EQ(form->RichEdit2->fullTextTip(), QString()) << "a text that fits needs no tooltip";
   EXPECT_EQ(ze->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
