@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "app/shown_text.h"
 #include "app/text_codec.h"
 
 namespace app {
@@ -79,7 +80,7 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const {
       italic.setItalic(true);
       return italic;
     }
-    return toQString(field(shown, index.column()));
+    return shownText(field(shown, index.column()));
   } catch (const std::exception&) {
     // A view asks while it paints; a row it cannot read shows nothing.
     return {};

@@ -22,6 +22,7 @@
 #include <set>
 
 #include "app/clock.h"
+#include "app/shown_text.h"
 #include "app/error_display.h"
 #include "app/search_details.h"
 #include "app/search_results_model.h"
@@ -212,7 +213,7 @@ void SearchWindow::showDetails() {
   const QModelIndex current = table_->currentIndex();
   const int row = current.isValid() ? current.row() : (model_->rowCount() > 0 ? 0 : -1);
   const auto error = runCatchingErrors([this, row] {
-    details_->setPlainText(row == -1 || model_->stale() ? QString() : detailsText(*model_, row));
+    details_->setPlainText(row == -1 || model_->stale() ? QString() : withLongLinesCut(detailsText(*model_, row)));
   });
   if (error) details_->setPlainText(QString());
 }

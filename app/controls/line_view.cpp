@@ -22,7 +22,6 @@ namespace {
 constexpr int kMargin = 4;
 // Layouts kept for lines off screen; beyond this the cache starts afresh.
 constexpr std::size_t kKeptLayouts = 512;
-constexpr QChar kEllipsis(0x2026);
 
 bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
 
@@ -58,11 +57,7 @@ void LineView::linesReset() {
   linesAppended();
 }
 
-QString LineView::shownLine(int line) const {
-  const std::string& text = lines_[static_cast<std::size_t>(line)];
-  if (text.size() <= static_cast<std::size_t>(kShownCharacters)) return toQString(text);
-  return toQString(std::string_view(text).substr(0, kShownCharacters)) + kEllipsis;
-}
+QString LineView::shownLine(int line) const { return app::shownText(lines_[static_cast<std::size_t>(line)]); }
 
 int LineView::shownLength(int line) const {
   const std::size_t size = lines_[static_cast<std::size_t>(line)].size();

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/controls/row_counts.h"
+#include "app/shown_text.h"
 
 class QTextLayout;
 
@@ -23,7 +24,7 @@ namespace app {
 class LineView : public QAbstractScrollArea {
   Q_OBJECT
  public:
-  static constexpr int kShownCharacters = 65536;
+  static constexpr int kShownCharacters = static_cast<int>(app::kShownCharacters);
 
   // A place in the text: a line and a character of its shown text.
   struct Position {

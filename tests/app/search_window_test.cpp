@@ -5,11 +5,13 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTest>
 
 #include "app/search_results_model.h"
 #include "app/search_window.h"
+#include "app/text_codec.h"
 #include "catalog/ops_lookup.h"
 #include "fixture.h"
 
@@ -120,6 +122,37 @@ TEST_F(SearchWindowTest, UnknownCodeSaysSoInItsOwnRow) {
   form->runs.clear();
   QTest::keyClick(search->input(), Qt::Key_Return);
   EXPECT_EQ(form->runs["Werte_holen"], 0) << "a row without a ZE shows nothing";
+}
+
+// A description no one can read whole is cut in the main window's box, the
+// table and the pane, and copied whole from each.
+TEST_F(WindowTest, UnreadablyLongDescriptionIsShownCutAndCopiedWhole) {
+  const std::string description = std::string(70000, 'x') + " Ende";
+  openWith({{"2031;BE;ZE01;;Gruppe;;;;", "2031;BE;ZE01;ZE01.01;" + description + ";1,00;1-100.0;;"},
+            {},
+            {},
+            {"1-100.0;2031;BE;ZE01;ZE01.01"}});
+  showWindow();
+  const QString whole = app::toQString(description);
+  const QString cut = whole.left(65536) + QChar(0x2026);
+  EXPECT_EQ(form->RichEdit1->widget()->toPlainText(), cut);
+  form->RichEdit1->widget()->selectAll();
+  form->RichEdit1->widget()->copy();
+  EXPECT_EQ(QApplication::clipboard()->text(), whole);
+
+  QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
+  auto* search = form->findChild<app::SearchWindow*>(QStringLiteral("Suche"));
+  ASSERT_NE(search, nullptr);
+  QTest::keyClicks(search->input(), QStringLiteral("1-100.0"));
+  ASSERT_EQ(search->model()->rowCount(), 1);
+  const QModelIndex cell = search->model()->index(0, app::SearchResultsModel::kDescription);
+  EXPECT_EQ(cell.data(Qt::DisplayRole).toString(), cut);
+  EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(), cut);
+  search->table()->selectRow(0);
+  const QString paneFirstLine = search->details()->toPlainText().section(QLatin1Char('\n'), 0, 0);
+  EXPECT_EQ(paneFirstLine, (QStringLiteral("ZE01.01 \u2013 ") + whole).left(65536) + QChar(0x2026));
+  search->copySelectedRows();
+  EXPECT_TRUE(QApplication::clipboard()->text().contains(whole));
 }
 
 }  // namespace
