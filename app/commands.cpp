@@ -83,17 +83,17 @@ int runCheck(int argc, char** argv) {
     return form.Data.complete() ? form.assignmentsAsRebuilt(&form) : std::vector<std::string>{};
   };
   // Each finding is printed as soon as its file is checked, so a huge
-  // catalog shows progress.
-  std::vector<catalog::Finding> findings;
-  catalog::checkCatalog(input, [&findings](const catalog::Finding& finding) {
-    if (!findings.empty() && findings.back().file != finding.file) std::fflush(stdout);
+  // catalog shows progress; only their number is kept.
+  std::array<std::size_t, 3> counts{};
+  std::string lastFile;
+  catalog::checkCatalog(input, [&counts, &lastFile](const catalog::Finding& finding) {
+    if (finding.file != lastFile) std::fflush(stdout);
+    lastFile = finding.file;
     printLine(printable(catalog::formatFinding(finding)));
-    findings.push_back(finding);
+    ++counts[static_cast<std::size_t>(finding.severity)];
   });
-  printLine(printable(catalog::summarize(findings)));
-  const bool errors = std::any_of(findings.begin(), findings.end(),
-                                  [](const catalog::Finding& f) { return f.severity == catalog::Severity::Error; });
-  return errors ? 1 : 0;
+  printLine(printable(catalog::summarize(counts)));
+  return counts[static_cast<std::size_t>(catalog::Severity::Error)] > 0 ? 1 : 0;
 }
 
 int runRebuild(int argc, char** argv, bool force) {

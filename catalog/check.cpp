@@ -339,10 +339,13 @@ std::string formatFinding(const Finding& finding) {
 }
 
 std::string summarize(const std::vector<Finding>& findings) {
-  const auto count = [&](Severity s) {
-    return std::count_if(findings.begin(), findings.end(), [s](const Finding& f) { return f.severity == s; });
-  };
-  const auto errors = count(Severity::Error), warnings = count(Severity::Warning), infos = count(Severity::Info);
+  std::array<std::size_t, 3> counts{};
+  for (const Finding& finding : findings) ++counts[static_cast<std::size_t>(finding.severity)];
+  return summarize(counts);
+}
+
+std::string summarize(const std::array<std::size_t, 3>& counts) {
+  const auto [errors, warnings, infos] = counts;
   return std::to_string(errors) + " Fehler, " + std::to_string(warnings) + (warnings == 1 ? " Warnung, " : " Warnungen, ") +
          std::to_string(infos) + (infos == 1 ? " Hinweis" : " Hinweise");
 }

@@ -44,5 +44,7 @@ std::vector<Finding> checkCatalog(const CheckInput& input);
 std::string formatFinding(const Finding& finding);
 // "N Fehler, N Warnungen, N Hinweise".
 std::string summarize(const std::vector<Finding>& findings);
+// The same from counts by severity (Error, Warning, Info).
+std::string summarize(const std::array<std::size_t, 3>& counts);
 
 }  // namespace catalog
