@@ -13,7 +13,7 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
 
   const auto groupLine = Data.firstLineOfGroup(year(), kind(), ComboBox2->text());
   if (groupLine) {
-    RichEdit2->appendLine(std::string(groupLine->description));
+    RichEdit2->appendView(groupLine->description);
     repaintNow();
     groupOps = groupLine->opsList;
     groupMarks = groupLine->footnoteRefs;
@@ -28,7 +28,7 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
   // description, the last one gives codes, footnotes and amount.
   const std::string& zeText = ComboBox3->text();
   for (const catalog::Catalog::LineView line : Data.linesOfZe(year(), kind(), ComboBox2->text(), zeText)) {
-    RichEdit1->appendLine(std::string(line.description));
+    RichEdit1->appendView(line.description);
     repaintNow();
     zeOps = line.opsList;
     zeMarks = line.footnoteRefs;
@@ -54,7 +54,7 @@ void TForm1::resetOpsField() {
 void TForm1::resolveFootnotes(const std::string& marks, app::DetailBox& box) {
   for (const std::string& mark : catalog::footnoteMarks(marks)) {
     const auto text = Data.footnoteText(year(), kind(), mark);
-    if (text && !text->empty()) box.appendLine(std::string(*text));
+    if (text && !text->empty()) box.appendView(*text);
   }
 }
 
@@ -71,7 +71,7 @@ void TForm1::collectAssignments(const app::DetailBox& box) {
 
 void TForm1::decorateOpsCodes(app::DetailBox& box) {
   for (int i = 0; i < box.lineCount(); ++i) {
-    const std::string code = box.line(i);
+    const std::string code(box.line(i));
     if (const auto text = Data.opsText(year(), code)) box.replaceLine(i, catalog::concat({code, " - ", *text}));
   }
 }

@@ -5,6 +5,8 @@
 
 void TForm1::Init(QObject* Sender) {
   ++catalogGeneration_;
+  // The boxes show the catalog's own text; it goes now.
+  for (app::DetailBox* box : {RichEdit1, RichEdit2, RichEdit3, RichEdit4, RichEdit5, RichEdit6}) box->keepOwnCopies();
   Data.clear();
   ComboBox1->clear();
   ComboBox2->clear();

@@ -25,26 +25,60 @@ DetailBox::DetailBox(QWidget* parent) : widget_(new LineView(lines_, parent)) {
 
 void DetailBox::clear() {
   lines_.clear();
+  owned_.clear();
+  viewed_.clear();
   shownValid_ = false;
 }
 
-const std::string& DetailBox::line(int index) const {
+void DetailBox::appendLine(std::string line) {
+  lines_.push_back(owned_.emplace_back(std::move(line)));
+  viewed_.push_back(false);
+}
+
+void DetailBox::appendView(std::string_view line) {
+  lines_.push_back(line);
+  viewed_.push_back(true);
+}
+
+std::string_view DetailBox::line(int index) const {
   if (index < 0 || index >= lineCount()) throw catalog::indexOutOfRange(index);
   return lines_[static_cast<std::size_t>(index)];
 }
 
 void DetailBox::replaceLine(int index, std::string text) {
   if (index < 0 || index >= lineCount()) throw catalog::indexOutOfRange(index);
-  if (static_cast<std::size_t>(index) < shownCount_) shownValid_ = false;
-  lines_[static_cast<std::size_t>(index)] = std::move(text);
+  const auto at = static_cast<std::size_t>(index);
+  if (at < shownCount_) shownValid_ = false;
+  lines_[at] = owned_.emplace_back(std::move(text));
+  viewed_[at] = false;
+}
+
+// The copies say what the views said, so the fingerprint (made of where
+// views are) must be made anew: the next sync compares by content.
+void DetailBox::keepOwnCopies() {
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (!viewed_[i]) continue;
+    lines_[i] = owned_.emplace_back(lines_[i]);
+    viewed_[i] = false;
+  }
+  shownFingerprint_ = fingerprint(kFingerprintStart, 0);
 }
 
 // A fingerprint of the lines: a box filled again with what it shows already
 // needs no new layout and no repaint.
 std::uint64_t DetailBox::fingerprint(std::uint64_t hash, std::size_t from) const {
+  const auto mix = [&hash](std::uint64_t value) { hash = (hash ^ value) * 1099511628211ull; };
   for (std::size_t i = from; i < lines_.size(); ++i) {
-    for (char c : lines_[i]) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    hash = (hash ^ 0x100u) * 1099511628211ull;  // the line end
+    if (viewed_[i]) {
+      // The catalog's text does not change while it is viewed: the same
+      // place is the same text.
+      mix(reinterpret_cast<std::uintptr_t>(lines_[i].data()));
+      mix(lines_[i].size());
+      mix(0x200u);
+    } else {
+      for (char c : lines_[i]) mix(static_cast<unsigned char>(c));
+    }
+    mix(0x100u);  // the line end
   }
   return hash;
 }

@@ -2,11 +2,18 @@
 // A read-only text box of the detail area. The handlers work on its lines
 // held here; sync() shows them. The view reads the lines where they are and
 // lays out only what is on screen.
+//
+// A line is either the box's own copy or a view of the catalog's text
+// (appendView), which costs nothing however long the line; before the
+// catalog lets go of its text (a reload), keepOwnCopies() copies them.
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/controls/line_view.h"
-#include <cstdint>
-#include <string>
-#include <vector>
 
 namespace app {
 
@@ -16,11 +23,16 @@ class DetailBox : public QObject {
   explicit DetailBox(QWidget* parent);
 
   void clear();
-  void appendLine(std::string line) { lines_.push_back(std::move(line)); }
+  void appendLine(std::string line);
+  // A line that stays where it is: catalog text, valid until the catalog
+  // is loaded again.
+  void appendView(std::string_view line);
   int lineCount() const { return static_cast<int>(lines_.size()); }
-  const std::string& line(int index) const;
+  std::string_view line(int index) const;
   void replaceLine(int index, std::string text);
-  const std::vector<std::string>& lines() const { return lines_; }
+  const std::vector<std::string_view>& lines() const { return lines_; }
+  // Copies every viewed line into the box, before the catalog's text goes.
+  void keepOwnCopies();
 
   // Shows the lines. Lines appended since the last call are added to the
   // view, so a repaint costs the same whatever the box already holds.
@@ -42,7 +54,12 @@ class DetailBox : public QObject {
   static constexpr std::uint64_t kFingerprintStart = 14695981039346656037ull;
   std::uint64_t fingerprint(std::uint64_t hash, std::size_t from) const;
 
-  std::vector<std::string> lines_;
+  std::vector<std::string_view> lines_;
+  // The box's own lines; a deque keeps them in place as it grows.
+  std::deque<std::string> owned_;
+  // Which lines are views: their fingerprint is where they are, not what
+  // they say, so that a line of megabytes shown again costs nothing.
+  std::vector<bool> viewed_;
   LineView* widget_;
   // How many of lines_ the widget shows, and whether those still match.
   std::size_t shownCount_ = 0;

@@ -27,7 +27,7 @@ bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char(
 
 }  // namespace
 
-LineView::LineView(const std::vector<std::string>& lines, QWidget* parent)
+LineView::LineView(const std::vector<std::string_view>& lines, QWidget* parent)
     : QAbstractScrollArea(parent), lines_(lines) {
   installLineViewAccessibility();
   viewport()->setCursor(Qt::IBeamCursor);
@@ -123,13 +123,13 @@ QString LineView::selectedText() const {
   const Position from = selectionStart(), to = selectionEnd();
   QString text;
   for (int line = from.line; line <= to.line && line < lineCount(); ++line) {
-    const std::string& whole = lines_[static_cast<std::size_t>(line)];
+    const std::string_view whole = lines_[static_cast<std::size_t>(line)];
     const std::size_t first = line == from.line ? static_cast<std::size_t>(from.column) : 0;
     std::size_t last = line == to.line ? static_cast<std::size_t>(to.column) : whole.size();
     // Past the cut, the rest of the line is what was selected.
     if (last > static_cast<std::size_t>(kShownCharacters)) last = whole.size();
     if (line > from.line) text += QLatin1Char('\n');
-    if (first < last) text += toQString(std::string_view(whole).substr(first, last - first));
+    if (first < last) text += toQString(whole.substr(first, last - first));
   }
   return text;
 }

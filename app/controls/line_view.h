@@ -11,6 +11,7 @@
 #include <QAbstractScrollArea>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -35,7 +36,7 @@ class LineView : public QAbstractScrollArea {
 
   // lines (Windows-1252) must outlive the view; after changing them, call
   // linesAppended() or linesReset().
-  LineView(const std::vector<std::string>& lines, QWidget* parent);
+  LineView(const std::vector<std::string_view>& lines, QWidget* parent);
   ~LineView() override;
 
   // Lines were added at the end: the view and the selection stay.
@@ -98,7 +99,7 @@ class LineView : public QAbstractScrollArea {
   void moveCursor(Position to, bool extend);
   void selectionChanged();
 
-  const std::vector<std::string>& lines_;
+  const std::vector<std::string_view>& lines_;
   mutable RowCounts rows_;
   mutable std::unordered_map<int, std::unique_ptr<QTextLayout>> layouts_;
   Position anchor_, cursor_;

@@ -25,7 +25,8 @@ QString u8q(const char* utf8) { return QString::fromUtf8(utf8); }
 class LineViewTest : public ::testing::Test {
  protected:
   void show(std::vector<std::string> shown) {
-    lines = std::move(shown);
+    text = std::move(shown);
+    lines.assign(text.begin(), text.end());
     view = std::make_unique<app::LineView>(lines, nullptr);
     view->resize(300, 120);
     view->show();
@@ -33,7 +34,8 @@ class LineViewTest : public ::testing::Test {
     view->setFocus();
   }
 
-  std::vector<std::string> lines;
+  std::vector<std::string> text;
+  std::vector<std::string_view> lines;
   std::unique_ptr<app::LineView> view;
 };
 

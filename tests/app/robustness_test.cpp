@@ -164,6 +164,33 @@ INSTANTIATE_TEST_SUITE_P(Steps, FailedSave,
 
 using Rebuild = WindowTest;
 
+// The detail boxes show the catalog's own text; a reload that fails half
+// way has let go of it, and the boxes still show (and paint) what they
+// showed, from their own copies.
+TEST_P(UnreadableFile, ReloadThatFailsLeavesTheBoxesReadable) {
+  writeFiles(testing_support::smallCatalog());
+  folder.write(catalog::kAssignmentFile, kGoodAssignments);
+  auto& window = open();
+  showWindow();
+  const std::vector<std::string> before = lines(*window.RichEdit1), footnotes = lines(*window.RichEdit6);
+  ASSERT_FALSE(before.empty());
+  if (!GetParam().fault.make(folder.path() / onDisk(GetParam().file))) GTEST_SKIP() << "can't be made here";
+  window.runUserEvent([&window] { window.Init(&window); });
+  ASSERT_FALSE(messages.empty());
+  // Whatever the failed reload left in the boxes is read and painted (the
+  // sanitizer run would find a line that points into the old catalog).
+  for (app::DetailBox* box : {window.RichEdit1, window.RichEdit2, window.RichEdit3, window.RichEdit4,
+                              window.RichEdit5, window.RichEdit6}) {
+    box->sync();
+    EXPECT_EQ(box->widget()->toPlainText().size(), box->widget()->characterCount());
+    box->widget()->grab();
+  }
+  if (GetParam().file == catalog::kCatalogFile) {
+    EXPECT_EQ(lines(*window.RichEdit1), before) << "nothing reloaded to take their place";
+    EXPECT_EQ(lines(*window.RichEdit6), footnotes);
+  }
+}
+
 TEST_F(Rebuild, RemovesStaleTemporaryFilesAndKeepsTheFilesMode) {
   writeFiles(testing_support::smallCatalog());
   folder.write(".OPS-Zuordnung.csv.tarvelo-Ab12Cd", "left by a killed rebuild");
