@@ -95,4 +95,34 @@ std::size_t writeIdenticalLines(const std::string& folder, std::size_t lines) {
   return catalog.bytes();
 }
 
+std::size_t writeLongLine(const std::string& folder, std::size_t bytes) {
+  std::string description;
+  description.reserve(bytes + 16);
+  for (std::size_t i = 0; description.size() < bytes; ++i) description += std::string(kWords[i % 14]) + " ";
+  description.resize(bytes);
+  Writer catalog(folder + "/ZE-Katalog.csv");
+  catalog.line("2026;BE;ZE01;;Gruppe;;;;");
+  catalog.line("2026;BE;ZE01;ZE01.01;" + description + ";1,00;8-854.2;;");
+  Writer(folder + "/Fu\xC3\x9Fnoten.txt");
+  Writer texts(folder + "/OPS-Kodes.csv");
+  texts.line("2026;8-854.2;H\xE4modialyse");
+  Writer assignments(folder + "/OPS-Zuordnung.csv");
+  assignments.line("8-854.2;2026;BE;ZE01;ZE01.01");
+  return catalog.bytes() + texts.bytes() + assignments.bytes();
+}
+
+std::size_t writeShortLines(const std::string& folder, std::size_t lines) {
+  constexpr std::size_t kGroups = 1000;
+  Writer catalog(folder + "/ZE-Katalog.csv");
+  for (std::size_t i = 0; i < lines; ++i) {
+    const std::string group = "G" + std::to_string(i % kGroups);
+    catalog.line(i < kGroups ? "2026;BE;" + group + ";;x;;;;" : "2026;BE;" + group + ";Z" + std::to_string(i) + ";;;;;");
+  }
+  Writer(folder + "/Fu\xC3\x9Fnoten.txt");
+  Writer texts(folder + "/OPS-Kodes.csv");
+  texts.line("2026;1-100.0;Text");
+  Writer(folder + "/OPS-Zuordnung.csv");
+  return catalog.bytes() + texts.bytes();
+}
+
 }  // namespace bench

@@ -24,4 +24,12 @@ std::size_t writeCatalog(const std::string& folder, const CatalogShape& shape);
 // other files empty: the window's worst case for one detail box.
 std::size_t writeIdenticalLines(const std::string& folder, std::size_t lines);
 
+// One ZE whose description is a single line of bytes bytes (words and
+// blanks), with its group line, one OPS code and its assignment.
+std::size_t writeLongLine(const std::string& folder, std::size_t bytes);
+
+// lines short catalog lines: 1,000 groups of one year and kind, each with
+// its ZEs ("2026;BE;G17;Z1234017;;;;;"), the other files nearly empty.
+std::size_t writeShortLines(const std::string& folder, std::size_t lines);
+
 }  // namespace bench

@@ -7,7 +7,11 @@
 //
 //   tarvelo_figures [WORKDIR]      all of it, as a Markdown table
 //   tarvelo_figures --measure DIR  one catalog, "name value" lines
-//   tarvelo_figures --identical N  start-up with N lines of one ZE
+//   tarvelo_figures --shapes       only the table of the extreme shapes
+//   tarvelo_figures --shape KIND N start-up, memory and rebuild of a shape
+//                                  (identical N lines, a long line of N
+//                                  bytes, N short lines)
+//   tarvelo_figures --check DIR    the command line's check of a folder
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,7 +31,11 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "app/clock.h"
+#include "app/commands.h"
 #include "app/error_display.h"
 #include "app/search_results_model.h"
 #include "app/search_window.h"
@@ -216,26 +224,83 @@ int measure(const fs::path& folder) {
   return 0;
 }
 
-int identical(std::size_t lines) {
-  const fs::path folder = fs::temp_directory_path() / ("tarvelo-figures-identical-" + std::to_string(lines));
-  fs::create_directories(folder);
-  const std::size_t bytes = bench::writeIdenticalLines(folder.string(), lines);
-  fs::current_path(folder);
-  app::setCurrentYearForTesting("2026");
+// The empty window's peak, above which a shape's memory is measured.
+double emptyWindowPeakMiB() {
+  const fs::path empty = fs::temp_directory_path() / "tarvelo-figures-empty";
+  fs::create_directories(empty);
+  for (const char* name : {"ZE-Katalog.csv", "Fu\xC3\x9Fnoten.txt", "OPS-Kodes.csv", "OPS-Zuordnung.csv"})
+    std::ofstream(empty / name, std::ios::trunc);
+  fs::current_path(empty);
   {
-    // The catalog alone, without the window's text boxes.
-    const auto loadStart = Clock::now();
-    catalog::Catalog catalog;
-    catalog.load();
-    std::printf("catalog_load_ms %.0f\n", millisecondsSince(loadStart));
+    TForm1 emptyForm;
+    waitUntilPainted(emptyForm);
   }
+  return bench::peakMemoryMiB();
+}
+
+fs::path shapeFolder(const std::string& kind, std::size_t size) {
+  const fs::path folder = fs::temp_directory_path() / ("tarvelo-figures-" + kind + "-" + std::to_string(size));
+  if (fs::exists(folder / "OPS-Zuordnung.csv")) return folder;
+  fs::create_directories(folder);
+  if (kind == "identical") bench::writeIdenticalLines(folder.string(), size);
+  if (kind == "long") bench::writeLongLine(folder.string(), size);
+  if (kind == "short") bench::writeShortLines(folder.string(), size);
+  return folder;
+}
+
+// A shape's start-up against the catalog's own load, its peak above an
+// empty window against its bytes, and a rebuild with the window shown.
+int shape(const std::string& kind, std::size_t size) {
+  app::setCurrentYearForTesting("2026");
+  app::setErrorMessageHook([](const QString&, const QString& text) {
+    std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
+  });
+  TForm1::confirmLargeDrop = [](QWidget*, const QString&) { return true; };
+  const fs::path folder = shapeFolder(kind, size);
+  bench::resetPeakMemory();  // writing the shape is not the window's
+  const double emptyPeak = emptyWindowPeakMiB();
+  fs::current_path(folder);
+  std::size_t inputBytes = 0;
+  for (const auto& entry : fs::directory_iterator(folder)) inputBytes += entry.file_size();
   const auto start = Clock::now();
   TForm1 form;
   waitUntilPainted(form);
-  std::printf("input_MB %.1f\nstartup_ms %.0f\npeak_MiB %.0f\n", static_cast<double>(bytes) / 1e6,
-              millisecondsSince(start), bench::peakMemoryMiB());
-  fs::current_path(fs::temp_directory_path());
-  fs::remove_all(folder);
+  const double startup = millisecondsSince(start);
+  const double peakAbove = bench::peakMemoryMiB() - emptyPeak;
+  const auto rebuildStart = Clock::now();
+  form.runUserEvent([&form] { form.Button1Click(&form); });
+  QApplication::processEvents();
+  const double rebuild = millisecondsSince(rebuildStart);
+  double load = 1e18;
+  {
+    const auto loadStart = Clock::now();
+    catalog::Catalog catalog;
+    catalog.load();
+    load = millisecondsSince(loadStart);
+  }
+  std::printf("input_MB %.1f\ncatalog_load_ms %.0f\nstartup_ms %.0f\npeak_above_empty_MiB %.0f\nrebuild_ms %.0f\n"
+              "peak_MiB %.0f\n",
+              static_cast<double>(inputBytes) / 1e6, load, startup, peakAbove, rebuild, bench::peakMemoryMiB());
+  return 0;
+}
+
+// The command line's check in a process of its own: its time and peak.
+int check(const fs::path& folder) {
+  app::setCurrentYearForTesting("2026");
+  fs::current_path(folder);
+  char name[] = "tarvelo";
+  char* argv[] = {name, nullptr};
+  // The findings go nowhere; the figures go to the parent.
+  std::fflush(stdout);
+  const int figures = ::dup(STDOUT_FILENO);
+  const int nowhere = ::open("/dev/null", O_WRONLY);
+  ::dup2(nowhere, STDOUT_FILENO);
+  const auto start = Clock::now();
+  app::runCheck(1, argv);
+  std::fflush(stdout);
+  const double took = millisecondsSince(start);
+  ::dup2(figures, STDOUT_FILENO);
+  std::printf("check_ms %.0f\ncheck_peak_MiB %.0f\n", took, bench::peakMemoryMiB());
   return 0;
 }
 
@@ -250,6 +315,42 @@ std::map<std::string, double> runChild(const QStringList& arguments) {
     if (parts.size() == 2) values[parts[0].toStdString()] = parts[1].toDouble();
   }
   return values;
+}
+
+// The extreme shapes: each start-up against the catalog's load, its peak
+// against its bytes, its rebuild against its start-up, and the command
+// line's check against both.
+int shapeTable() {
+  std::printf("\n| Shape | input (MB) | catalog load (ms) | start-up (ms) | start-up / load | peak above empty "
+              "(MiB) | peak / input | rebuild (ms) | rebuild / start-up | --check (ms) | check / (start-up + rebuild) | "
+              "check peak / window peak |\n|---|---|---|---|---|---|---|---|---|---|---|---|\n");
+  struct Shape {
+    const char* name;
+    const char* kind;
+    std::size_t size;
+  };
+  for (const Shape& shape : {Shape{"1 M lines of one group", "identical", 1000000},
+                             Shape{"2 M lines of one group", "identical", 2000000},
+                             Shape{"4 M lines of one group", "identical", 4000000},
+                             Shape{"10 M lines of one group", "identical", 10000000},
+                             Shape{"one line of 50 MB", "long", 50000000},
+                             Shape{"2 M short lines, 1,000 groups", "short", 2000000}}) {
+    std::fprintf(stderr, "measuring %s\n", shape.name);
+    const auto r = runChild({QStringLiteral("--shape"), QString::fromLatin1(shape.kind), QString::number(shape.size)});
+    if (r.empty()) continue;
+    const fs::path folder = fs::temp_directory_path() / (std::string("tarvelo-figures-") + shape.kind + "-" +
+                                                         std::to_string(shape.size));
+    // The check of the folder as it was before the window's rebuild: the
+    // rebuild wrote the same file, so the check finds it current.
+    const auto c = runChild({QStringLiteral("--check"), QString::fromStdString(folder.string())});
+    const double input = r.at("input_MB"), startup = r.at("startup_ms"), rebuild = r.at("rebuild_ms");
+    std::printf("| %s | %.0f | %.0f | %.0f | %.2f | %.0f | %.2f | %.0f | %.2f | %.0f | %.2f | %.2f |\n", shape.name,
+                input, r.at("catalog_load_ms"), startup, startup / r.at("catalog_load_ms"),
+                r.at("peak_above_empty_MiB"), r.at("peak_above_empty_MiB") * 1048576.0 / (input * 1e6), rebuild,
+                rebuild / startup, c.at("check_ms"), c.at("check_ms") / (startup + rebuild),
+                c.at("check_peak_MiB") / r.at("peak_MiB"));
+  }
+  return 0;
 }
 
 int report(const fs::path& workdir) {
@@ -312,16 +413,7 @@ int report(const fs::path& workdir) {
   row("search window keystroke with its table, median (ms)", "", number("search_median_ms", "%.1f"));
   row("search window keystroke, slowest (ms)", "<= 16", number("search_max_ms", "%.1f"));
   row("rows of the broadest search (\"er\", all years)", "", number("search_rows", "%.0f"));
-  std::printf("\n| Lines of one ZE | input (MB) | catalog load (ms) | per million lines | start-up with window (ms) | per million lines | peak (MiB) |\n|---|---|---|---|---|---|---|\n");
-  for (std::size_t lines : {1000000u, 2000000u, 4000000u, 10000000u}) {
-    std::fprintf(stderr, "measuring %zu identical lines\n", lines);
-    const auto r = runChild({QStringLiteral("--identical"), QString::number(lines)});
-    if (r.empty()) continue;
-    const double millions = static_cast<double>(lines) / 1e6;
-    std::printf("| %zu | %.0f | %.0f | %.0f | %.0f | %.0f | %.0f |\n", lines, r.at("input_MB"), r.at("catalog_load_ms"),
-                r.at("catalog_load_ms") / millions, r.at("startup_ms"), r.at("startup_ms") / millions, r.at("peak_MiB"));
-  }
-  return 0;
+  return shapeTable();
 }
 
 }  // namespace
@@ -332,6 +424,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   if (arguments.size() == 2 && arguments[0] == "--measure") return measure(arguments[1]);
-  if (arguments.size() == 2 && arguments[0] == "--identical") return identical(std::stoul(arguments[1]));
+  if (arguments.size() == 1 && arguments[0] == "--shapes") return shapeTable();
+  if (arguments.size() == 3 && arguments[0] == "--shape") return shape(arguments[1], std::stoul(arguments[2]));
+  if (arguments.size() == 2 && arguments[0] == "--check") return check(arguments[1]);
   return report(arguments.empty() ? fs::temp_directory_path() / "tarvelo-figures" : fs::path(arguments[0]));
 }
