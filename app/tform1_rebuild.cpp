@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "app/text_codec.h"
+#include "app/while_painting.h"
 #include "catalog/check.h"
 #include "catalog/lines.h"
 
@@ -36,12 +37,19 @@ void TForm1::Button1Click(QObject* Sender) {
   const std::vector<std::string> lines = assignmentsAsRebuilt(Sender);
   repaintNow();
   // A catalog that loads but holds nothing usable would empty the file.
-  const std::vector<std::string> before = linesOfAssignmentFile();
-  const std::size_t dropped = catalog::differenceOf(before, lines).dropped.size();
-  if ((before.size() - dropped) * 2 < before.size() &&
-      !confirmLargeDrop(this, app::toQString(catalog::rebuildWouldDrop(dropped, before.size()))))
+  // Reading, comparing and saving a file of hundreds of thousands of lines
+  // takes a while; the window paints meanwhile.
+  const auto keepPainting = [this] { repaintNow(); };
+  const auto [kept, before] = app::whilePainting(
+      [&lines] {
+        const std::vector<std::string> old = linesOfAssignmentFile();
+        return std::pair(old.size() - catalog::differenceOf(old, lines).dropped.size(), old.size());
+      },
+      keepPainting);
+  if (kept * 2 < before &&
+      !confirmLargeDrop(this, app::toQString(catalog::rebuildWouldDrop(before - kept, before))))
     return;
-  catalog::saveLinesReplacing(catalog::kAssignmentFile, lines);
+  app::whilePainting([&lines] { catalog::saveLinesReplacing(catalog::kAssignmentFile, lines); }, keepPainting);
   repaintNow();
   Init(Sender);
 }

@@ -49,7 +49,8 @@ void Catalog::loadOpsTexts() {
 
 void Catalog::loadAssignments() {
   progress();
-  fillAssignments(assignmentTable_, loadCatalogFile(kAssignmentFile));
+  const std::function<void()> keepPainting = [this] { progress(); };
+  fillAssignments(assignmentTable_, loadCatalogFile(kAssignmentFile, keepPainting), keepPainting);
   progress();
 }
 

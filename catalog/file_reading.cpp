@@ -58,7 +58,8 @@ FileText readRegularFile(std::string_view displayName, int fd, const std::functi
       content = std::move(larger);
       continue;
     }
-    constexpr std::size_t kChunk = std::size_t{16} << 20;
+    // Small enough that a slow disk still lets the window paint between two.
+    constexpr std::size_t kChunk = std::size_t{4} << 20;
     const ssize_t n = ::read(fd, content.data() + filled, std::min(kChunk, content.size() - filled));
     if (progress) progress();
     if (n < 0 && errno == EINTR) continue;

@@ -81,8 +81,8 @@ void fillOpsTexts(OpsTextTable& table, const LoadedFile& file, const std::functi
   fillKeyed(table.OpsKeys, table.OpsTexts, file, opsFieldsOf, progress);
 }
 
-void fillAssignments(AssignmentTable& table, const LoadedFile& file) {
-  fillKeyed(table.AssignmentKeys, table.AssignmentTargets, file, assignmentFieldsOf);
+void fillAssignments(AssignmentTable& table, const LoadedFile& file, const std::function<void()>& progress) {
+  fillKeyed(table.AssignmentKeys, table.AssignmentTargets, file, assignmentFieldsOf, progress);
 }
 
 }  // namespace catalog

@@ -57,6 +57,6 @@ void splitCatalog(CatalogTable& table, const LoadedFile& file);  // file: what C
 void splitCatalog(CatalogTable& table);  // from CatalogLines as they are
 void fillFootnotes(FootnoteTable& table, const LoadedFile& file);
 void fillOpsTexts(OpsTextTable& table, const LoadedFile& file, const std::function<void()>& progress = {});
-void fillAssignments(AssignmentTable& table, const LoadedFile& file);
+void fillAssignments(AssignmentTable& table, const LoadedFile& file, const std::function<void()>& progress = {});
 
 }  // namespace catalog
