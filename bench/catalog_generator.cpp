@@ -75,7 +75,7 @@ std::size_t writeCatalog(const std::string& folder, const CatalogShape& shape) {
         catalog.line(year + ";" + kind + ";" + group + ";;" + words(random, 6) + ";;" + shared + ";1;");
         for (int z = 0; z < zes; ++z) {
           std::string codes = shared;
-          for (int c = random.below(8); c >= 0; --c) codes += (codes.empty() ? "" : "/") + opsCode(random.below(shape.opsCodesPerYear));
+          for (int c = random.below(shape.maxCodesPerZe); c >= 0; --c) codes += (codes.empty() ? "" : "/") + opsCode(random.below(shape.opsCodesPerYear));
           catalog.line(year + ";" + kind + ";" + group + ";" + group + "." + std::to_string(z + 1) + ";" +
                        words(random, 8) + ";" + std::to_string(100 + random.below(90000)) + "," +
                        std::to_string(10 + random.below(90)) + ";" + codes + ";" + (z % 2 ? "1,2" : "2") + ";");

@@ -14,6 +14,9 @@ struct CatalogShape {
   int years = 20;
   int groupsPerKind = 120;
   int opsCodesPerYear = 35000;
+  // Each ZE lists 1 to this many OPS codes; about 116 gives the 700,000
+  // assignment lines of a real 20-year catalog.
+  int maxCodesPerZe = 8;
 };
 
 // Writes the files into folder; the assignment file is left empty (the
