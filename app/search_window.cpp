@@ -27,6 +27,7 @@
 #include "app/search_details.h"
 #include "app/search_results_model.h"
 #include "app/text_codec.h"
+#include "app/while_painting.h"
 #include "catalog/errors.h"
 
 namespace app {
@@ -164,7 +165,11 @@ void SearchWindow::closeEvent(QCloseEvent* event) {
 void SearchWindow::followCatalog() {
   if (search_ && searchGeneration_ == host_.catalogGeneration()) return;
   model_->clear();
-  search_ = std::make_unique<catalog::CatalogSearch>(host_.catalog());
+  search_.reset();
+  // Preparing the texts of a large catalog takes a while; the windows
+  // repaint meanwhile.
+  search_ = whilePainting([&catalog = host_.catalog()] { return std::make_unique<catalog::CatalogSearch>(catalog); },
+                          [this] { repaintWindows(); });
   searchGeneration_ = host_.catalogGeneration();
   std::vector<std::string> years = host_.catalog().yearsLastFirst();
   std::sort(years.rbegin(), years.rend());
@@ -184,7 +189,18 @@ void SearchWindow::followMainWindowYear() {
 }
 
 void SearchWindow::followCatalogChange() {
-  if (searchGeneration_ != host_.catalogGeneration() || model_->stale()) refresh();
+  if (searchGeneration_ == host_.catalogGeneration() && !model_->stale()) return;
+  if (isVisible()) return refresh();
+  // Shown again, the window searches anew; until then it holds nothing of
+  // the tables that went.
+  search_.reset();
+  searchGeneration_ = -1;
+  model_->clear();
+}
+
+void SearchWindow::repaintWindows() {
+  if (parentWidget() && parentWidget()->isVisible()) parentWidget()->repaint();
+  if (isVisible()) repaint();
 }
 
 void SearchWindow::refresh() {

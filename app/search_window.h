@@ -54,6 +54,7 @@ class SearchWindow : public QWidget {
 
  private:
   void followCatalog();
+  void repaintWindows();
   void showDetails();
   void restoreLayout();
   void saveLayout() const;

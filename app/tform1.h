@@ -148,6 +148,7 @@ class TForm1 : public QWidget, public app::SearchHost {
   app::OpsFieldModel::ProbeResult probeLongerCode(const std::string& code) const;
   void showLongerCode(const std::string& code);
 
+  void collectAssignments(QObject* Sender);
   void walkCollecting(QObject* Sender);
   void walkGroups(QObject* Sender);
   void showItem(app::DropDownBox& box, int index);

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <tuple>
 
 #include "app/text_codec.h"
 #include "app/while_painting.h"
@@ -34,16 +35,18 @@ void TForm1::Button1Click(QObject* Sender) {
     throw catalog::rebuildNeedsCompleteLoad();
   const catalog::SaveLock lock(catalog::kAssignmentFile);
   const BusyCursor busy;
-  const std::vector<std::string> lines = assignmentsAsRebuilt(Sender);
+  collectAssignments(Sender);
   repaintNow();
   // A catalog that loads but holds nothing usable would empty the file.
-  // Reading, comparing and saving a file of hundreds of thousands of lines
-  // takes a while; the window paints meanwhile.
+  // Listing, reading and comparing hundreds of thousands of lines takes a
+  // while; the window paints meanwhile.
   const auto keepPainting = [this] { repaintNow(); };
-  const auto [kept, before] = app::whilePainting(
-      [&lines] {
+  const auto [lines, kept, before] = app::whilePainting(
+      [this] {
+        std::vector<std::string> lines = collected_.lines();
         const std::vector<std::string> old = linesOfAssignmentFile();
-        return std::pair(old.size() - catalog::differenceOf(old, lines).dropped.size(), old.size());
+        const std::size_t kept = old.size() - catalog::differenceOf(old, lines).dropped.size();
+        return std::tuple(std::move(lines), kept, old.size());
       },
       keepPainting);
   if (kept * 2 < before &&
@@ -74,6 +77,11 @@ std::vector<std::string> TForm1::linesOfAssignmentFile() {
 }
 
 std::vector<std::string> TForm1::assignmentsAsRebuilt(QObject* Sender) {
+  collectAssignments(Sender);
+  return collected_.lines();
+}
+
+void TForm1::collectAssignments(QObject* Sender) {
   // The walk collects beside the tables, so the search keeps working on the
   // assignments loaded, whether the walk fails or ends.
   collected_.clear();
@@ -84,7 +92,6 @@ std::vector<std::string> TForm1::assignmentsAsRebuilt(QObject* Sender) {
     throw;
   }
   RebuildMode = false;
-  return collected_.lines();
 }
 
 void TForm1::walkCollecting(QObject* Sender) {

@@ -1,5 +1,5 @@
 // Writes a large made-up catalog into a folder, for trying the viewer or the
-// rebuild on a catalog of real size: generate_catalog FOLDER [YEARS]
+// rebuild on a catalog of real size: generate_catalog FOLDER [YEARS [MAX_CODES_PER_ZE]]
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -8,11 +8,12 @@
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s FOLDER [YEARS]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s FOLDER [YEARS [MAX_CODES_PER_ZE]]\n", argv[0]);
     return 2;
   }
   bench::CatalogShape shape;
   if (argc > 2) shape.years = std::atoi(argv[2]);
+  if (argc > 3) shape.maxCodesPerZe = std::atoi(argv[3]);
   bench::writeCatalog(argv[1], shape);
   std::fprintf(stderr, "The assignment file is empty: run tarvelo --rebuild %s\n", argv[1]);
   return 0;

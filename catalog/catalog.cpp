@@ -1,6 +1,7 @@
 #include "catalog/catalog.h"
 
 #include <algorithm>
+#include <future>
 
 #include "catalog/fields.h"
 #include "catalog/keys.h"
@@ -67,12 +68,18 @@ void Catalog::splitCatalog() {
 }
 
 void Catalog::buildIndexes() const {
-  for (const Column* column : {&catalogTable_.GroupKeys, &footnoteTable_.FootnoteKeys, &assignmentTable_.AssignmentKeys})
-    column->buildIndex();
-  groupsByPrefix_.build();
-  linesByGroupKey_.build();
-  linesByGroupAndZe_.build();
-  assignmentIndex_.build();
+  // On another core, so that the caller's progress calls go on meanwhile:
+  // the indexes of hundreds of thousands of assignments take a while.
+  auto building = std::async(std::launch::async, [this] {
+    for (const Column* column : {&catalogTable_.GroupKeys, &footnoteTable_.FootnoteKeys, &assignmentTable_.AssignmentKeys})
+      column->buildIndex();
+    groupsByPrefix_.build();
+    linesByGroupKey_.build();
+    linesByGroupAndZe_.build();
+    assignmentIndex_.build();
+  });
+  while (building.wait_for(std::chrono::milliseconds(15)) != std::future_status::ready) progress();
+  building.get();
   while (!opsTextTable_.OpsKeys.indexReady(std::chrono::milliseconds(15))) progress();
   opsTextTable_.OpsKeys.buildIndex();
 }

@@ -6,23 +6,53 @@
 
 namespace catalog {
 
-std::vector<Piece> linePieces(std::string_view text) {
-  if (const void* nul = std::memchr(text.data(), '\0', text.size()))
-    text = text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
-  std::vector<Piece> lines;
+std::vector<Piece> linePieces(std::string_view text, const std::function<void()>& progress) {
+  // Each pass over the text goes a megabyte at a time, calling progress
+  // between: reading memory of a large file takes long enough to be seen.
+  static constexpr std::ptrdiff_t kStep = 1 << 20;
   const char* const begin = text.data();
-  const char* const end = begin + text.size();
-  // The next CR and the next LF, each found by memchr and kept until passed.
-  const auto next = [end](const char* from, char c) {
-    const void* found = std::memchr(from, c, static_cast<std::size_t>(end - from));
-    return found ? static_cast<const char*>(found) : end;
+  const char* end = begin + text.size();
+  const char* nextProgress = begin + kStep;
+  const auto reached = [&](const char* at) {
+    if (!progress || at < nextProgress) return;
+    progress();
+    nextProgress = at + kStep;
   };
+  for (const char* from = begin; from < end; from += std::min(kStep, end - from)) {
+    reached(from);
+    if (const void* nul = std::memchr(from, '\0', static_cast<std::size_t>(std::min(kStep, end - from)))) {
+      end = static_cast<const char*>(nul);
+      break;
+    }
+  }
+  nextProgress = begin + kStep;
+
+  // The next CR and the next LF, each looked for at most a step ahead and
+  // kept until passed: a file with one kind of line end or very long lines
+  // costs no pass per line. A look-ahead that found nothing stops at its
+  // limit and goes on from there when that limit is the nearest.
+  const auto next = [end](const char* from, char c) {
+    const char* limit = from + std::min(kStep, end - from);
+    const void* found = std::memchr(from, c, static_cast<std::size_t>(limit - from));
+    return found ? static_cast<const char*>(found) : limit;
+  };
+  std::vector<Piece> lines;
   const char* cr = next(begin, '\r');
   const char* lf = next(begin, '\n');
   const char* start = begin;
   while (start < end) {
     if (cr < start) cr = next(start, '\r');
     if (lf < start) lf = next(start, '\n');
+    for (;;) {
+      reached(std::min(cr, lf));
+      if (cr < end && *cr != '\r' && cr <= lf) {
+        cr = next(cr, '\r');
+      } else if (lf < end && *lf != '\n' && lf <= cr) {
+        lf = next(lf, '\n');
+      } else {
+        break;
+      }
+    }
     const char* stop = std::min(cr, lf);
     lines.push_back({static_cast<std::uint32_t>(start - begin), static_cast<std::uint32_t>(stop - start)});
     if (stop == end) break;

@@ -1,6 +1,7 @@
 #pragma once
 // Turning a file's text into lines.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +12,9 @@ namespace catalog {
 
 // Cuts text into lines: CR, LF and CR LF end a line, a NUL byte ends the
 // text, and a line end at the very end starts no further empty line. Each
-// line is a piece of text.
-std::vector<Piece> linePieces(std::string_view text);
+// line is a piece of text. progress, when given, is called after every few
+// megabytes cut.
+std::vector<Piece> linePieces(std::string_view text, const std::function<void()>& progress = {});
 // The same lines as strings.
 std::vector<std::string> splitLines(std::string_view text);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 #include "catalog/cp1252.h"
 #include "catalog/keys.h"
@@ -17,43 +18,108 @@ bool contains(std::string_view text, const std::string& word) {
 
 }  // namespace
 
+namespace {
+
+// Writes into room made beforehand: folding millions of OPS texts one
+// append at a time cost more than finding them.
+void appendFolded(std::string& to, std::string_view text) {
+  const std::size_t start = to.size();
+  to.resize(start + 2 * text.size());  // an umlaut takes two letters
+  char* out = to.data() + start;
+  for (const char c : text) {
+    const unsigned char folded = cp1252::foldCase(static_cast<unsigned char>(c));
+    const char* spelled = folded == 0xE4 ? "ae" : folded == 0xF6 ? "oe" : folded == 0xFC ? "ue" : folded == 0xDF ? "ss" : nullptr;
+    if (spelled) {
+      *out++ = spelled[0];
+      *out++ = spelled[1];
+    } else {
+      *out++ = static_cast<char>(folded);
+    }
+  }
+  to.resize(static_cast<std::size_t>(out - to.data()));
+}
+
+}  // namespace
+
 std::string searchFolded(std::string_view text) {
   std::string result;
   result.reserve(text.size());
-  for (char c : text) {
-    switch (const unsigned char folded = cp1252::foldCase(static_cast<unsigned char>(c))) {
-      case 0xE4: result += "ae"; break;  // ä
-      case 0xF6: result += "oe"; break;  // ö
-      case 0xFC: result += "ue"; break;  // ü
-      case 0xDF: result += "ss"; break;  // ß
-      default: result += static_cast<char>(folded);
-    }
-  }
+  appendFolded(result, text);
   return result;
 }
 
-std::uint32_t CatalogSearch::textId(std::string_view text, std::unordered_map<std::string, std::uint32_t>& ids) {
-  const auto [it, added] = ids.try_emplace(searchFolded(text), static_cast<std::uint32_t>(textBegin_.size()));
-  if (added) {
-    textBegin_.push_back(static_cast<std::uint32_t>(corpus_.size()));
-    corpus_ += it->first;
-    corpus_ += '\n';
+// Each text is folded straight onto the end of the corpus; when the table
+// already holds it, the corpus is cut back. No text is kept twice.
+class CatalogSearch::TextIds {
+ public:
+  explicit TextIds(CatalogSearch& search) : search_(search), slots_(1024, 0) {}
+
+  std::uint32_t idOf(std::string_view text) {
+    std::string& corpus = search_.corpus_;
+    const std::size_t start = corpus.size();
+    appendFolded(corpus, text);
+    const std::string_view folded = std::string_view(corpus).substr(start);
+    const std::uint64_t hash = std::hash<std::string_view>{}(folded);
+    std::size_t slot = hash & (slots_.size() - 1);
+    for (; slots_[slot] != 0; slot = (slot + 1) & (slots_.size() - 1)) {
+      if ((slots_[slot] >> 32) != (hash >> 32)) continue;
+      const std::uint32_t id = idIn(slots_[slot]);
+      if (committed(id) == folded) {
+        corpus.resize(start);
+        return id;
+      }
+    }
+    const auto id = static_cast<std::uint32_t>(search_.textBegin_.size());
+    search_.textBegin_.push_back(static_cast<std::uint32_t>(start));
+    corpus += '\n';
+    committedSize_ = corpus.size();
+    slots_[slot] = (hash & ~0xFFFFFFFFull) | (id + 1u);
+    if (search_.textBegin_.size() * 2 > slots_.size()) grow();
+    return id;
   }
-  return it->second;
-}
+
+ private:
+  static std::uint32_t idIn(std::uint64_t slot) { return static_cast<std::uint32_t>(slot & 0xFFFFFFFFu) - 1; }
+
+  // A text already in the corpus, without the line break that follows it.
+  std::string_view committed(std::uint32_t id) const {
+    const auto& begins = search_.textBegin_;
+    const std::size_t end = id + 1 < begins.size() ? begins[id + 1] : committedSize_;
+    return std::string_view(search_.corpus_).substr(begins[id], end - 1 - begins[id]);
+  }
+
+  void grow() {
+    std::vector<std::uint64_t> slots(slots_.size() * 2, 0);
+    for (const std::uint64_t value : slots_) {
+      if (value == 0) continue;
+      std::size_t slot = std::hash<std::string_view>{}(committed(idIn(value))) & (slots.size() - 1);
+      while (slots[slot] != 0) slot = (slot + 1) & (slots.size() - 1);
+      slots[slot] = value;
+    }
+    slots_ = std::move(slots);
+  }
+
+  CatalogSearch& search_;
+  std::size_t committedSize_ = 0;  // the corpus up to the last text's line break
+  // Open addressing: 0 is empty, else the upper half of the text's hash and
+  // its id + 1.
+  std::vector<std::uint64_t> slots_;
+};
 
 CatalogSearch::CatalogSearch(const Catalog& catalog) : catalog_(catalog), lookup_(catalog) {
   const auto& table = catalog.catalogTable();
   const auto& opsKeys = catalog.opsTextTable().OpsKeys;
   const auto lines = static_cast<std::size_t>(table.GroupKeys.count());
-  std::unordered_map<std::string, std::uint32_t> ids;
-  std::unordered_map<int, std::uint32_t> idOfOpsLine;
+  TextIds ids(*this);
+  // An OPS text line's text id, once it has been asked for.
+  constexpr std::uint32_t kNotYet = ~0u;
+  std::vector<std::uint32_t> idOfOpsLine(static_cast<std::size_t>(opsKeys.count()), kNotYet);
   std::unordered_map<std::string_view, std::uint32_t> yearIds;
   descriptionOf_.reserve(lines);
   codeTextsBegin_.reserve(lines + 1);
   yearOf_.reserve(lines);
   for (int i = 0; i < table.GroupKeys.count(); ++i) {
-    descriptionOf_.push_back(textId(table.Descriptions.get(i), ids));
+    descriptionOf_.push_back(ids.idOf(table.Descriptions.get(i)));
     codeTextsBegin_.push_back(static_cast<std::uint32_t>(codeTexts_.size()));
     const std::string_view year = groupKeyFields(table.GroupKeys.get(i)).year;
     const auto [yearId, newYear] = yearIds.try_emplace(year, static_cast<std::uint32_t>(years_.size()));
@@ -63,11 +129,8 @@ CatalogSearch::CatalogSearch(const Catalog& catalog) : catalog_(catalog), lookup
     for (std::size_t c = 0; c < codes.size(); ++c) {
       const int found = opsKeys.find(joinKey({year, codes[c]}));
       if (found == -1) continue;
-      const auto known = idOfOpsLine.find(found);
-      const std::uint32_t text = known != idOfOpsLine.end()
-                                     ? known->second
-                                     : idOfOpsLine.emplace(found, textId(catalog.opsTextTable().OpsTexts.get(found), ids))
-                                           .first->second;
+      std::uint32_t& text = idOfOpsLine[static_cast<std::size_t>(found)];
+      if (text == kNotYet) text = ids.idOf(catalog.opsTextTable().OpsTexts.get(found));
       codeTexts_.push_back({text, static_cast<std::uint32_t>(c)});
     }
   }

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "catalog/ops_lookup.h"
@@ -34,7 +33,7 @@ class CatalogSearch {
 
  private:
   SearchResult searchWords(std::string_view input, const std::optional<std::string>& year) const;
-  std::uint32_t textId(std::string_view text, std::unordered_map<std::string, std::uint32_t>& ids);
+  class TextIds;
 
   const Catalog& catalog_;
   OpsLookup lookup_;

@@ -39,7 +39,7 @@ FileText readCatalogFile(const std::string& name, const std::function<void()>& p
 
 LoadedFile loadCatalogFile(const std::string& name, const std::function<void()>& progress) {
   auto text = std::make_shared<const FileText>(readCatalogFile(name, progress));
-  std::vector<Piece> lines = linePieces(*text);
+  std::vector<Piece> lines = linePieces(*text, progress);
   if (progress) progress();
   return {std::move(text), std::move(lines)};
 }

@@ -129,6 +129,27 @@ TEST_F(SearchPane, RowsFollowAReloadThatRemovedTheZeAndAFailedOne) {
   EXPECT_EQ(form->runs["Werte_holen"], 0);
 }
 
+// A closed search window keeps nothing of the tables a reload replaced and
+// searches the new ones when it is shown again.
+TEST_F(SearchPane, ClosedWindowSearchesTheReloadedCatalogWhenShownAgain) {
+  search->input()->setText(QStringLiteral("8-854.2"));
+  ASSERT_EQ(search->model()->row(0).ze, "ZE01.01");
+  search->close();
+  CatalogFiles changed = billingCatalog();
+  changed.assignments = {"8-854.2;2031;BE;ZE01;ZE01.02"};
+  writeFiles(changed);
+  const auto chooser = TForm1::chooseFolder;
+  TForm1::chooseFolder = [this](QWidget*) { return QString::fromStdString(folder.path().string()); };
+  QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+  TForm1::chooseFolder = chooser;
+  EXPECT_EQ(search->model()->rowCount(), 0) << "rows of the replaced tables";
+
+  QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
+  ASSERT_TRUE(search->isVisible());
+  ASSERT_EQ(search->model()->rowCount(), 1);
+  EXPECT_EQ(search->model()->row(0).ze, "ZE01.02");
+}
+
 TEST_F(SearchPane, RemembersItsSizeAndColumnWidthsAndUsesTheWindowsFont) {
   EXPECT_EQ(search->font(), form->font());
   search->resize(1000, 600);

@@ -38,6 +38,38 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"LongLineKeptWhole", std::string(5000, 'x') + "\r\n", {std::string(5000, 'x')}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Line ends are looked for a mebibyte ahead at most: lines longer than that,
+// files with one kind of line end and ends right at that distance.
+TEST(SplitLines, LinesAndEndsBeyondTheLookAhead) {
+  constexpr std::size_t kStep = 1 << 20;
+  const std::string longLine(2 * kStep + 17, 'x');
+  std::string crOnly;
+  for (int i = 0; i < 500000; ++i) crOnly += "ab\r";
+  struct Case {
+    const char* name;
+    std::string text;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"LongLineWithCrLf", longLine + "\r\nb", {longLine, "b"}},
+      {"LfOnlyAroundALongLine", "a\n" + longLine + "\nb\n", {"a", longLine, "b"}},
+      {"CrThenLfFarApart", "a\r" + longLine + "\nb", {"a", longLine, "b"}},
+      {"CrOnlyFile", crOnly, std::vector<std::string>(500000, "ab")},
+      {"CrLfAcrossTheStep", std::string(kStep - 1, 'x') + "\r\nb", {std::string(kStep - 1, 'x'), "b"}},
+      {"LfRightAtTheLimit", std::string(kStep, 'x') + "\ny", {std::string(kStep, 'x'), "y"}},
+      {"CrRightAtTheLimit", std::string(kStep, 'x') + "\ry\n", {std::string(kStep, 'x'), "y"}},
+      {"NulAfterTheFirstStep", std::string(kStep + 5, 'x') + std::string(1, '\0') + "\r\nz", {std::string(kStep + 5, 'x')}},
+  };
+  for (const Case& c : cases) {
+    int calls = 0;
+    const std::vector<catalog::Piece> pieces = catalog::linePieces(c.text, [&calls] { ++calls; });
+    std::vector<std::string> lines;
+    for (const catalog::Piece& piece : pieces) lines.push_back(c.text.substr(piece.offset, piece.length));
+    EXPECT_TRUE(lines == c.lines) << c.name << ": " << lines.size() << " lines";
+    EXPECT_GT(calls, 0) << c.name << ": a text of megabytes is cut without a progress call";
+  }
+}
+
 class FileTest : public ::testing::Test {
  protected:
   std::string path(const std::string& name) const { return temporary.file(name); }
