@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -102,6 +103,9 @@ SearchWindow::SearchWindow(SearchHost& host, QWidget* parent)
   splitter_->setStretchFactor(1, 2);
   status_->setObjectName(QStringLiteral("SearchStatus"));
   status_->setAccessibleName(QStringLiteral("Trefferzahl"));
+  // A pasted list can make the note of what was ignored very long: it must
+  // not widen the window, which keeps the width the user gave it.
+  status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   auto* copy = new QAction(QStringLiteral("Kopieren"), table_);
   copy->setShortcut(QKeySequence::Copy);
@@ -143,9 +147,23 @@ SearchWindow::SearchWindow(SearchHost& host, QWidget* parent)
 
 SearchWindow::~SearchWindow() = default;
 
+void SearchWindow::showStatus(const QString& text) {
+  // More than a wide screen shows is cut; the tooltip has the whole note.
+  constexpr qsizetype kShown = 400;
+  status_->setText(text.size() > kShown ? text.left(kShown) + QStringLiteral("\u2026") : text);
+  status_->setToolTip(text.size() > kShown ? text.left(kShownCharacters) : QString());
+}
+
 void SearchWindow::restoreLayout() {
   QSettings stored = settings();
   if (!restoreGeometry(stored.value(QStringLiteral("Suche/Fenster")).toByteArray())) resize(900, 520);
+  // A size stored on a larger screen, or by an earlier version that let a
+  // long note widen the window, is fitted to this screen.
+  if (const QScreen* shown = screen()) {
+    const QSize room = shown->availableGeometry().size();
+    if (width() > room.width() || height() > room.height())
+      resize(std::min(width(), room.width()), std::min(height(), room.height()));
+  }
   table_->horizontalHeader()->restoreState(stored.value(QStringLiteral("Suche/Spalten")).toByteArray());
   splitter_->restoreState(stored.value(QStringLiteral("Suche/Teilung")).toByteArray());
 }
@@ -209,7 +227,7 @@ void SearchWindow::refresh() {
     const catalog::Catalog& catalog = host_.catalog();
     if (!catalog.complete()) {
       model_->clear();
-      status_->setText(toQString(catalog::incompleteCatalogNote()));
+      showStatus(toQString(catalog::incompleteCatalogNote()));
       return;
     }
     const std::optional<std::string> year =
@@ -220,7 +238,7 @@ void SearchWindow::refresh() {
     status << (year ? toQString(catalog::searchedYearNote(*year)) : QStringLiteral("alle Jahre"));
     if (!result.ignored.empty()) status << toQString(catalog::ignoredNote(result.ignored));
     model_->setResult(catalog, std::move(result));
-    status_->setText(status.join(QStringLiteral(" \u00B7 ")));
+    showStatus(status.join(QStringLiteral(" \u00B7 ")));
   });
   if (error) showErrorMessage(*error);
 }

@@ -55,6 +55,7 @@ class SearchWindow : public QWidget {
  private:
   void followCatalog();
   void repaintWindows();
+  void showStatus(const QString& text);
   void showDetails();
   void restoreLayout();
   void saveLayout() const;

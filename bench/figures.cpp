@@ -15,6 +15,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -445,6 +447,10 @@ int report(const fs::path& workdir) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  // Every run measures the windows as first shown, whatever sizes the
+  // user's own settings remember.
+  const QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   if (arguments.size() == 2 && arguments[0] == "--measure") return measure(arguments[1]);

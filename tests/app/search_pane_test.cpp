@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTableView>
+#include <QScreen>
 #include <QTest>
 
 #include "app/search_results_model.h"
@@ -152,7 +153,7 @@ TEST_F(SearchPane, ClosedWindowSearchesTheReloadedCatalogWhenShownAgain) {
 
 TEST_F(SearchPane, RemembersItsSizeAndColumnWidthsAndUsesTheWindowsFont) {
   EXPECT_EQ(search->font(), form->font());
-  search->resize(1000, 600);
+  search->resize(700, 450);
   search->table()->horizontalHeader()->resizeSection(app::SearchResultsModel::kZe, 123);
   search->close();
   form.reset();
@@ -161,8 +162,36 @@ TEST_F(SearchPane, RemembersItsSizeAndColumnWidthsAndUsesTheWindowsFont) {
   QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
   search = form->findChild<app::SearchWindow*>(QStringLiteral("Suche"));
   ASSERT_NE(search, nullptr);
-  EXPECT_EQ(search->size(), QSize(1000, 600));
+  EXPECT_EQ(search->size(), QSize(700, 450));
   EXPECT_EQ(search->table()->horizontalHeader()->sectionSize(app::SearchResultsModel::kZe), 123);
+}
+
+// A pasted text of many words that are not codes gives a long note of what
+// was ignored; the window keeps its width, and a size stored too large for
+// the screen (an earlier version let that note widen the window to 100,000
+// pixels, which then made every paint slow) is fitted to it.
+TEST_F(SearchPane, LongNoteKeepsTheWidthAndAStoredOversizeIsFitted) {
+  search->resize(700, 500);
+  QString pasted = QStringLiteral("8-854.2");
+  for (int i = 0; i < 1000; ++i) pasted += QStringLiteral(" Kontrolle%1 (03.01.2031)").arg(i);
+  search->input()->setText(pasted);
+  QApplication::processEvents();
+  EXPECT_EQ(search->width(), 700);
+  EXPECT_LE(search->minimumSizeHint().width(), 700);
+  EXPECT_TRUE(search->status()->text().endsWith(QStringLiteral("\u2026"))) << search->status()->text().toStdString();
+  EXPECT_TRUE(search->status()->toolTip().contains(QStringLiteral("Kontrolle999"))) << search->status()->toolTip().right(200).toStdString();
+
+  const QSize screen = search->screen()->availableGeometry().size();
+  search->resize(100000, 500);
+  search->close();
+  form.reset();
+  open();
+  showWindow();
+  QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
+  search = form->findChild<app::SearchWindow*>(QStringLiteral("Suche"));
+  ASSERT_NE(search, nullptr);
+  EXPECT_LE(search->width(), screen.width());
+  EXPECT_LE(search->height(), screen.height());
 }
 
 TEST(SpreadsheetCell, TabsAndLineBreaksBecomeSpacesAndFormulasText) {
