@@ -62,6 +62,8 @@ class TForm1 : public QWidget, public app::SearchHost {
   std::vector<std::string> assignmentsAsRebuilt(QObject* Sender);
   // The lines of the assignment file as it is now; none when it can't be read.
   static std::vector<std::string> linesOfAssignmentFile();
+  // Its bytes; none when it cannot be read.
+  static catalog::FileText textOfAssignmentFile();
 
   // Ctrl+F: the search window, created on first use.
   app::SearchWindow* showSearchWindow();

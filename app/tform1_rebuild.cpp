@@ -4,11 +4,11 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <tuple>
 
 #include "app/text_codec.h"
 #include "app/while_painting.h"
 #include "catalog/check.h"
+#include "catalog/file_reading.h"
 #include "catalog/lines.h"
 
 #include "app/tform1.h"
@@ -38,21 +38,24 @@ void TForm1::Button1Click(QObject* Sender) {
   collectAssignments(Sender);
   repaintNow();
   // A catalog that loads but holds nothing usable would empty the file.
-  // Listing, reading and comparing hundreds of thousands of lines takes a
-  // while; the window paints meanwhile.
+  // Reading and comparing hundreds of thousands of lines takes a while; the
+  // window paints meanwhile.
   const auto keepPainting = [this] { repaintNow(); };
-  const auto [lines, kept, before] = app::whilePainting(
-      [this] {
-        std::vector<std::string> lines = collected_.lines();
-        const std::vector<std::string> old = linesOfAssignmentFile();
-        const std::size_t kept = old.size() - catalog::differenceOf(old, lines).dropped.size();
-        return std::tuple(std::move(lines), kept, old.size());
+  const std::vector<std::string_view> lines = collected_.views();
+  const auto [kept, before] = app::whilePainting(
+      [&lines] {
+        const catalog::FileText old = textOfAssignmentFile();
+        const std::vector<std::string_view> oldLines = catalog::lineViews(old);
+        return std::pair(catalog::linesKept(oldLines, lines), oldLines.size());
       },
       keepPainting);
   if (kept * 2 < before &&
-      !confirmLargeDrop(this, app::toQString(catalog::rebuildWouldDrop(before - kept, before))))
+      !confirmLargeDrop(this, app::toQString(catalog::rebuildWouldDrop(before - kept, before)))) {
+    collected_.clear();
     return;
+  }
   app::whilePainting([&lines] { catalog::saveLinesReplacing(catalog::kAssignmentFile, lines); }, keepPainting);
+  collected_.clear();  // saved: the lines need not stay twice in memory
   repaintNow();
   Init(Sender);
 }
@@ -67,6 +70,14 @@ bool askBeforeDropping(QWidget* parent, const QString& question) {
 }  // namespace
 
 std::function<bool(QWidget*, const QString&)> TForm1::confirmLargeDrop = askBeforeDropping;
+
+catalog::FileText TForm1::textOfAssignmentFile() {
+  try {
+    return catalog::readWholeFile(catalog::kAssignmentFile, {catalog::kAssignmentFile});
+  } catch (const catalog::Error&) {
+    return {};
+  }
+}
 
 std::vector<std::string> TForm1::linesOfAssignmentFile() {
   try {

@@ -17,6 +17,13 @@ class AssignmentCollector {
   }
   void clear() { lines_.clear(); }
   std::vector<std::string> lines() const { return lines_.entries(); }
+  // The same lines where the collector keeps them, valid until it changes.
+  std::vector<std::string_view> views() const {
+    std::vector<std::string_view> views;
+    views.reserve(static_cast<std::size_t>(lines_.count()));
+    for (int i = 0; i < lines_.count(); ++i) views.push_back(lines_.get(i));
+    return views;
+  }
 
  private:
   Column lines_;

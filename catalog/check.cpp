@@ -321,6 +321,22 @@ LineDifference differenceOf(const std::vector<std::string>& before, const std::v
   return differenceOfViews({before.begin(), before.end()}, {after.begin(), after.end()});
 }
 
+std::size_t linesKept(const std::vector<std::string_view>& before, const std::vector<std::string_view>& after) {
+  // A rebuild of an unchanged catalog writes the same lines in the same order.
+  if (std::equal(before.begin(), before.end(), after.begin(), after.end())) return before.size();
+  std::unordered_map<std::string_view, std::size_t> unmatched;  // how often after still has a line
+  unmatched.reserve(after.size());
+  for (const std::string_view line : after) ++unmatched[line];
+  std::size_t kept = 0;
+  for (const std::string_view line : before) {
+    const auto found = unmatched.find(line);
+    if (found == unmatched.end() || found->second == 0) continue;
+    --found->second;
+    ++kept;
+  }
+  return kept;
+}
+
 void checkCatalog(const CheckInput& input, const std::function<void(const Finding&)>& report) {
   Checker(input).run(report);
 }

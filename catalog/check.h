@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace catalog {
@@ -34,6 +35,9 @@ struct LineDifference {
   std::vector<std::string> dropped;
 };
 LineDifference differenceOf(const std::vector<std::string>& before, const std::vector<std::string>& after);
+// How many lines of before after has too, each line counted as often as it
+// occurs in both: before's size less differenceOf's dropped lines.
+std::size_t linesKept(const std::vector<std::string_view>& before, const std::vector<std::string_view>& after);
 
 // Findings in file order, each file's findings by line. Each file's
 // findings are reported as soon as that file is checked.

@@ -61,6 +61,12 @@ std::vector<Piece> linePieces(std::string_view text, const std::function<void()>
   return lines;
 }
 
+std::vector<std::string_view> lineViews(std::string_view text) {
+  std::vector<std::string_view> lines;
+  for (const Piece& piece : linePieces(text)) lines.push_back(text.substr(piece.offset, piece.length));
+  return lines;
+}
+
 std::vector<std::string> splitLines(std::string_view text) {
   std::vector<std::string> lines;
   for (const Piece& piece : linePieces(text)) lines.emplace_back(text.substr(piece.offset, piece.length));

@@ -15,6 +15,8 @@ namespace catalog {
 // line is a piece of text. progress, when given, is called after every few
 // megabytes cut.
 std::vector<Piece> linePieces(std::string_view text, const std::function<void()>& progress = {});
+// The same lines as views of text.
+std::vector<std::string_view> lineViews(std::string_view text);
 // The same lines as strings.
 std::vector<std::string> splitLines(std::string_view text);
 

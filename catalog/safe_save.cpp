@@ -147,9 +147,12 @@ void keepPrevious(const std::string& fileName) {
 
 }  // namespace
 
-void saveLinesReplacing(const std::string& fileName, const std::vector<std::string>& lines) {
+void saveLinesReplacing(const std::string& fileName, const std::vector<std::string_view>& lines) {
   std::string data;
-  for (const std::string& line : lines) {
+  std::size_t bytes = 0;
+  for (const std::string_view line : lines) bytes += line.size() + 2;
+  data.reserve(bytes);
+  for (const std::string_view line : lines) {
     data += line;
     data += "\r\n";
   }

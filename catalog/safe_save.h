@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace catalog {
@@ -13,7 +14,7 @@ namespace catalog {
 // Writes each line followed by CR LF in place of fileName. The file before
 // stays beside it as fileName~. A fileName that is a symbolic link is
 // refused: replacing it would silently cut the link.
-void saveLinesReplacing(const std::string& fileName, const std::vector<std::string>& lines);
+void saveLinesReplacing(const std::string& fileName, const std::vector<std::string_view>& lines);
 
 // Held while a file is rebuilt and saved: an advisory lock (flock) on a lock
 // file beside it, so that two programs never rebuild the same folder at once.

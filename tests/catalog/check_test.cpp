@@ -148,4 +148,31 @@ TEST(Check, SummaryCountsEachSeverity) {
   EXPECT_EQ(catalog::formatFinding(findings[2]), "b: Hinweis: z");
 }
 
+// Whether a rebuild would drop most of a file is decided by this count; it
+// must agree with the line difference, duplicates and order included.
+TEST(Check, LinesKeptCountsEachLineAsOftenAsBothHaveIt) {
+  using Lines = std::vector<std::string_view>;
+  struct Case {
+    const char* name;
+    Lines before, after;
+    std::size_t kept;
+  };
+  const Case cases[] = {
+      {"Same lines in the same order", {"a", "b", "c"}, {"a", "b", "c"}, 3},
+      {"Same lines in another order", {"a", "b", "c"}, {"c", "a", "b"}, 3},
+      {"A line dropped and one added", {"a", "b", "c"}, {"a", "c", "d"}, 2},
+      {"A line twice before, once after", {"a", "a", "b"}, {"a", "b"}, 2},
+      {"Letter case counts", {"A;2031"}, {"a;2031"}, 0},
+      {"A prefix is not the line", {"a;2031;BE"}, {"a;2031"}, 0},
+      {"Nothing before", {}, {"a"}, 0},
+      {"Nothing after", {"a", "b"}, {}, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(catalog::linesKept(c.before, c.after), c.kept) << c.name;
+    const std::vector<std::string> before(c.before.begin(), c.before.end()), after(c.after.begin(), c.after.end());
+    EXPECT_EQ(catalog::linesKept(c.before, c.after), before.size() - catalog::differenceOf(before, after).dropped.size())
+        << c.name;
+  }
+}
+
 }  // namespace
