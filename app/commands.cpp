@@ -114,7 +114,7 @@ int runRebuild(int argc, char** argv, bool force) {
     printError(messages::rebuildNeedsCompleteLoad());
     return 1;
   }
-  const std::vector<std::string> before = TForm1::linesOfAssignmentFile();
+  const catalog::FileText before = TForm1::textOfAssignmentFile();
   const int errorsBefore = window.errors();
   // Errors of the walk and the save end the rebuild; one of the reload after
   // the save does not undo what was written.
@@ -124,10 +124,12 @@ int runRebuild(int argc, char** argv, bool force) {
     written = true;
   });
   if (!written || refused) return 1;
-  const std::vector<std::string> after = TForm1::linesOfAssignmentFile();
-  const auto [added, dropped] = catalog::differenceOf(before, after);
-  printLine(messages::rebuildWritten(static_cast<qsizetype>(after.size()), static_cast<qsizetype>(added.size()),
-                                     static_cast<qsizetype>(dropped.size())));
+  const catalog::FileText after = TForm1::textOfAssignmentFile();
+  const std::vector<std::string_view> linesBefore = catalog::lineViews(before), linesAfter = catalog::lineViews(after);
+  const std::size_t kept = catalog::linesKept(linesBefore, linesAfter);
+  printLine(messages::rebuildWritten(static_cast<qsizetype>(linesAfter.size()),
+                                     static_cast<qsizetype>(linesAfter.size() - kept),
+                                     static_cast<qsizetype>(linesBefore.size() - kept)));
   return window.errors() > errorsBefore ? 1 : 0;
 }
 

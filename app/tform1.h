@@ -60,9 +60,7 @@ class TForm1 : public QWidget, public app::SearchHost {
   // The lines a rebuild would write now, by the same walk, without writing
   // or reloading; the assignment table is left as it was.
   std::vector<std::string> assignmentsAsRebuilt(QObject* Sender);
-  // The lines of the assignment file as it is now; none when it can't be read.
-  static std::vector<std::string> linesOfAssignmentFile();
-  // Its bytes; none when it cannot be read.
+  // The assignment file's bytes as they are now; none when it cannot be read.
   static catalog::FileText textOfAssignmentFile();
 
   // Ctrl+F: the search window, created on first use.

@@ -79,14 +79,6 @@ catalog::FileText TForm1::textOfAssignmentFile() {
   }
 }
 
-std::vector<std::string> TForm1::linesOfAssignmentFile() {
-  try {
-    return catalog::loadLines(catalog::kAssignmentFile);
-  } catch (const catalog::Error&) {
-    return {};
-  }
-}
-
 std::vector<std::string> TForm1::assignmentsAsRebuilt(QObject* Sender) {
   collectAssignments(Sender);
   return collected_.lines();
