@@ -72,8 +72,8 @@ int runCheck(int argc, char** argv) {
       input.files[f] = std::string(std::string_view(catalog::readCatalogFile(names[f])));
     } catch (const catalog::Error& error) {
       const catalog::Finding finding{names[f], 0, catalog::Severity::Error, error.what()};
-      printLine(printable(catalog::formatFinding(finding)));
-      printLine(printable(catalog::summarize({finding})));
+      printCatalogLine(catalog::formatFinding(finding));
+      printCatalogLine(catalog::summarize({finding}));
       return 2;
     }
   }
@@ -89,10 +89,10 @@ int runCheck(int argc, char** argv) {
   catalog::checkCatalog(input, [&counts, &lastFile](const catalog::Finding& finding) {
     if (finding.file != lastFile) std::fflush(stdout);
     lastFile = finding.file;
-    printLine(printable(catalog::formatFinding(finding)));
+    printCatalogLine(catalog::formatFinding(finding));
     ++counts[static_cast<std::size_t>(finding.severity)];
   });
-  printLine(printable(catalog::summarize(counts)));
+  printCatalogLine(catalog::summarize(counts));
   return counts[static_cast<std::size_t>(catalog::Severity::Error)] > 0 ? 1 : 0;
 }
 

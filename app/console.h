@@ -14,6 +14,10 @@ namespace app {
 QString printable(std::string_view cp1252);
 
 void printLine(const QString& text);
+// printLine(printable(cp1252)), without the detour through a QString for
+// plain ASCII, which is the same bytes in every locale's encoding: a check
+// can print millions of lines.
+void printCatalogLine(std::string_view cp1252);
 // "tarvelo: " and the message, on standard error.
 void printError(const QString& message);
 

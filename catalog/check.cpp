@@ -1,6 +1,7 @@
 #include "catalog/check.h"
 
 #include <algorithm>
+#include <deque>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -115,6 +116,12 @@ class Checker {
   }
 
  private:
+  // Looks before it inserts: most lines repeat a year or group already seen,
+  // and an insert would make a node first.
+  static void addOnce(std::set<std::string, std::less<>>& set, std::string_view key) {
+    if (!set.contains(key)) set.emplace(key);
+  }
+
   void add(std::size_t file, int line, Severity severity, std::string message) {
     pending_[file].push_back({kNames[file], line, severity, std::move(message)});
   }
@@ -122,11 +129,14 @@ class Checker {
   // A file's findings by line; those of one line in the order found.
   void reportFile(std::size_t file) {
     auto& findings = pending_[file];
-    std::stable_sort(findings.begin(), findings.end(),
-                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
-    for (const Finding& finding : findings) (*report_)(finding);
-    findings.clear();
-    findings.shrink_to_fit();
+    // Line numbers are sorted, not the findings: a file of a million
+    // repeated lines has a million of them. The index after the line keeps
+    // a line's findings in the order found.
+    std::vector<std::pair<int, std::uint32_t>> order(findings.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = {findings[i].line, i};
+    if (!std::is_sorted(order.begin(), order.end())) std::sort(order.begin(), order.end());
+    for (const auto& [line, i] : order) (*report_)(findings[i]);
+    findings = {};
   }
 
   void checkText(std::size_t f) {
@@ -147,29 +157,29 @@ class Checker {
     for (const std::string_view line : lines_[kOpsTexts]) {
       const KeyedText cut = cutOpsLine(line);
       opsKeys_.insert(cp1252::folded(cut.key));
-      years_[kOpsTexts].emplace(yearOf(line));
+      addOnce(years_[kOpsTexts], yearOf(line));
     }
     for (std::size_t i = 0; i < lines_[kFootnotes].size(); ++i) {
       const KeyedText cut = cutFootnoteLine(lines_[kFootnotes][i]);
       footnoteLines_.emplace(cp1252::folded(cut.key), static_cast<int>(i + 1));
-      years_[kFootnotes].emplace(yearOf(lines_[kFootnotes][i]));
+      addOnce(years_[kFootnotes], yearOf(lines_[kFootnotes][i]));
     }
   }
 
   void checkCatalogLines() {
     const auto& lines = lines_[kCatalog];
     if (lines.empty()) add(kCatalog, 0, Severity::Warning, "Der Katalog ist leer");
-    std::set<std::string> groupLines;
+    std::set<std::string, std::less<>> groupLines;
     for (const std::string_view line : lines) {
       const CatalogFieldViews fields = catalogFieldsOf(line);
-      if (fields.zeCode.empty()) groupLines.emplace(fields.groupKey);
+      if (fields.zeCode.empty()) addOnce(groupLines, fields.groupKey);
     }
     std::unordered_map<std::string_view, int> seen;
     std::set<std::string> referenced;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const int number = static_cast<int>(i + 1);
       const std::string_view line = lines[i];
-      const auto [first, isNew] = seen.emplace(line, number);
+      const auto [first, isNew] = seen.try_emplace(line, number);
       if (!isNew) add(kCatalog, number, Severity::Warning, "Zeile wiederholt Zeile " + std::to_string(first->second));
       // Up to the OPS codes every field must end with ";"; footnote marks
       // without their final ";" are read as none.
@@ -183,8 +193,8 @@ class Checker {
             "Fu\xDFnotenzeichen " + quoted(line.substr(line.rfind(';') + 1)) + " ohne abschlie\xDF" "endes \";\" werden nicht gelesen");
       const GroupKeyFields lineKey = groupKeyFields(line);
       checkYearAndKind(kCatalog, number, lineKey.year, lineKey.kind);
-      years_[kCatalog].emplace(lineKey.year);
-      const CatalogFields fields = cutCatalogLine(line);
+      addOnce(years_[kCatalog], lineKey.year);
+      const CatalogFieldViews fields = catalogFieldsOf(line);
       const std::string year(lineKey.year), kind(lineKey.kind);
       if (!fields.zeCode.empty() && fields.zeCode != " " && !groupLines.contains(fields.groupKey))
         add(kCatalog, number, Severity::Error,
@@ -268,7 +278,7 @@ class Checker {
         continue;
       }
       checkYearAndKind(kAssignments, number, fields.key.year, fields.key.kind);
-      years_[kAssignments].emplace(fields.key.year);
+      addOnce(years_[kAssignments], fields.key.year);
     }
   }
 
@@ -308,10 +318,10 @@ class Checker {
 
   const CheckInput& input_;
   std::array<std::vector<std::string_view>, 4> lines_;
-  std::array<std::set<std::string>, 4> years_;
+  std::array<std::set<std::string, std::less<>>, 4> years_;
   std::set<std::string> opsKeys_;  // folded
   std::map<std::string, int> footnoteLines_;  // folded key -> first line
-  std::array<std::vector<Finding>, 4> pending_;
+  std::array<std::deque<Finding>, 4> pending_;  // a deque grows without moving what it holds
   const std::function<void(const Finding&)>* report_ = nullptr;
 };
 

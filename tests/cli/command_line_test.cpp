@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -217,6 +218,18 @@ TEST_F(CommandLine, FolderNamesAreBytesAndCatalogTextCannotSteerTheTerminal) {
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_NE(result.out.find("Rot \\x1B[31mfarbig"), std::string::npos) << result.out;
   EXPECT_EQ(result.out.find('\x1B'), std::string::npos);
+  // The check prints plain ASCII lines as they are, the others encoded and
+  // escaped like every catalog text.
+  std::ofstream(root_ / name / "ZE-Katalog.csv", std::ios::app) << "2026;BE;ZE77;ZE77.02;Blau;;;\x1B[0m;\r\n";
+  std::ifstream catalogFile(root_ / name / "ZE-Katalog.csv", std::ios::binary);
+  const auto lastLine = std::count(std::istreambuf_iterator<char>(catalogFile), {}, '\n');
+  const Outcome check = run("--check '" + name + "'");
+  EXPECT_NE(check.out.find("ZE-Katalog.csv:" + std::to_string(lastLine) +
+                           ": Warnung: Fu\xC3\x9Fnote \"\\x1B[0m\" fehlt f\xC3\xBCr 2026;BE in Fu\xC3\x9Fnoten.txt\n"),
+            std::string::npos)
+      << check.out;
+  EXPECT_EQ(check.out.find('\x1B'), std::string::npos);
+  EXPECT_NE(check.out.find(" Fehler, "), std::string::npos) << "the summary, plain ASCII";
   const Outcome missing = run("--check 'nirgends\xE4'");
   EXPECT_EQ(missing.status, 2);
   EXPECT_EQ(missing.err, "tarvelo: Ordner nirgends\xEF\xBF\xBD kann nicht ge\xC3\xB6" "ffnet werden: Datei oder Verzeichnis nicht gefunden\n");
