@@ -51,7 +51,23 @@ std::size_t Column::slotsFor(std::size_t entries) {
 
 void Column::insertIntoIndex(std::uint32_t index, std::uint64_t hash) const {
   std::uint64_t& slot = slots_[slotOf(at(index), hash)];
-  if (slot == 0) slot = slotValue(hash, index);  // an earlier equal entry keeps the slot
+  if (slot != 0) return;  // an earlier equal entry keeps the slot
+  slot = slotValue(hash, index);
+  if (slotsFor(++used_) > slots_.size()) growIndex();
+}
+
+// The slots follow the distinct entries, not all of them: a column of a
+// million equal entries needs a handful.
+void Column::growIndex() const {
+  std::vector<std::uint64_t> old(slots_.size() * 2, 0);
+  old.swap(slots_);
+  const std::size_t mask = slots_.size() - 1;
+  for (const std::uint64_t held : old) {
+    if (held == 0) continue;
+    std::size_t slot = static_cast<std::size_t>(foldedHash(at(static_cast<std::uint32_t>(held) - 1u))) & mask;
+    while (slots_[slot] != 0) slot = (slot + 1) & mask;
+    slots_[slot] = held;
+  }
 }
 
 Column::Column(const Column& other) { *this = other; }
@@ -65,6 +81,7 @@ Column& Column::operator=(const Column& other) {
   pieces_ = other.pieces_;
   revision_ = other.revision_ + 1;
   slots_ = other.slots_;
+  used_ = other.used_;
   indexed_ = other.indexed_;
   return *this;
 }
@@ -95,18 +112,19 @@ void Column::buildIndex() const {
 }
 
 void Column::buildIndexHere() const {
-  slots_.assign(slotsFor(pieces_.size()), 0);
+  // Room for an eighth of the entries distinct at first; it grows as more are.
+  slots_.assign(slotsFor(pieces_.size() / 8), 0);
+  used_ = 0;
   // The slots are met in no order: ask for each a little ahead of its use,
   // so that the memory fetches overlap.
   constexpr std::uint32_t kAhead = 16;
   std::array<std::uint64_t, kAhead> hashes{};
   const auto count = static_cast<std::uint32_t>(pieces_.size());
-  const std::size_t mask = slots_.size() - 1;
   for (std::uint32_t i = 0; i < count + kAhead; ++i) {
     if (i >= kAhead) insertIntoIndex(i - kAhead, hashes[(i - kAhead) % kAhead]);
     if (i < count) {
       hashes[i % kAhead] = foldedHash(at(i));
-      __builtin_prefetch(&slots_[static_cast<std::size_t>(hashes[i % kAhead]) & mask]);
+      __builtin_prefetch(&slots_[static_cast<std::size_t>(hashes[i % kAhead]) & (slots_.size() - 1)]);
     }
   }
   indexed_ = true;
@@ -124,12 +142,7 @@ void Column::append(std::string_view text) {
   owned_.emplace_back(text);
   pieces_.push_back({static_cast<std::uint32_t>(owned_.size() - 1), kOwned});
   ++revision_;
-  if (!indexed_) return;
-  if (slotsFor(pieces_.size()) > slots_.size()) {
-    buildIndexHere();
-  } else {
-    insertIntoIndex(static_cast<std::uint32_t>(pieces_.size() - 1), foldedHash(text));
-  }
+  if (indexed_) insertIntoIndex(static_cast<std::uint32_t>(pieces_.size() - 1), foldedHash(text));
 }
 
 void Column::replace(int index, std::string_view text) {
@@ -150,6 +163,7 @@ void Column::clear() {
   pieces_.shrink_to_fit();
   slots_.clear();
   slots_.shrink_to_fit();
+  used_ = 0;
   indexed_ = false;
   ++revision_;
 }

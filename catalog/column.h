@@ -5,8 +5,9 @@
 // length, eight bytes an entry); entries appended or replaced later are kept
 // by the column itself. find() answers from a hash index of the
 // case-folded entries that holds one slot per distinct entry and no heap
-// block per entry; it is built by buildIndex() or the first find, and kept
-// up to date by every append.
+// block per entry, its size following the number of distinct entries; it is
+// built by buildIndex() or the first find, and kept up to date by every
+// append.
 
 #include <algorithm>
 #include <cstdint>
@@ -90,6 +91,7 @@ class Column {
   std::size_t slotOf(std::string_view text, std::uint64_t hash) const;
   static std::uint64_t slotValue(std::uint64_t hash, std::uint32_t index) { return (hash & ~0xFFFFFFFFull) | (index + 1u); }
   void insertIntoIndex(std::uint32_t index, std::uint64_t hash) const;
+  void growIndex() const;
   static std::size_t slotsFor(std::size_t entries);
 
   std::shared_ptr<const FileText> buffer_;
@@ -101,6 +103,7 @@ class Column {
   // the upper half of its hash in the high half, so that a probe reads an
   // entry only when the hashes agree.
   mutable std::vector<std::uint64_t> slots_;
+  mutable std::size_t used_ = 0;  // slots holding an entry
   mutable bool indexed_ = false;
   mutable std::shared_future<void> building_;
 };

@@ -102,4 +102,23 @@ TEST(Column, LoadedPiecesAppendedEntriesAndTheIndexAgree) {
   EXPECT_EQ(column.find("a"), 3);
 }
 
+// The index is sized by the distinct entries it meets while it is built:
+// first many equal ones, then more distinct ones than it had room for.
+TEST(Column, IndexGrowsWhileBuiltOverEqualThenDistinctEntries) {
+  std::string text;
+  std::vector<catalog::Piece> pieces;
+  const auto add = [&](const std::string& entry) {
+    pieces.push_back({static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(entry.size())});
+    text += entry + ";";
+  };
+  for (int i = 0; i < 4000; ++i) add("Z");
+  for (int i = 0; i < 3000; ++i) add("k" + std::to_string(i));
+  catalog::Column column;
+  column.assign(std::make_shared<const catalog::FileText>(std::string_view(text)), pieces);
+  column.buildIndex();
+  EXPECT_EQ(column.find("z"), 0);
+  for (int i = 0; i < 3000; ++i) ASSERT_EQ(column.find("K" + std::to_string(i)), 4000 + i);
+  EXPECT_EQ(column.find("k3000"), -1);
+}
+
 }  // namespace
