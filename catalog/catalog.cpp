@@ -102,7 +102,7 @@ std::vector<std::string> Catalog::yearsLastFirst() const {
   return years.entries();
 }
 
-std::span<const std::uint32_t> Catalog::linesWithGroupKey(std::string_view key) const {
+EntryNumbers Catalog::linesWithGroupKey(std::string_view key) const {
   return linesByGroupKey_.indexesOf(key);
 }
 

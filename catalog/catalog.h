@@ -85,26 +85,26 @@ class Catalog {
    public:
     class iterator {
      public:
-      iterator(const Catalog* catalog, const std::uint32_t* at) : catalog_(catalog), at_(at) {}
+      iterator(const Catalog* catalog, EntryNumbers::iterator at) : catalog_(catalog), at_(at) {}
       LineView operator*() const { return catalog_->lineView(static_cast<int>(*at_)); }
       iterator& operator++() {
         ++at_;
         return *this;
       }
-      bool operator!=(const iterator& other) const { return at_ != other.at_; }
+      bool operator!=(const iterator& other) const { return !(at_ == other.at_); }
 
      private:
       const Catalog* catalog_;
-      const std::uint32_t* at_;
+      EntryNumbers::iterator at_;
     };
-    Lines(const Catalog* catalog, std::span<const std::uint32_t> lines) : catalog_(catalog), lines_(lines) {}
-    iterator begin() const { return {catalog_, lines_.data()}; }
-    iterator end() const { return {catalog_, lines_.data() + lines_.size()}; }
+    Lines(const Catalog* catalog, EntryNumbers lines) : catalog_(catalog), lines_(lines) {}
+    iterator begin() const { return {catalog_, lines_.begin()}; }
+    iterator end() const { return {catalog_, lines_.end()}; }
     std::size_t size() const { return lines_.size(); }
 
    private:
     const Catalog* catalog_;
-    std::span<const std::uint32_t> lines_;
+    EntryNumbers lines_;
   };
   // Every line whose group key is year;KK;group, compared exactly, in table
   // order.
@@ -134,7 +134,7 @@ class Catalog {
 
   // The catalog lines whose group key is key, compared exactly, in table
   // order.
-  std::span<const std::uint32_t> linesWithGroupKey(std::string_view key) const;
+  EntryNumbers linesWithGroupKey(std::string_view key) const;
 
   // The tables, read-only, for whole-table work in catalog/ and for tests.
   const catalog::CatalogTable& catalogTable() const { return catalogTable_; }

@@ -5,46 +5,75 @@
 
 namespace catalog {
 
+namespace {
+
+// Whether entries 0..count-1 are in key order already, asked without an
+// array of their numbers.
+template <typename Less>
+bool inKeyOrder(std::size_t count, Less less) {
+  for (std::uint32_t i = 1; i < count; ++i)
+    if (less(i, i - 1)) return false;
+  return true;
+}
+
+// Entry numbers in key order, equal keys in table order.
+template <typename Less>
+std::vector<std::uint32_t> sortedNumbers(std::size_t count, Less less) {
+  std::vector<std::uint32_t> sorted(count);
+  std::iota(sorted.begin(), sorted.end(), 0u);
+  std::stable_sort(sorted.begin(), sorted.end(), less);
+  return sorted;
+}
+
+// The entries whose keys equal key: the first and one past the last place in
+// key order, found by halving.
+template <typename KeyAt, typename Key>
+EntryNumbers matching(const std::vector<std::uint32_t>& sorted, bool inOrder, std::size_t count, KeyAt keyAt,
+                      const Key& key) {
+  std::size_t low = 0, high = count;
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    if (keyAt(middle) < key) low = middle + 1; else high = middle;
+  }
+  const std::size_t first = low;
+  high = count;
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    if (key < keyAt(middle)) high = middle; else low = middle + 1;
+  }
+  if (inOrder) return EntryNumbers::run(static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(low));
+  return std::span<const std::uint32_t>(sorted).subspan(first, low - first);
+}
+
+}  // namespace
+
 void ExactKeyIndex::build() const {
-  sorted_.resize(static_cast<std::size_t>(column_.count()));
-  std::iota(sorted_.begin(), sorted_.end(), 0u);
   const auto byKey = [this](std::uint32_t a, std::uint32_t b) { return keyOf(a) < keyOf(b); };
+  count_ = static_cast<std::size_t>(column_.count());
   // Catalogs come grouped by year, kind and group: often there is nothing
   // to sort, and a walk over the lines tells.
-  if (!std::is_sorted(sorted_.begin(), sorted_.end(), byKey))
-    std::stable_sort(sorted_.begin(), sorted_.end(), byKey);
+  inOrder_ = inKeyOrder(count_, byKey);
+  sorted_ = inOrder_ ? std::vector<std::uint32_t>{} : sortedNumbers(count_, byKey);
   builtRevision_ = column_.revision();
 }
 
-std::span<const std::uint32_t> ExactKeyIndex::indexesOf(std::string_view key) const {
+EntryNumbers ExactKeyIndex::indexesOf(std::string_view key) const {
   if (builtRevision_ != column_.revision()) build();
-  struct ByKey {
-    const ExactKeyIndex* index;
-    bool operator()(std::uint32_t entry, std::string_view k) const { return index->keyOf(entry) < k; }
-    bool operator()(std::string_view k, std::uint32_t entry) const { return k < index->keyOf(entry); }
-  };
-  const auto [first, last] = std::equal_range(sorted_.begin(), sorted_.end(), key, ByKey{this});
-  return {first, last};
+  return matching(sorted_, inOrder_, count_, [this](std::size_t place) { return keyOf(numberAt(place)); }, key);
 }
 
 void ExactPairIndex::build() const {
-  sorted_.resize(static_cast<std::size_t>(std::min(first_.count(), second_.count())));
-  std::iota(sorted_.begin(), sorted_.end(), 0u);
   const auto byKey = [this](std::uint32_t a, std::uint32_t b) { return keyOf(a) < keyOf(b); };
-  if (!std::is_sorted(sorted_.begin(), sorted_.end(), byKey))
-    std::stable_sort(sorted_.begin(), sorted_.end(), byKey);
+  count_ = static_cast<std::size_t>(std::min(first_.count(), second_.count()));
+  inOrder_ = inKeyOrder(count_, byKey);
+  sorted_ = inOrder_ ? std::vector<std::uint32_t>{} : sortedNumbers(count_, byKey);
   builtRevisions_ = {first_.revision(), second_.revision()};
 }
 
-std::span<const std::uint32_t> ExactPairIndex::indexesOf(std::string_view first, std::string_view second) const {
+EntryNumbers ExactPairIndex::indexesOf(std::string_view first, std::string_view second) const {
   if (stale()) build();
-  struct ByKey {
-    const ExactPairIndex* index;
-    bool operator()(std::uint32_t entry, const Key& k) const { return index->keyOf(entry) < k; }
-    bool operator()(const Key& k, std::uint32_t entry) const { return k < index->keyOf(entry); }
-  };
-  const auto [from, to] = std::equal_range(sorted_.begin(), sorted_.end(), Key{first, second}, ByKey{this});
-  return {from, to};
+  return matching(sorted_, inOrder_, count_, [this](std::size_t place) { return keyOf(numberAt(place)); },
+                  Key{first, second});
 }
 
 }  // namespace catalog

@@ -2,7 +2,9 @@
 // Exact (case-sensitive) lookups on a column, for the handlers' own
 // comparisons. Each gives the matching indexes in table order, exactly what a
 // walk over the whole column would meet. The index is one sorted array of
-// entry numbers; it rebuilds itself whenever the column has changed.
+// entry numbers, or none at all when the column is in key order already (a
+// catalog comes grouped by year, kind and group); it rebuilds itself
+// whenever the column has changed.
 
 #include <cstdint>
 #include <span>
@@ -15,6 +17,51 @@
 
 namespace catalog {
 
+// Entry numbers in table order: a piece of an index's sorted array, or a run
+// of consecutive numbers where the column needed no sorting.
+class EntryNumbers {
+ public:
+  class iterator {
+   public:
+    using value_type = std::uint32_t;
+    using difference_type = std::ptrdiff_t;
+    iterator() = default;
+    iterator(const std::uint32_t* numbers, std::uint32_t at) : numbers_(numbers), at_(at) {}
+    std::uint32_t operator*() const { return numbers_ ? numbers_[at_] : at_; }
+    iterator& operator++() {
+      ++at_;
+      return *this;
+    }
+    iterator operator++(int) {
+      iterator before = *this;
+      ++at_;
+      return before;
+    }
+    bool operator==(const iterator& other) const { return at_ == other.at_; }
+
+   private:
+    const std::uint32_t* numbers_ = nullptr;  // null for a run: the number is the place
+    std::uint32_t at_ = 0;
+  };
+
+  EntryNumbers() = default;
+  EntryNumbers(std::span<const std::uint32_t> numbers)
+      : numbers_(numbers.data()), begin_(0), end_(static_cast<std::uint32_t>(numbers.size())) {}
+  static EntryNumbers run(std::uint32_t first, std::uint32_t last) { return EntryNumbers(first, last); }
+
+  iterator begin() const { return {numbers_, begin_}; }
+  iterator end() const { return {numbers_, end_}; }
+  std::size_t size() const { return end_ - begin_; }
+  bool empty() const { return begin_ == end_; }
+  std::uint32_t operator[](std::size_t i) const { return *iterator(numbers_, begin_ + static_cast<std::uint32_t>(i)); }
+  std::uint32_t front() const { return (*this)[0]; }
+
+ private:
+  EntryNumbers(std::uint32_t first, std::uint32_t last) : begin_(first), end_(last) {}
+  const std::uint32_t* numbers_ = nullptr;
+  std::uint32_t begin_ = 0, end_ = 0;
+};
+
 class ExactKeyIndex {
  public:
   // keyLength: how many leading characters of an entry form its key
@@ -22,11 +69,14 @@ class ExactKeyIndex {
   explicit ExactKeyIndex(const Column& column, std::size_t keyLength = std::string::npos)
       : column_(column), keyLength_(keyLength) {}
 
-  std::span<const std::uint32_t> indexesOf(std::string_view key) const;
+  EntryNumbers indexesOf(std::string_view key) const;
   // Builds the index now, so that no later lookup pays for it.
   void build() const;
 
  private:
+  std::uint32_t numberAt(std::size_t place) const {
+    return inOrder_ ? static_cast<std::uint32_t>(place) : sorted_[place];
+  }
   std::string_view keyOf(std::uint32_t index) const {
     return column_.get(static_cast<int>(index)).substr(0, keyLength_);
   }
@@ -34,8 +84,11 @@ class ExactKeyIndex {
   const Column& column_;
   std::size_t keyLength_;
   mutable unsigned long builtRevision_ = ~0UL;
-  // Entry numbers sorted by key, equal keys in table order.
+  // Entry numbers sorted by key, equal keys in table order; empty when the
+  // column is in key order.
   mutable std::vector<std::uint32_t> sorted_;
+  mutable bool inOrder_ = false;
+  mutable std::size_t count_ = 0;
 };
 
 // The same for a key of two columns (a line's group key and its ZE code):
@@ -44,10 +97,13 @@ class ExactPairIndex {
  public:
   ExactPairIndex(const Column& first, const Column& second) : first_(first), second_(second) {}
 
-  std::span<const std::uint32_t> indexesOf(std::string_view first, std::string_view second) const;
+  EntryNumbers indexesOf(std::string_view first, std::string_view second) const;
   void build() const;
 
  private:
+  std::uint32_t numberAt(std::size_t place) const {
+    return inOrder_ ? static_cast<std::uint32_t>(place) : sorted_[place];
+  }
   using Key = std::pair<std::string_view, std::string_view>;
   Key keyOf(std::uint32_t index) const {
     return {first_.get(static_cast<int>(index)), second_.get(static_cast<int>(index))};
@@ -60,6 +116,8 @@ class ExactPairIndex {
   const Column& second_;
   mutable std::pair<unsigned long, unsigned long> builtRevisions_{~0UL, ~0UL};
   mutable std::vector<std::uint32_t> sorted_;
+  mutable bool inOrder_ = false;
+  mutable std::size_t count_ = 0;
 };
 
 }  // namespace catalog

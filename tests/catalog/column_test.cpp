@@ -60,7 +60,7 @@ TEST(Column, GetOutOfRangeNamesTheIndex) {
   }
 }
 
-std::vector<std::uint32_t> indexes(std::span<const std::uint32_t> found) { return {found.begin(), found.end()}; }
+std::vector<std::uint32_t> indexes(catalog::EntryNumbers found) { return {found.begin(), found.end()}; }
 
 TEST(ExactKeyIndex, GivesMatchesInTableOrderAndFollowsChanges) {
   catalog::Column keys = columnOf({"2031;BE;A", "2031;BE;a", "2031;KH;A", "2031;BE;A", "2031;B"});
@@ -74,6 +74,24 @@ TEST(ExactKeyIndex, GivesMatchesInTableOrderAndFollowsChanges) {
   EXPECT_EQ(indexes(whole.indexesOf("2031;BE;A")), (std::vector<std::uint32_t>{3}));
   keys.clear();
   EXPECT_EQ(indexes(prefix.indexesOf("2031;BE")), std::vector<std::uint32_t>{});
+}
+
+// A column in key order, as a grouped catalog is, needs no array of numbers;
+// the answers are the same, and a change out of order is followed.
+TEST(ExactKeyIndex, ColumnInKeyOrderAnswersAlike) {
+  catalog::Column keys = columnOf({"2031;BE;A", "2031;BE;A", "2031;BE;B", "2031;KH;A", "2031;KH;A"});
+  const catalog::ExactKeyIndex whole(keys);
+  const catalog::ExactKeyIndex prefix(keys, 7);
+  const catalog::ExactPairIndex pairs(keys, keys);
+  EXPECT_EQ(indexes(whole.indexesOf("2031;BE;A")), (std::vector<std::uint32_t>{0, 1}));
+  EXPECT_EQ(indexes(whole.indexesOf("2031;KH;A")), (std::vector<std::uint32_t>{3, 4}));
+  EXPECT_EQ(indexes(whole.indexesOf("2031;BE;C")), std::vector<std::uint32_t>{});
+  EXPECT_EQ(indexes(whole.indexesOf("2031;ZZ;Z")), std::vector<std::uint32_t>{});
+  EXPECT_EQ(indexes(prefix.indexesOf("2031;BE")), (std::vector<std::uint32_t>{0, 1, 2}));
+  EXPECT_EQ(indexes(pairs.indexesOf("2031;BE;B", "2031;BE;B")), (std::vector<std::uint32_t>{2}));
+  keys.append("2031;BE;A");
+  EXPECT_EQ(indexes(whole.indexesOf("2031;BE;A")), (std::vector<std::uint32_t>{0, 1, 5}));
+  EXPECT_EQ(indexes(pairs.indexesOf("2031;BE;A", "2031;BE;A")), (std::vector<std::uint32_t>{0, 1, 5}));
 }
 
 }  // namespace
