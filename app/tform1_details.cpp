@@ -27,7 +27,9 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
   // The lines of the chosen ZE, compared exactly; every one adds its
   // description, the last one gives codes, footnotes and amount.
   const std::string& zeText = ComboBox3->text();
-  for (const catalog::Catalog::LineView line : Data.linesOfZe(year(), kind(), ComboBox2->text(), zeText)) {
+  const catalog::Catalog::Lines zeLines = Data.linesOfZe(year(), kind(), ComboBox2->text(), zeText);
+  RichEdit1->reserve(static_cast<std::size_t>(RichEdit1->lineCount()) + zeLines.size());
+  for (const catalog::Catalog::LineView line : zeLines) {
     RichEdit1->appendView(line.description);
     repaintNow();
     zeOps = line.opsList;

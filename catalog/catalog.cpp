@@ -18,7 +18,7 @@ Catalog::Catalog()
 
 void Catalog::clear() {
   complete_ = false;
-  catalogFile_ = {};
+  catalogText_.reset();
   for (Column* column :
        {&catalogTable_.CatalogLines, &catalogTable_.GroupKeys, &catalogTable_.ZeCodes, &catalogTable_.Descriptions,
         &catalogTable_.Amounts, &catalogTable_.OpsLists, &catalogTable_.FootnoteRefs, &assignmentTable_.AssignmentKeys,
@@ -28,8 +28,9 @@ void Catalog::clear() {
 }
 
 void Catalog::loadCatalogLines() {
-  catalogFile_ = loadCatalogFile(kCatalogFile);
-  fillCatalogLines(catalogTable_, catalogFile_);
+  LoadedFile file = loadCatalogFile(kCatalogFile);
+  catalogText_ = file.text;
+  fillCatalogLines(catalogTable_, std::move(file));
   catalogRevision_ = catalogTable_.CatalogLines.revision();
 }
 
@@ -58,8 +59,8 @@ void Catalog::loadAssignments() {
 void Catalog::splitCatalog() {
   progress();
   // Cut straight from the file unless the lines changed since it was read.
-  if (catalogFile_.text && catalogTable_.CatalogLines.revision() == catalogRevision_) {
-    catalog::splitCatalog(catalogTable_, catalogFile_);
+  if (catalogText_ && catalogTable_.CatalogLines.revision() == catalogRevision_) {
+    catalog::splitCatalog(catalogTable_, catalogText_);
   } else {
     catalog::splitCatalog(catalogTable_);
   }
@@ -142,8 +143,9 @@ void Catalog::loadTexts(const std::array<std::string_view, 4>& files) {
     std::vector<Piece> lines = linePieces(*buffer);
     return LoadedFile{std::move(buffer), std::move(lines)};
   };
-  catalogFile_ = loaded(files[0]);
-  fillCatalogLines(catalogTable_, catalogFile_);
+  LoadedFile catalogFile = loaded(files[0]);
+  catalogText_ = catalogFile.text;
+  fillCatalogLines(catalogTable_, std::move(catalogFile));
   catalogRevision_ = catalogTable_.CatalogLines.revision();
   fillFootnotes(footnoteTable_, loaded(files[1]));
   fillOpsTexts(opsTextTable_, loaded(files[2]));

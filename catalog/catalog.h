@@ -157,7 +157,7 @@ class Catalog {
 
   std::function<void()> progress_;
   bool complete_ = false;
-  LoadedFile catalogFile_;
+  std::shared_ptr<const FileText> catalogText_;  // what CatalogLines views when loaded
   unsigned long catalogRevision_ = 0;
   ExactKeyIndex groupsByPrefix_;
   ExactKeyIndex linesByGroupKey_;

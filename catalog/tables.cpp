@@ -44,21 +44,35 @@ LoadedFile loadCatalogFile(const std::string& name, const std::function<void()>&
   return {std::move(text), std::move(lines)};
 }
 
-void fillCatalogLines(CatalogTable& table, const LoadedFile& file) { table.CatalogLines.assign(file.text, file.lines); }
+void fillCatalogLines(CatalogTable& table, LoadedFile file) {
+  table.CatalogLines.assign(std::move(file.text), std::move(file.lines));
+}
 
-void splitCatalog(CatalogTable& table, const LoadedFile& file) {
-  const std::string_view whole = *file.text;
+namespace {
+
+// Cuts count lines, each a view into text, into the six field columns.
+template <typename LineAt>
+void splitInto(CatalogTable& table, const std::shared_ptr<const FileText>& text, std::size_t count, LineAt lineAt) {
+  const std::string_view whole = *text;
   std::vector<Piece> pieces[6];
-  for (auto& column : pieces) column.reserve(file.lines.size());
-  for (const Piece& line : file.lines) {
-    const CatalogFieldViews fields = catalogFieldsOf(whole.substr(line.offset, line.length));
+  for (auto& column : pieces) column.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const CatalogFieldViews fields = catalogFieldsOf(lineAt(i));
     const std::string_view views[6] = {fields.groupKey, fields.zeCode,  fields.description,
                                        fields.amount,   fields.opsList, fields.footnoteRefs};
     for (int c = 0; c < 6; ++c) pieces[c].push_back(pieceOf(whole, views[c]));
   }
   Column* columns[6] = {&table.GroupKeys, &table.ZeCodes,  &table.Descriptions,
                         &table.Amounts,   &table.OpsLists, &table.FootnoteRefs};
-  for (int c = 0; c < 6; ++c) columns[c]->assign(file.text, std::move(pieces[c]));
+  for (int c = 0; c < 6; ++c) columns[c]->assign(text, std::move(pieces[c]));
+}
+
+}  // namespace
+
+void splitCatalog(CatalogTable& table, const std::shared_ptr<const FileText>& text) {
+  const Column& lines = table.CatalogLines;
+  splitInto(table, text, static_cast<std::size_t>(lines.count()),
+            [&lines](std::size_t i) { return lines.get(static_cast<int>(i)); });
 }
 
 void splitCatalog(CatalogTable& table) {
@@ -70,7 +84,10 @@ void splitCatalog(CatalogTable& table) {
     lines.push_back({static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(line.size())});
     text += line;
   }
-  splitCatalog(table, {std::make_shared<const FileText>(std::string_view(text)), std::move(lines)});
+  const auto gathered = std::make_shared<const FileText>(std::string_view(text));
+  const std::string_view whole = *gathered;
+  splitInto(table, gathered, lines.size(),
+            [&](std::size_t i) { return whole.substr(lines[i].offset, lines[i].length); });
 }
 
 void fillFootnotes(FootnoteTable& table, const LoadedFile& file) {

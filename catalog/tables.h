@@ -52,8 +52,10 @@ LoadedFile loadCatalogFile(const std::string& name, const std::function<void()>&
 FileText readCatalogFile(const std::string& name, const std::function<void()>& progress = {});
 
 // Cutting loaded lines into the columns, replacing what they held.
-void fillCatalogLines(CatalogTable& table, const LoadedFile& file);
-void splitCatalog(CatalogTable& table, const LoadedFile& file);  // file: what CatalogLines holds
+// The lines go to CatalogLines, which keeps them.
+void fillCatalogLines(CatalogTable& table, LoadedFile file);
+// text: the buffer CatalogLines views, unchanged since it was filled.
+void splitCatalog(CatalogTable& table, const std::shared_ptr<const FileText>& text);
 void splitCatalog(CatalogTable& table);  // from CatalogLines as they are
 void fillFootnotes(FootnoteTable& table, const LoadedFile& file);
 void fillOpsTexts(OpsTextTable& table, const LoadedFile& file, const std::function<void()>& progress = {});

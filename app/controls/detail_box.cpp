@@ -30,6 +30,11 @@ void DetailBox::clear() {
   shownValid_ = false;
 }
 
+void DetailBox::reserve(std::size_t lines) {
+  lines_.reserve(lines);
+  viewed_.reserve(lines);
+}
+
 void DetailBox::appendLine(std::string line) {
   lines_.push_back(owned_.emplace_back(std::move(line)));
   viewed_.push_back(false);

@@ -27,6 +27,8 @@ class DetailBox : public QObject {
   // A line that stays where it is: catalog text, valid until the catalog
   // is loaded again.
   void appendView(std::string_view line);
+  // Room for this many lines in all, when the caller knows how many come.
+  void reserve(std::size_t lines);
   int lineCount() const { return static_cast<int>(lines_.size()); }
   std::string_view line(int index) const;
   void replaceLine(int index, std::string text);
