@@ -231,8 +231,8 @@ int measure(const fs::path& folder) {
               static_cast<double>(inputBytes) / 1e6, baseline, startup, peakAbove);
   std::printf("events %zu\nevent_median_ms %.3f\nevent_max_ms %.2f\nfirst_ops_ms %.2f\nfirst_ops_after_rebuild_ms %.2f\n",
               events.size(), events[events.size() / 2], events.back(), firstOps, firstOpsAfterRebuild);
-  std::printf("rebuild_ms %.0f\nlongest_paint_gap_ms %.0f\nassignments %d\n", rebuild, gap,
-              form.Data.assignmentTable().AssignmentKeys.count());
+  std::printf("rebuild_ms %.0f\nlongest_paint_gap_ms %.0f\nassignments %d\npeak_MiB %.0f\n", rebuild, gap,
+              form.Data.assignmentTable().AssignmentKeys.count(), bench::peakMemoryMiB());
   return 0;
 }
 
@@ -393,6 +393,7 @@ int report(const fs::path& workdir) {
     }
     std::fprintf(stderr, "measuring %s\n", size.label.c_str());
     results.push_back(runChild({QStringLiteral("--measure"), QString::fromStdString(folder.string())}));
+    results.back().merge(runChild({QStringLiteral("--check"), QString::fromStdString(folder.string())}));
   }
   const auto row = [&](const char* name, const char* goal, auto value) {
     std::printf("| %s |", name);
@@ -436,6 +437,13 @@ int report(const fs::path& workdir) {
   row("search window keystroke with its table, median (ms)", "", number("search_median_ms", "%.1f"));
   row("search window keystroke, slowest (ms)", "<= 16", number("search_max_ms", "%.1f"));
   row("rows of the broadest search (\"er\", all years)", "", number("search_rows", "%.0f"));
+  row("--check of the folder (ms)", "", number("check_ms", "%.0f"));
+  row("--check / (start-up + rebuild)", "<= 2", [](const std::map<std::string, double>& r) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", r.at("check_ms") / (r.at("startup_ms") + r.at("rebuild_ms")));
+    return std::string(text);
+  });
+  row("--check peak / the window's peak", "<= 2", ratio("check_peak_MiB", "peak_MiB", 1));
   row("pasted query of 32 KB, with its table (ms)", "<= 100", number("paste_32k_ms", "%.1f"));
   row("its rows", "", number("paste_32k_rows", "%.0f"));
   row("peak memory after it / before", "<= 2", number("paste_32k_peak_ratio", "%.2f"));
