@@ -36,7 +36,7 @@ std::string_view Column::get(int index) const {
 std::size_t Column::slotOf(std::string_view text, std::uint64_t hash) const {
   const std::size_t mask = slots_.size() - 1;
   const std::uint64_t tag = hash & ~0xFFFFFFFFull;
-  for (std::size_t slot = static_cast<std::size_t>(hash) & mask;; slot = (slot + 1) & mask) {
+  for (std::size_t slot = homeSlot(hash, mask);; slot = (slot + 1) & mask) {
     const std::uint64_t held = slots_[slot];
     if (held == 0) return slot;
     if ((held & ~0xFFFFFFFFull) == tag && cp1252::equalsIgnoringCase(at(static_cast<std::uint32_t>(held) - 1u), text))
@@ -57,14 +57,15 @@ void Column::insertIntoIndex(std::uint32_t index, std::uint64_t hash) const {
 }
 
 // The slots follow the distinct entries, not all of them: a column of a
-// million equal entries needs a handful.
+// million equal entries needs a handful. A slot's home is in the upper half
+// of the hash that the slot keeps, so growing reads no entry.
 void Column::growIndex() const {
   std::vector<std::uint64_t> old(slots_.size() * 2, 0);
   old.swap(slots_);
   const std::size_t mask = slots_.size() - 1;
   for (const std::uint64_t held : old) {
     if (held == 0) continue;
-    std::size_t slot = static_cast<std::size_t>(foldedHash(at(static_cast<std::uint32_t>(held) - 1u))) & mask;
+    std::size_t slot = homeSlot(held, mask);
     while (slots_[slot] != 0) slot = (slot + 1) & mask;
     slots_[slot] = held;
   }
@@ -124,7 +125,7 @@ void Column::buildIndexHere() const {
     if (i >= kAhead) insertIntoIndex(i - kAhead, hashes[(i - kAhead) % kAhead]);
     if (i < count) {
       hashes[i % kAhead] = foldedHash(at(i));
-      __builtin_prefetch(&slots_[static_cast<std::size_t>(hashes[i % kAhead]) & (slots_.size() - 1)]);
+      __builtin_prefetch(&slots_[homeSlot(hashes[i % kAhead], slots_.size() - 1)]);
     }
   }
   indexed_ = true;

@@ -90,6 +90,9 @@ class Column {
   void buildIndexHere() const;
   std::size_t slotOf(std::string_view text, std::uint64_t hash) const;
   static std::uint64_t slotValue(std::uint64_t hash, std::uint32_t index) { return (hash & ~0xFFFFFFFFull) | (index + 1u); }
+  // Where probing for a hash (or a slot's value, which keeps its upper
+  // half) starts.
+  static std::size_t homeSlot(std::uint64_t hash, std::size_t mask) { return static_cast<std::size_t>(hash >> 32) & mask; }
   void insertIntoIndex(std::uint32_t index, std::uint64_t hash) const;
   void growIndex() const;
   static std::size_t slotsFor(std::size_t entries);
