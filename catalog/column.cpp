@@ -10,14 +10,19 @@ namespace catalog {
 namespace {
 
 // FNV-1a over the folded bytes: equal texts that differ only in letter case
-// hash alike.
+// hash alike. The final mix (MurmurHash3's) spreads a difference in the last
+// bytes over the upper half too, where probing starts.
 std::uint64_t foldedHash(std::string_view text) {
   std::uint64_t hash = 14695981039346656037ull;
   for (char c : text) {
     hash ^= cp1252::foldCase(static_cast<unsigned char>(c));
     hash *= 1099511628211ull;
   }
-  return hash ^ (hash >> 29);
+  hash ^= hash >> 33;
+  hash *= 0xff51afd7ed558ccdull;
+  hash ^= hash >> 33;
+  hash *= 0xc4ceb9fe1a85ec53ull;
+  return hash ^ (hash >> 33);
 }
 
 }  // namespace

@@ -25,24 +25,39 @@ std::vector<std::uint32_t> sortedNumbers(std::size_t count, Less less) {
   return sorted;
 }
 
-// The entries whose keys equal key: the first and one past the last place in
-// key order, found by halving.
+// The entries whose keys equal key, as std::equal_range finds them: halving
+// until one matches, then the first and one past the last match on either
+// side of it.
 template <typename KeyAt, typename Key>
 EntryNumbers matching(const std::vector<std::uint32_t>& sorted, bool inOrder, std::size_t count, KeyAt keyAt,
                       const Key& key) {
+  const auto numbers = [&](std::size_t first, std::size_t last) {
+    if (inOrder) return EntryNumbers::run(static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last));
+    return EntryNumbers(std::span<const std::uint32_t>(sorted).subspan(first, last - first));
+  };
   std::size_t low = 0, high = count;
   while (low < high) {
     const std::size_t middle = low + (high - low) / 2;
-    if (keyAt(middle) < key) low = middle + 1; else high = middle;
+    if (keyAt(middle) < key) {
+      low = middle + 1;
+    } else if (key < keyAt(middle)) {
+      high = middle;
+    } else {
+      std::size_t first = low, last = middle;
+      while (first < last) {
+        const std::size_t m = first + (last - first) / 2;
+        if (keyAt(m) < key) first = m + 1; else last = m;
+      }
+      std::size_t end = middle + 1;
+      last = high;
+      while (end < last) {
+        const std::size_t m = end + (last - end) / 2;
+        if (key < keyAt(m)) last = m; else end = m + 1;
+      }
+      return numbers(first, end);
+    }
   }
-  const std::size_t first = low;
-  high = count;
-  while (low < high) {
-    const std::size_t middle = low + (high - low) / 2;
-    if (key < keyAt(middle)) high = middle; else low = middle + 1;
-  }
-  if (inOrder) return EntryNumbers::run(static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(low));
-  return std::span<const std::uint32_t>(sorted).subspan(first, low - first);
+  return numbers(low, low);
 }
 
 }  // namespace
