@@ -43,6 +43,16 @@ class SearchPane : public WindowTest {
     search = form->findChild<app::SearchWindow*>(QStringLiteral("Suche"));
     ASSERT_NE(search, nullptr);
   }
+  // Closes the search window and the main window, and opens both anew on
+  // the same folder, as the next session would.
+  void reopenInNextSession() {
+    search->close();
+    form.reset();
+    open();
+    showWindow();
+    QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
+    search = form->findChild<app::SearchWindow*>(QStringLiteral("Suche"));
+  }
   QString paneFor(const QString& input, int row = 0) {
     search->input()->setText(input);
     search->table()->setCurrentIndex(search->model()->index(row, 0));
@@ -155,12 +165,7 @@ TEST_F(SearchPane, RemembersItsSizeAndColumnWidthsAndUsesTheWindowsFont) {
   EXPECT_EQ(search->font(), form->font());
   search->resize(700, 450);
   search->table()->horizontalHeader()->resizeSection(app::SearchResultsModel::kZe, 123);
-  search->close();
-  form.reset();
-  open();
-  showWindow();
-  QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
-  search = form->findChild<app::SearchWindow*>(QStringLiteral("Suche"));
+  reopenInNextSession();
   ASSERT_NE(search, nullptr);
   EXPECT_EQ(search->size(), QSize(700, 450));
   EXPECT_EQ(search->table()->horizontalHeader()->sectionSize(app::SearchResultsModel::kZe), 123);
@@ -183,12 +188,7 @@ TEST_F(SearchPane, LongNoteKeepsTheWidthAndAStoredOversizeIsFitted) {
 
   const QSize screen = search->screen()->availableGeometry().size();
   search->resize(100000, 500);
-  search->close();
-  form.reset();
-  open();
-  showWindow();
-  QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
-  search = form->findChild<app::SearchWindow*>(QStringLiteral("Suche"));
+  reopenInNextSession();
   ASSERT_NE(search, nullptr);
   EXPECT_LE(search->width(), screen.width());
   EXPECT_LE(search->height(), screen.height());
