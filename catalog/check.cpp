@@ -1,7 +1,6 @@
 #include "catalog/check.h"
 
 #include <algorithm>
-#include <deque>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -122,21 +121,28 @@ class Checker {
     if (!set.contains(key)) set.emplace(key);
   }
 
-  void add(std::size_t file, int line, Severity severity, std::string message) {
-    pending_[file].push_back({kNames[file], line, severity, std::move(message)});
+  void add(std::size_t file, int line, Severity severity, const std::string& message) {
+    Pending& pending = pending_[file];
+    pending.messages += message;
+    pending.findings.push_back({line, severity, pending.messages.size()});
   }
 
   // A file's findings by line; those of one line in the order found.
   void reportFile(std::size_t file) {
-    auto& findings = pending_[file];
+    Pending& pending = pending_[file];
     // Line numbers are sorted, not the findings: a file of a million
     // repeated lines has a million of them. The index after the line keeps
     // a line's findings in the order found.
-    std::vector<std::pair<int, std::uint32_t>> order(findings.size());
-    for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = {findings[i].line, i};
+    std::vector<std::pair<int, std::uint32_t>> order(pending.findings.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = {pending.findings[i].line, i};
     if (!std::is_sorted(order.begin(), order.end())) std::sort(order.begin(), order.end());
-    for (const auto& [line, i] : order) (*report_)(findings[i]);
-    findings = {};
+    const std::string_view messages = pending.messages;
+    for (const auto& [line, i] : order) {
+      const std::size_t begin = i == 0 ? 0 : pending.findings[i - 1].end;
+      const PendingFinding& found = pending.findings[i];
+      (*report_)(Finding{kNames[file], found.line, found.severity, std::string(messages.substr(begin, found.end - begin))});
+    }
+    pending = {};
   }
 
   void checkText(std::size_t f) {
@@ -321,7 +327,19 @@ class Checker {
   std::array<std::set<std::string, std::less<>>, 4> years_;
   std::set<std::string> opsKeys_;  // folded
   std::map<std::string, int> footnoteLines_;  // folded key -> first line
-  std::array<std::deque<Finding>, 4> pending_;  // a deque grows without moving what it holds
+  // A file's findings until it is reported: their messages one after the
+  // other in one string, each finding where its message ends. A file of a
+  // million findings holds no million strings.
+  struct PendingFinding {
+    int line;
+    Severity severity;
+    std::size_t end;
+  };
+  struct Pending {
+    std::string messages;
+    std::vector<PendingFinding> findings;
+  };
+  std::array<Pending, 4> pending_;
   const std::function<void(const Finding&)>* report_ = nullptr;
 };
 
