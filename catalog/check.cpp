@@ -160,11 +160,13 @@ class Checker {
   }
 
   void indexTexts() {
+    opsKeys_.reserve(lines_[kOpsTexts].size());
     for (const std::string_view line : lines_[kOpsTexts]) {
       const KeyedText cut = cutOpsLine(line);
-      opsKeys_.insert(cp1252::folded(cut.key));
+      opsKeys_.push_back(cp1252::folded(cut.key));
       addOnce(years_[kOpsTexts], yearOf(line));
     }
+    std::sort(opsKeys_.begin(), opsKeys_.end());
     for (std::size_t i = 0; i < lines_[kFootnotes].size(); ++i) {
       const KeyedText cut = cutFootnoteLine(lines_[kFootnotes][i]);
       footnoteLines_.emplace(cp1252::folded(cut.key), static_cast<int>(i + 1));
@@ -233,10 +235,12 @@ class Checker {
 
   // A wildcard code has a text when some code it covers has one.
   bool hasOpsText(const std::string& year, const std::string& code) const {
-    if (!ops_code::isWildcard(code)) return opsKeys_.contains(cp1252::folded(joinKey({year, code})));
+    if (!ops_code::isWildcard(code))
+      return std::binary_search(opsKeys_.begin(), opsKeys_.end(), cp1252::folded(joinKey({year, code})));
     const std::string yearPart = cp1252::folded(joinKey({year, ""}));
     const std::string prefix = yearPart + cp1252::folded(ops_code::fixedPart(code));
-    for (auto it = opsKeys_.lower_bound(prefix); it != opsKeys_.end() && it->starts_with(prefix); ++it)
+    for (auto it = std::lower_bound(opsKeys_.begin(), opsKeys_.end(), prefix);
+         it != opsKeys_.end() && it->starts_with(prefix); ++it)
       if (ops_code::covers(code, std::string_view(*it).substr(yearPart.size()))) return true;
     return false;
   }
@@ -325,7 +329,7 @@ class Checker {
   const CheckInput& input_;
   std::array<std::vector<std::string_view>, 4> lines_;
   std::array<std::set<std::string, std::less<>>, 4> years_;
-  std::set<std::string> opsKeys_;  // folded
+  std::vector<std::string> opsKeys_;  // folded, sorted: one short string a line, no tree node
   std::map<std::string, int> footnoteLines_;  // folded key -> first line
   // A file's findings until it is reported: their messages one after the
   // other in one string, each finding where its message ends. A file of a
