@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
 #include <unordered_map>
 
 #include "catalog/cp1252.h"
@@ -146,6 +147,49 @@ SearchResult CatalogSearch::search(std::string_view input, const std::optional<s
   return result;
 }
 
+std::vector<std::uint32_t> CatalogSearch::textsHolding(const std::string& word) const {
+  // A word of the query before, unchanged, holds in the same texts. Every
+  // text holding the word holds each piece of it too: a remembered piece
+  // held by few texts narrows where to look (typing makes each query such
+  // a longer word).
+  const HoldingTexts* narrowest = nullptr;
+  for (const HoldingTexts& before : remembered_) {
+    if (before.word == word) return before.texts;
+    if (word.find(before.word) != std::string::npos && (!narrowest || before.texts.size() < narrowest->texts.size()))
+      narrowest = &before;
+  }
+  std::vector<std::uint32_t> texts;
+  if (narrowest && narrowest->texts.size() * 4 <= textBegin_.size()) {
+    for (const std::uint32_t t : narrowest->texts)
+      if (contains(text(t), word)) texts.push_back(t);
+    return texts;
+  }
+  // Else one pass over all texts, its second half on a second core.
+  const std::uint32_t textCount = static_cast<std::uint32_t>(textBegin_.size() - 1);
+  const std::uint32_t half = textCount / 2;
+  if (corpus_.size() < (std::size_t{1} << 20) || half == 0) return textsHolding(word, 0, textCount);
+  auto secondHalf = std::async(std::launch::async, [&] { return textsHolding(word, half, textCount); });
+  texts = textsHolding(word, 0, half);
+  const std::vector<std::uint32_t> rest = secondHalf.get();
+  texts.insert(texts.end(), rest.begin(), rest.end());
+  return texts;
+}
+
+std::vector<std::uint32_t> CatalogSearch::textsHolding(const std::string& word, std::uint32_t first,
+                                                       std::uint32_t last) const {
+  // Hits come in order, so the text of each is found by walking on.
+  std::vector<std::uint32_t> texts;
+  std::size_t from = textBegin_[first], t = first;
+  const std::size_t end = textBegin_[last];
+  while (const void* hit = ::memmem(corpus_.data() + from, end - from, word.data(), word.size())) {
+    const auto offset = static_cast<std::uint32_t>(static_cast<const char*>(hit) - corpus_.data());
+    while (textBegin_[t + 1] <= offset) ++t;
+    texts.push_back(static_cast<std::uint32_t>(t));
+    from = textBegin_[t + 1];
+  }
+  return texts;
+}
+
 SearchResult CatalogSearch::searchWords(std::string_view input, const std::optional<std::string>& year) const {
   SearchResult result;
   result.year = year;
@@ -159,16 +203,13 @@ SearchResult CatalogSearch::searchWords(std::string_view input, const std::optio
   const std::size_t sieved = std::min<std::size_t>(words.size(), 64);
   const std::uint64_t all = sieved == 64 ? ~0ULL : (1ULL << sieved) - 1;
   std::vector<std::uint64_t> held(textBegin_.size() - 1, 0);
+  std::vector<HoldingTexts> remembered;
   for (std::size_t w = 0; w < sieved; ++w) {
-    // Hits come in order, so the text of each is found by walking on.
-    std::size_t from = 0, text = 0;
-    while (const void* hit = ::memmem(corpus_.data() + from, corpus_.size() - from, words[w].data(), words[w].size())) {
-      const auto offset = static_cast<std::uint32_t>(static_cast<const char*>(hit) - corpus_.data());
-      while (textBegin_[text + 1] <= offset) ++text;
-      held[text] |= 1ULL << w;
-      from = textBegin_[text + 1];
-    }
+    std::vector<std::uint32_t> texts = textsHolding(words[w]);
+    for (const std::uint32_t t : texts) held[t] |= 1ULL << w;
+    if (remembered.size() < kRememberedWords) remembered.push_back({words[w], std::move(texts)});
   }
+  remembered_ = std::move(remembered);
   const auto holdsTheRest = [&](std::size_t line) {
     for (std::size_t w = sieved; w < words.size(); ++w) {
       bool found = contains(text(descriptionOf_[line]), words[w]);

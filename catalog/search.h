@@ -34,6 +34,9 @@ class CatalogSearch {
  private:
   SearchResult searchWords(std::string_view input, const std::optional<std::string>& year) const;
   class TextIds;
+  // The distinct texts holding word, in order; of the texts first to last.
+  std::vector<std::uint32_t> textsHolding(const std::string& word) const;
+  std::vector<std::uint32_t> textsHolding(const std::string& word, std::uint32_t first, std::uint32_t last) const;
 
   const Catalog& catalog_;
   OpsLookup lookup_;
@@ -55,6 +58,14 @@ class CatalogSearch {
   std::vector<CodeText> codeTexts_;
   std::vector<std::uint32_t> yearOf_;           // per line, an index into years_
   std::vector<std::string> years_;
+  // The words of the query before and the texts holding each (the first
+  // few words).
+  struct HoldingTexts {
+    std::string word;
+    std::vector<std::uint32_t> texts;
+  };
+  static constexpr std::size_t kRememberedWords = 8;
+  mutable std::vector<HoldingTexts> remembered_;
 };
 
 }  // namespace catalog

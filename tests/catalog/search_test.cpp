@@ -74,3 +74,40 @@ TEST_F(Search, WordsGiveOneRowPerZeAndSayWhereTheyWereFound) {
 }
 
 }  // namespace
+
+namespace {
+
+// One search kept open as the window keeps it: each query typed after the
+// one before must give what a fresh search gives, whether a word is kept,
+// grown, shortened or moved, over texts enough to be looked through on two
+// cores.
+TEST(WordSearch, TypingGivesWhatAFreshSearchGives) {
+  std::string catalogText, opsText;
+  const char* const words[] = {"Stent", "Sonde", "Pumpe", "Katheter", "Dialyse", "Implantat"};
+  for (int i = 0; i < 20000; ++i) {
+    const std::string group = "G" + std::to_string(i / 4);
+    if (i % 4 == 0) catalogText += "2031;BE;" + group + ";;Gruppe " + words[i % 6] + ";;;;\n";
+    const std::string code = "5-" + std::to_string(100 + i / 100) + "." + std::to_string(10 + i % 90);
+    catalogText += "2031;BE;" + group + ";" + group + "." + std::to_string(i) + ";" + words[(i / 7) % 6] + " " +
+                   std::to_string(i) + " klein;1,00;" + code + ";;\n";
+    opsText += "2031;" + code + ";" + words[(i / 3) % 6] + " mit Text " + std::to_string(i * 7) +
+               " und weiterer Beschreibung\n";
+  }
+  catalog::Catalog data;
+  data.loadTexts({catalogText, "", opsText, ""});
+  const catalog::CatalogSearch kept(data);
+  const auto lines = [&data](const catalog::SearchResult& result) {
+    Strings out;
+    for (const auto& row : result.rows) out.push_back(catalog::lookupLine(catalog::describeRow(data, result, row)));
+    return out;
+  };
+  for (const char* query : {"s", "st", "ste", "sten", "stent", "stent ", "stent 1", "stent 12", "stent 123",
+                            "stent 12", "12 stent", "12 sten", "text 7", "text 77", "ext 77", "pumpe text 77",
+                            "pumpe klein", "umpe klein", "", "katheter 1999"}) {
+    const Strings typed = lines(kept.search(query, std::nullopt));
+    const Strings fresh = lines(catalog::CatalogSearch(data).search(query, std::nullopt));
+    ASSERT_EQ(typed, fresh) << query;
+  }
+}
+
+}  // namespace
