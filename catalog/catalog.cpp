@@ -161,7 +161,9 @@ Catalog::LineView Catalog::lineView(int line) const {
 
 std::vector<std::string_view> Catalog::groupNames(std::string_view year, Kind kind) const {
   std::vector<std::string_view> names;
-  for (const std::uint32_t line : groupsByPrefix_.indexesOf(joinKey({year, kindCodeOf(kind)})))
+  const EntryNumbers lines = groupsByPrefix_.indexesOf(joinKey({year, kindCodeOf(kind)}));
+  names.reserve(lines.size());
+  for (const std::uint32_t line : lines)
     names.push_back(groupNameOf(catalogTable_.GroupKeys.get(static_cast<int>(line))));
   return names;
 }
