@@ -7,6 +7,7 @@
 namespace catalog {
 
 std::vector<Piece> linePieces(std::string_view text, const std::function<void()>& progress) {
+  if (text.empty()) return {};  // its data may be null, which memchr must not be given
   // Each pass over the text goes a megabyte at a time, calling progress
   // between: reading memory of a large file takes long enough to be seen.
   static constexpr std::ptrdiff_t kStep = 1 << 20;
