@@ -87,10 +87,7 @@ class Checker {
   // The lines are views of the input's bytes: a check of a huge file holds
   // no second copy of it.
   explicit Checker(const CheckInput& input) : input_(input) {
-    for (std::size_t f = 0; f < 4; ++f) {
-      const std::string_view bytes = input.files[f];
-      for (const Piece& piece : linePieces(bytes)) lines_[f].push_back(bytes.substr(piece.offset, piece.length));
-    }
+    for (std::size_t f = 0; f < 4; ++f) lines_[f] = lineViews(input.files[f]);
   }
 
   void run(const std::function<void(const Finding&)>& report) {

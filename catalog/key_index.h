@@ -52,9 +52,6 @@ class EntryNumbers {
   iterator begin() const { return {numbers_, begin_}; }
   iterator end() const { return {numbers_, end_}; }
   std::size_t size() const { return end_ - begin_; }
-  bool empty() const { return begin_ == end_; }
-  std::uint32_t operator[](std::size_t i) const { return *iterator(numbers_, begin_ + static_cast<std::uint32_t>(i)); }
-  std::uint32_t front() const { return (*this)[0]; }
 
  private:
   EntryNumbers(std::uint32_t first, std::uint32_t last) : begin_(first), end_(last) {}
