@@ -2,17 +2,20 @@
 
 #include <algorithm>
 #include <numeric>
-#include <ranges>
 
 namespace catalog {
 
 namespace {
 
 // Whether entries 0..count-1 are in key order already, asked without an
-// array of their numbers.
+// array of their numbers. (Hand-written, as is the halving below: the
+// fuzzers' clang cannot use std::ranges over an iota view with this
+// standard library.)
 template <typename Less>
 bool inKeyOrder(std::size_t count, Less less) {
-  return std::ranges::is_sorted(std::views::iota(std::uint32_t{0}, static_cast<std::uint32_t>(count)), less);
+  for (std::uint32_t i = 1; i < count; ++i)
+    if (less(i, i - 1)) return false;
+  return true;
 }
 
 // Entry numbers in key order, equal keys in table order.
@@ -24,17 +27,39 @@ std::vector<std::uint32_t> sortedNumbers(std::size_t count, Less less) {
   return sorted;
 }
 
-// The entries whose keys equal key: their places in key order, found by
-// halving over the places, as entry numbers.
+// The entries whose keys equal key, as std::equal_range finds them: halving
+// until one matches, then the first and one past the last match on either
+// side of it.
 template <typename KeyAt, typename Key>
 EntryNumbers matching(const std::vector<std::uint32_t>& sorted, bool inOrder, std::size_t count, KeyAt keyAt,
                       const Key& key) {
-  const auto places = std::views::iota(std::size_t{0}, count);
-  const auto found = std::ranges::equal_range(places, key, std::ranges::less{}, keyAt);
-  const auto first = static_cast<std::size_t>(found.begin() - places.begin());
-  const auto last = static_cast<std::size_t>(found.end() - places.begin());
-  if (inOrder) return EntryNumbers::run(static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last));
-  return std::span<const std::uint32_t>(sorted).subspan(first, last - first);
+  const auto numbers = [&](std::size_t first, std::size_t last) {
+    if (inOrder) return EntryNumbers::run(static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last));
+    return EntryNumbers(std::span<const std::uint32_t>(sorted).subspan(first, last - first));
+  };
+  std::size_t low = 0, high = count;
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    if (keyAt(middle) < key) {
+      low = middle + 1;
+    } else if (key < keyAt(middle)) {
+      high = middle;
+    } else {
+      std::size_t first = low, last = middle;
+      while (first < last) {
+        const std::size_t m = first + (last - first) / 2;
+        if (keyAt(m) < key) first = m + 1; else last = m;
+      }
+      std::size_t end = middle + 1;
+      last = high;
+      while (end < last) {
+        const std::size_t m = end + (last - end) / 2;
+        if (key < keyAt(m)) last = m; else end = m + 1;
+      }
+      return numbers(first, end);
+    }
+  }
+  return numbers(low, low);
 }
 
 }  // namespace
