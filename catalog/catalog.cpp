@@ -13,12 +13,11 @@ namespace catalog {
 Catalog::Catalog()
     : groupsByPrefix_(catalogTable_.GroupKeys, kGroupPrefixLength),
       linesByGroupKey_(catalogTable_.GroupKeys),
-      linesByGroupAndZe_(catalogTable_.GroupKeys, catalogTable_.ZeCodes),
+      linesByGroupAndZe_(linesByGroupKey_, catalogTable_.ZeCodes),
       assignmentIndex_(assignmentTable_.AssignmentKeys) {}
 
 void Catalog::clear() {
   complete_ = false;
-  catalogText_.reset();
   for (Column* column :
        {&catalogTable_.CatalogLines, &catalogTable_.GroupKeys, &catalogTable_.ZeCodes, &catalogTable_.Descriptions,
         &catalogTable_.Amounts, &catalogTable_.OpsLists, &catalogTable_.FootnoteRefs, &assignmentTable_.AssignmentKeys,
@@ -28,10 +27,7 @@ void Catalog::clear() {
 }
 
 void Catalog::loadCatalogLines() {
-  LoadedFile file = loadCatalogFile(kCatalogFile);
-  catalogText_ = file.text;
-  fillCatalogLines(catalogTable_, std::move(file));
-  catalogRevision_ = catalogTable_.CatalogLines.revision();
+  fillCatalogLines(catalogTable_, loadCatalogFile(kCatalogFile));
 }
 
 void Catalog::loadFootnotes() {
@@ -58,12 +54,7 @@ void Catalog::loadAssignments() {
 
 void Catalog::splitCatalog() {
   progress();
-  // Cut straight from the file unless the lines changed since it was read.
-  if (catalogText_ && catalogTable_.CatalogLines.revision() == catalogRevision_) {
-    catalog::splitCatalog(catalogTable_, catalogText_);
-  } else {
-    catalog::splitCatalog(catalogTable_);
-  }
+  catalog::splitCatalog(catalogTable_);
   buildIndexes();
   complete_ = true;
 }
@@ -143,29 +134,26 @@ void Catalog::loadTexts(const std::array<std::string_view, 4>& files) {
     std::vector<Piece> lines = linePieces(*buffer);
     return LoadedFile{std::move(buffer), std::move(lines)};
   };
-  LoadedFile catalogFile = loaded(files[0]);
-  catalogText_ = catalogFile.text;
-  fillCatalogLines(catalogTable_, std::move(catalogFile));
-  catalogRevision_ = catalogTable_.CatalogLines.revision();
+  fillCatalogLines(catalogTable_, loaded(files[0]));
   fillFootnotes(footnoteTable_, loaded(files[1]));
   fillOpsTexts(opsTextTable_, loaded(files[2]));
   fillAssignments(assignmentTable_, loaded(files[3]));
   splitCatalog();
 }
 
+// The field columns are cut from the lines (splitCatalog): one cut gives
+// all five.
 Catalog::LineView Catalog::lineView(int line) const {
-  const auto& table = catalogTable_;
-  return {table.ZeCodes.get(line), table.Descriptions.get(line), table.Amounts.get(line), table.OpsLists.get(line),
-          table.FootnoteRefs.get(line)};
+  const CatalogFieldViews fields = catalogFieldsOf(catalogTable_.CatalogLines.get(line));
+  return {fields.zeCode, fields.description, fields.amount, fields.opsList, fields.footnoteRefs};
 }
 
-std::vector<std::string_view> Catalog::groupNames(std::string_view year, Kind kind) const {
-  std::vector<std::string_view> names;
-  const EntryNumbers lines = groupsByPrefix_.indexesOf(joinKey({year, kindCodeOf(kind)}));
-  names.reserve(lines.size());
-  for (const std::uint32_t line : lines)
-    names.push_back(groupNameOf(catalogTable_.GroupKeys.get(static_cast<int>(line))));
-  return names;
+std::string_view Catalog::readGroupName(const Catalog& catalog, int line) {
+  return groupNameOf(catalog.catalogTable_.GroupKeys.get(line));
+}
+
+Catalog::LinesAs<std::string_view> Catalog::groupNames(std::string_view year, Kind kind) const {
+  return {this, readGroupName, groupsByPrefix_.indexesOf(joinKey({year, kindCodeOf(kind)}))};
 }
 
 std::optional<Catalog::LineView> Catalog::firstLineOfGroup(std::string_view year, Kind kind,
@@ -176,12 +164,12 @@ std::optional<Catalog::LineView> Catalog::firstLineOfGroup(std::string_view year
 }
 
 Catalog::Lines Catalog::linesOfGroup(std::string_view year, Kind kind, std::string_view group) const {
-  return {this, linesWithGroupKey(joinKey({year, kindCodeOf(kind), group}))};
+  return {this, readLine, linesWithGroupKey(joinKey({year, kindCodeOf(kind), group}))};
 }
 
 Catalog::Lines Catalog::linesOfZe(std::string_view year, Kind kind, std::string_view group,
                                   std::string_view ze) const {
-  return {this, linesByGroupAndZe_.indexesOf(joinKey({year, kindCodeOf(kind), group}), ze)};
+  return {this, readLine, linesByGroupAndZe_.indexesOf(joinKey({year, kindCodeOf(kind), group}), ze)};
 }
 
 std::optional<std::string_view> Catalog::footnoteText(std::string_view year, Kind kind, std::string_view mark) const {

@@ -74,19 +74,17 @@ class Catalog {
   struct LineView {
     std::string_view zeCode, description, amount, opsList, footnoteRefs;
   };
-  // The group of every catalog line whose group key begins with year;KK
-  // (compared exactly), in table order, repeats included.
-  std::vector<std::string_view> groupNames(std::string_view year, Kind kind) const;
-  // The first line whose group key is year;KK;group, letter case ignored.
-  std::optional<LineView> firstLineOfGroup(std::string_view year, Kind kind, std::string_view group) const;
-  // Lines as views, read when they are visited: a group of millions of lines
-  // costs no copy.
-  class Lines {
+  // Catalog lines read as Value when they are visited: a group of millions
+  // of lines costs no copy. Valid until the catalog changes.
+  template <typename Value>
+  class LinesAs {
    public:
+    using Read = Value (*)(const Catalog&, int line);
     class iterator {
      public:
-      iterator(const Catalog* catalog, EntryNumbers::iterator at) : catalog_(catalog), at_(at) {}
-      LineView operator*() const { return catalog_->lineView(static_cast<int>(*at_)); }
+      iterator(const Catalog* catalog, Read read, EntryNumbers::iterator at)
+          : catalog_(catalog), read_(read), at_(at) {}
+      Value operator*() const { return read_(*catalog_, static_cast<int>(*at_)); }
       iterator& operator++() {
         ++at_;
         return *this;
@@ -95,17 +93,27 @@ class Catalog {
 
      private:
       const Catalog* catalog_;
+      Read read_;
       EntryNumbers::iterator at_;
     };
-    Lines(const Catalog* catalog, EntryNumbers lines) : catalog_(catalog), lines_(lines) {}
-    iterator begin() const { return {catalog_, lines_.begin()}; }
-    iterator end() const { return {catalog_, lines_.end()}; }
+    LinesAs(const Catalog* catalog, Read read, EntryNumbers lines) : catalog_(catalog), read_(read), lines_(lines) {}
+    iterator begin() const { return {catalog_, read_, lines_.begin()}; }
+    iterator end() const { return {catalog_, read_, lines_.end()}; }
     std::size_t size() const { return lines_.size(); }
+    bool empty() const { return lines_.empty(); }
+    Value operator[](std::size_t i) const { return read_(*catalog_, static_cast<int>(lines_[i])); }
 
    private:
     const Catalog* catalog_;
+    Read read_;
     EntryNumbers lines_;
   };
+  using Lines = LinesAs<LineView>;
+  // The group of every catalog line whose group key begins with year;KK
+  // (compared exactly), in table order, repeats included.
+  LinesAs<std::string_view> groupNames(std::string_view year, Kind kind) const;
+  // The first line whose group key is year;KK;group, letter case ignored.
+  std::optional<LineView> firstLineOfGroup(std::string_view year, Kind kind, std::string_view group) const;
   // Every line whose group key is year;KK;group, compared exactly, in table
   // order.
   Lines linesOfGroup(std::string_view year, Kind kind, std::string_view group) const;
@@ -145,6 +153,8 @@ class Catalog {
  private:
   void buildIndexes() const;
   LineView lineView(int line) const;
+  static LineView readLine(const Catalog& catalog, int line) { return catalog.lineView(line); }
+  static std::string_view readGroupName(const Catalog& catalog, int line);
 
   void progress() const {
     if (progress_) progress_();
@@ -157,8 +167,6 @@ class Catalog {
 
   std::function<void()> progress_;
   bool complete_ = false;
-  std::shared_ptr<const FileText> catalogText_;  // what CatalogLines views when loaded
-  unsigned long catalogRevision_ = 0;
   ExactKeyIndex groupsByPrefix_;
   ExactKeyIndex linesByGroupKey_;
   ExactPairIndex linesByGroupAndZe_;

@@ -27,12 +27,6 @@ std::uint64_t foldedHash(std::string_view text) {
 
 }  // namespace
 
-std::string_view Column::at(std::size_t index) const {
-  const Piece piece = pieces_[index];
-  if (piece.length & kOwned) return owned_[piece.offset];
-  return std::string_view(*buffer_).substr(piece.offset, piece.length);
-}
-
 std::string_view Column::get(int index) const {
   if (index < 0 || index >= count()) throw indexOutOfRange(index);
   return at(static_cast<std::size_t>(index));
@@ -85,7 +79,10 @@ Column& Column::operator=(const Column& other) {
   buffer_ = other.buffer_;
   owned_ = other.owned_;
   pieces_ = other.pieces_;
-  revision_ = other.revision_ + 1;
+  source_ = other.source_;
+  cut_ = other.cut_;
+  revision_ = std::max(revision_, other.revision_) + 1;
+  indexedSourceRevision_ = other.indexedSourceRevision_;
   slots_ = other.slots_;
   used_ = other.used_;
   indexed_ = other.indexed_;
@@ -114,18 +111,23 @@ void Column::buildIndexInBackground() const {
 
 void Column::buildIndex() const {
   waitForIndex();
+  forgetStaleIndex();
   if (!indexed_) buildIndexHere();
+}
+
+void Column::forgetStaleIndex() const {
+  if (source_ && indexedSourceRevision_ != source_->revision()) indexed_ = false;
 }
 
 void Column::buildIndexHere() const {
   // Room for an eighth of the entries distinct at first; it grows as more are.
-  slots_.assign(slotsFor(pieces_.size() / 8), 0);
+  const auto count = static_cast<std::uint32_t>(this->count());
+  slots_.assign(slotsFor(count / 8), 0);
   used_ = 0;
   // The slots are met in no order: ask for each a little ahead of its use,
   // so that the memory fetches overlap.
   constexpr std::uint32_t kAhead = 16;
   std::array<std::uint64_t, kAhead> hashes{};
-  const auto count = static_cast<std::uint32_t>(pieces_.size());
   for (std::uint32_t i = 0; i < count + kAhead; ++i) {
     if (i >= kAhead) insertIntoIndex(i - kAhead, hashes[(i - kAhead) % kAhead]);
     if (i < count) {
@@ -134,10 +136,12 @@ void Column::buildIndexHere() const {
     }
   }
   indexed_ = true;
+  if (source_) indexedSourceRevision_ = source_->revision();
 }
 
 int Column::find(std::string_view text) const {
   waitForIndex();
+  forgetStaleIndex();
   if (!indexed_) buildIndexHere();
   const std::uint64_t held = slots_[slotOf(text, foldedHash(text))];
   return static_cast<int>(static_cast<std::uint32_t>(held)) - 1;
@@ -145,6 +149,7 @@ int Column::find(std::string_view text) const {
 
 void Column::append(std::string_view text) {
   waitForIndex();
+  takeOwnCopies();
   owned_.emplace_back(text);
   pieces_.push_back({static_cast<std::uint32_t>(owned_.size() - 1), kOwned});
   ++revision_;
@@ -154,6 +159,7 @@ void Column::append(std::string_view text) {
 void Column::replace(int index, std::string_view text) {
   waitForIndex();
   if (index < 0 || index >= count()) throw indexOutOfRange(index);
+  takeOwnCopies();
   owned_.emplace_back(text);
   pieces_[static_cast<std::size_t>(index)] = {static_cast<std::uint32_t>(owned_.size() - 1), kOwned};
   ++revision_;
@@ -163,6 +169,10 @@ void Column::replace(int index, std::string_view text) {
 
 void Column::clear() {
   waitForIndex();
+  // Past every revision the column had, the lines' changes included.
+  revision_ = revision();
+  source_ = nullptr;
+  cut_ = nullptr;
   buffer_.reset();
   owned_.clear();
   pieces_.clear();
@@ -181,10 +191,35 @@ void Column::assign(std::shared_ptr<const FileText> buffer, std::vector<Piece> p
   ++revision_;
 }
 
+void Column::derive(const Column& lines, Cut cut) {
+  clear();
+  source_ = &lines;
+  cut_ = cut;
+  ++revision_;
+}
+
+void Column::takeOwnCopies() {
+  if (!source_) return;
+  forgetStaleIndex();
+  const auto entries = static_cast<std::size_t>(count());
+  std::vector<Piece> pieces;
+  pieces.reserve(entries);
+  for (std::size_t i = 0; i < entries; ++i) {
+    owned_.emplace_back(at(i));
+    pieces.push_back({static_cast<std::uint32_t>(owned_.size() - 1), kOwned});
+  }
+  revision_ = revision();
+  source_ = nullptr;
+  cut_ = nullptr;
+  pieces_ = std::move(pieces);
+  // The entries are the same: the index stays right.
+}
+
 std::vector<std::string> Column::entries() const {
   std::vector<std::string> result;
-  result.reserve(pieces_.size());
-  for (std::size_t i = 0; i < pieces_.size(); ++i) result.emplace_back(at(i));
+  const auto entries = static_cast<std::size_t>(count());
+  result.reserve(entries);
+  for (std::size_t i = 0; i < entries; ++i) result.emplace_back(at(i));
   return result;
 }
 

@@ -3,7 +3,8 @@
 //
 // Entries loaded from a file are pieces of the file's one buffer (offset and
 // length, eight bytes an entry); entries appended or replaced later are kept
-// by the column itself. find() answers from a hash index of the
+// by the column itself. A column may instead be derived from another: each
+// entry a part of the other's entry, cut when it is read, nothing kept. find() answers from a hash index of the
 // case-folded entries that holds one slot per distinct entry and no heap
 // block per entry, its size following the number of distinct entries; it is
 // built by buildIndex() or the first find, and kept up to date by every
@@ -54,7 +55,7 @@ class Column {
   Column& operator=(const Column& other);
   ~Column();
 
-  int count() const { return static_cast<int>(pieces_.size()); }
+  int count() const { return source_ ? source_->count() : static_cast<int>(pieces_.size()); }
   // Entry index; fails with the list index error outside 0..count-1. The
   // view stays valid until the column is cleared or assigned.
   std::string_view get(int index) const;
@@ -67,6 +68,13 @@ class Column {
 
   // Replaces every entry by pieces of buffer, which the column shares.
   void assign(std::shared_ptr<const FileText> buffer, std::vector<Piece> pieces);
+  // Replaces every entry: entry i becomes cut(lines entry i), read when it
+  // is asked for, so that the column costs no memory per entry. cut returns
+  // a view into its argument. The column follows lines from then on (their
+  // changes are its changes; its copies follow them too), so lines must
+  // outlive it. Appending or replacing takes copies of every entry first.
+  using Cut = std::string_view (*)(std::string_view);
+  void derive(const Column& lines, Cut cut);
   // Builds the index now unless it is up to date, so that no later find
   // pays for it.
   void buildIndex() const;
@@ -80,12 +88,21 @@ class Column {
   std::vector<std::string> entries() const;
 
   // Changes with every modification; lets derived indexes know when to rebuild.
-  unsigned long revision() const { return revision_; }
+  unsigned long revision() const { return revision_ + (source_ ? source_->revision() : 0); }
 
  private:
   static constexpr std::uint32_t kOwned = 0x80000000u;  // length flag: offset indexes owned_
 
-  std::string_view at(std::size_t index) const;
+  std::string_view at(std::size_t index) const {
+    if (source_) return cut_(source_->at(index));
+    const Piece piece = pieces_[index];
+    if (piece.length & kOwned) return owned_[piece.offset];
+    return std::string_view(*buffer_).substr(piece.offset, piece.length);
+  }
+  // A derived column becomes one of its own: copies of every entry.
+  void takeOwnCopies();
+  // Forgets an index made before the lines a derived column follows changed.
+  void forgetStaleIndex() const;
   void waitForIndex() const;
   void buildIndexHere() const;
   std::size_t slotOf(std::string_view text, std::uint64_t hash) const;
@@ -100,6 +117,8 @@ class Column {
   std::shared_ptr<const FileText> buffer_;
   std::deque<std::string> owned_;  // a deque keeps earlier entries in place
   std::vector<Piece> pieces_;
+  const Column* source_ = nullptr;  // the lines a derived column cuts
+  Cut cut_ = nullptr;
   unsigned long revision_ = 0;
   // Open addressing over the folded entries: 0 is an empty slot, else the
   // index + 1 of the first entry with that folded text in the low half and
@@ -108,6 +127,7 @@ class Column {
   mutable std::vector<std::uint64_t> slots_;
   mutable std::size_t used_ = 0;  // slots holding an entry
   mutable bool indexed_ = false;
+  mutable unsigned long indexedSourceRevision_ = 0;
   mutable std::shared_future<void> building_;
 };
 

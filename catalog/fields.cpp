@@ -11,8 +11,18 @@ std::string_view tail(std::string_view s, std::size_t from) { return s.substr(st
 
 // The text before the next ";", which is removed with it. Without a ";" the
 // field is empty and the rest stays as it is.
+// Catalog fields are mostly a few characters long, where a loop finds the
+// separator sooner than a call of memchr; a long field goes to memchr.
+std::size_t nextSemicolon(std::string_view text) {
+  const std::size_t shortScan = std::min<std::size_t>(text.size(), 32);
+  for (std::size_t i = 0; i < shortScan; ++i)
+    if (text[i] == ';') return i;
+  if (shortScan == text.size()) return std::string_view::npos;
+  return text.find(';', shortScan);
+}
+
 std::string_view takeField(std::string_view& rest) {
-  const auto semicolon = rest.find(';');
+  const auto semicolon = nextSemicolon(rest);
   if (semicolon == std::string_view::npos) return rest.substr(0, 0);
   const std::string_view field = rest.substr(0, semicolon);
   rest.remove_prefix(semicolon + 1);
@@ -21,7 +31,7 @@ std::string_view takeField(std::string_view& rest) {
 
 // The text up to and including the next ";", removed; empty without one.
 std::size_t takeWithSeparator(std::string_view& rest) {
-  const auto semicolon = rest.find(';');
+  const auto semicolon = nextSemicolon(rest);
   if (semicolon == std::string_view::npos) return 0;
   rest.remove_prefix(semicolon + 1);
   return semicolon + 1;
@@ -35,6 +45,27 @@ std::string_view joined(std::string_view line, std::string_view start, std::stri
 }  // namespace
 
 std::string_view yearOf(std::string_view catalogLine) { return head(catalogLine, 4); }
+
+namespace {
+
+// Field number field of a catalog line (0: the group key), with the fields
+// before it cut as catalogFieldsOf cuts them.
+std::string_view catalogField(std::string_view line, int field) {
+  std::string_view rest = tail(line, 8);
+  const std::string_view groupKey = joined(line, head(line, 8), takeField(rest));
+  if (field == 0) return groupKey;
+  for (int skipped = 1; skipped < field; ++skipped) takeField(rest);
+  return takeField(rest);
+}
+
+}  // namespace
+
+std::string_view catalogGroupKeyOf(std::string_view line) { return catalogField(line, 0); }
+std::string_view catalogZeCodeOf(std::string_view line) { return catalogField(line, 1); }
+std::string_view catalogDescriptionOf(std::string_view line) { return catalogField(line, 2); }
+std::string_view catalogAmountOf(std::string_view line) { return catalogField(line, 3); }
+std::string_view catalogOpsListOf(std::string_view line) { return catalogField(line, 4); }
+std::string_view catalogFootnoteRefsOf(std::string_view line) { return catalogField(line, 5); }
 
 CatalogFieldViews catalogFieldsOf(std::string_view line) {
   CatalogFieldViews fields;

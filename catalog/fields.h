@@ -33,6 +33,14 @@ using KeyedText = KeyedTextOf<std::string>;
 
 // The views point into the line.
 CatalogFieldViews catalogFieldsOf(std::string_view line);
+// Each field of catalogFieldsOf alone, the line cut no further than that
+// field: the catalog's field columns read their entries so.
+std::string_view catalogGroupKeyOf(std::string_view line);
+std::string_view catalogZeCodeOf(std::string_view line);
+std::string_view catalogDescriptionOf(std::string_view line);
+std::string_view catalogAmountOf(std::string_view line);
+std::string_view catalogOpsListOf(std::string_view line);
+std::string_view catalogFootnoteRefsOf(std::string_view line);
 KeyedView footnoteFieldsOf(std::string_view line);    // yyyy;KK;m and the text
 KeyedView opsFieldsOf(std::string_view line);         // yyyy;code and the description
 KeyedView assignmentFieldsOf(std::string_view line);  // code;yyyy;KK and group;ZE

@@ -12,7 +12,7 @@ namespace {
 // fuzzers' clang cannot use std::ranges over an iota view with this
 // standard library.)
 template <typename Less>
-bool inKeyOrder(std::size_t count, Less less) {
+bool alreadyInKeyOrder(std::size_t count, Less less) {
   for (std::uint32_t i = 1; i < count; ++i)
     if (less(i, i - 1)) return false;
   return true;
@@ -69,7 +69,7 @@ void ExactKeyIndex::build() const {
   count_ = static_cast<std::size_t>(column_.count());
   // Catalogs come grouped by year, kind and group: often there is nothing
   // to sort, and a walk over the lines tells.
-  inOrder_ = inKeyOrder(count_, byKey);
+  inOrder_ = alreadyInKeyOrder(count_, byKey);
   sorted_ = inOrder_ ? std::vector<std::uint32_t>{} : sortedNumbers(count_, byKey);
   builtRevision_ = column_.revision();
 }
@@ -79,11 +79,46 @@ EntryNumbers ExactKeyIndex::indexesOf(std::string_view key) const {
   return matching(sorted_, inOrder_, count_, [this](std::size_t place) { return keyOf(numberAt(place)); }, key);
 }
 
+EntryNumbers ExactKeyIndex::inKeyOrder() const {
+  update();
+  if (inOrder_) return EntryNumbers::run(0, static_cast<std::uint32_t>(count_));
+  return EntryNumbers(std::span<const std::uint32_t>(sorted_));
+}
+
 void ExactPairIndex::build() const {
-  const auto byKey = [this](std::uint32_t a, std::uint32_t b) { return keyOf(a) < keyOf(b); };
-  count_ = static_cast<std::size_t>(std::min(first_.count(), second_.count()));
-  inOrder_ = inKeyOrder(count_, byKey);
-  sorted_ = inOrder_ ? std::vector<std::uint32_t>{} : sortedNumbers(count_, byKey);
+  const EntryNumbers byFirst = byFirst_.inKeyOrder();
+  count_ = std::min(byFirst.size(), static_cast<std::size_t>(second_.count()));
+  const auto firstOf = [this](std::uint32_t entry) { return first_.get(static_cast<int>(entry)); };
+  const auto bySecond = [this](std::uint32_t a, std::uint32_t b) {
+    return second_.get(static_cast<int>(a)) < second_.get(static_cast<int>(b));
+  };
+  // Runs of equal first parts, each in table order: sorted by their second
+  // parts, they are in key order. Entries in table order need no array
+  // until a run is found out of order.
+  std::vector<std::uint32_t> sorted;
+  const auto startArray = [&](std::size_t upTo) {
+    sorted.reserve(count_);
+    for (std::size_t place = 0; place < upTo; ++place) sorted.push_back(byFirst[place]);
+  };
+  inOrder_ = byFirst.consecutive();
+  if (!inOrder_) startArray(0);
+  for (std::size_t runStart = 0; runStart < count_;) {
+    const std::string_view first = firstOf(byFirst[runStart]);
+    std::size_t runEnd = runStart + 1;
+    while (runEnd < count_ && firstOf(byFirst[runEnd]) == first) ++runEnd;
+    if (inOrder_ && !alreadyInKeyOrder(runEnd - runStart, [&](std::uint32_t a, std::uint32_t b) {
+          return bySecond(byFirst[runStart + a], byFirst[runStart + b]);
+        })) {
+      inOrder_ = false;
+      startArray(runStart);
+    }
+    if (!inOrder_) {
+      for (std::size_t place = runStart; place < runEnd; ++place) sorted.push_back(byFirst[place]);
+      std::stable_sort(sorted.begin() + static_cast<std::ptrdiff_t>(runStart), sorted.end(), bySecond);
+    }
+    runStart = runEnd;
+  }
+  sorted_ = std::move(sorted);
   builtRevisions_ = {first_.revision(), second_.revision()};
 }
 

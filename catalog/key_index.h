@@ -52,6 +52,13 @@ class EntryNumbers {
   iterator begin() const { return {numbers_, begin_}; }
   iterator end() const { return {numbers_, end_}; }
   std::size_t size() const { return end_ - begin_; }
+  bool empty() const { return end_ == begin_; }
+  // Whether these are the numbers first to last without a gap, in order.
+  bool consecutive() const { return numbers_ == nullptr; }
+  std::uint32_t operator[](std::size_t i) const {
+    const auto at = static_cast<std::uint32_t>(begin_ + i);
+    return numbers_ ? numbers_[at] : at;
+  }
 
  private:
   EntryNumbers(std::uint32_t first, std::uint32_t last) : begin_(first), end_(last) {}
@@ -69,6 +76,9 @@ class ExactKeyIndex {
   EntryNumbers indexesOf(std::string_view key) const;
   // Builds the index now, so that no later lookup pays for it.
   void build() const;
+  // Every entry number in key order, equal keys in table order.
+  EntryNumbers inKeyOrder() const;
+  const Column& column() const { return column_; }
 
  private:
   std::uint32_t numberAt(std::size_t place) const {
@@ -76,6 +86,9 @@ class ExactKeyIndex {
   }
   std::string_view keyOf(std::uint32_t index) const {
     return column_.get(static_cast<int>(index)).substr(0, keyLength_);
+  }
+  void update() const {
+    if (builtRevision_ != column_.revision()) build();
   }
 
   const Column& column_;
@@ -89,10 +102,13 @@ class ExactKeyIndex {
 };
 
 // The same for a key of two columns (a line's group key and its ZE code):
-// the entries whose first and second column both equal the key's parts.
+// the entries whose first and second column both equal the key's parts. It
+// starts from the order of an index over the whole first column and sorts
+// only the entries with equal first parts by their second.
 class ExactPairIndex {
  public:
-  ExactPairIndex(const Column& first, const Column& second) : first_(first), second_(second) {}
+  ExactPairIndex(const ExactKeyIndex& byFirst, const Column& second)
+      : byFirst_(byFirst), first_(byFirst.column()), second_(second) {}
 
   EntryNumbers indexesOf(std::string_view first, std::string_view second) const;
   void build() const;
@@ -109,6 +125,7 @@ class ExactPairIndex {
     return builtRevisions_ != std::pair(first_.revision(), second_.revision());
   }
 
+  const ExactKeyIndex& byFirst_;
   const Column& first_;
   const Column& second_;
   mutable std::pair<unsigned long, unsigned long> builtRevisions_{~0UL, ~0UL};

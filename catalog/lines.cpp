@@ -1,5 +1,6 @@
 #include "catalog/lines.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "catalog/file_reading.h"
@@ -19,12 +20,22 @@ std::vector<Piece> linePieces(std::string_view text, const std::function<void()>
     progress();
     nextProgress = at + kStep;
   };
+  // The same pass counts both line ends, so that the list of lines is made
+  // once at its size: growing it would hold the old list and the new one
+  // at the same time. Every line but the last ends in CR, LF or CR LF, so
+  // the larger count is the exact number for a file with one kind of line
+  // end, and a little short only for one that mixes them.
+  std::size_t crs = 0, lfs = 0;
   for (const char* from = begin; from < end; from += std::min(kStep, end - from)) {
     reached(from);
-    if (const void* nul = std::memchr(from, '\0', static_cast<std::size_t>(std::min(kStep, end - from)))) {
+    const char* stepEnd = from + std::min(kStep, end - from);
+    if (const void* nul = std::memchr(from, '\0', static_cast<std::size_t>(stepEnd - from))) {
       end = static_cast<const char*>(nul);
-      break;
+      stepEnd = end;
     }
+    crs += static_cast<std::size_t>(std::count(from, stepEnd, '\r'));
+    lfs += static_cast<std::size_t>(std::count(from, stepEnd, '\n'));
+    if (stepEnd == end) break;
   }
   nextProgress = begin + kStep;
 
@@ -38,6 +49,7 @@ std::vector<Piece> linePieces(std::string_view text, const std::function<void()>
     return found ? static_cast<const char*>(found) : limit;
   };
   std::vector<Piece> lines;
+  lines.reserve(std::max(crs, lfs) + 1);
   const char* cr = next(begin, '\r');
   const char* lf = next(begin, '\n');
   const char* start = begin;

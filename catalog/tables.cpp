@@ -48,46 +48,14 @@ void fillCatalogLines(CatalogTable& table, LoadedFile file) {
   table.CatalogLines.assign(std::move(file.text), std::move(file.lines));
 }
 
-namespace {
-
-// Cuts count lines, each a view into text, into the six field columns.
-template <typename LineAt>
-void splitInto(CatalogTable& table, const std::shared_ptr<const FileText>& text, std::size_t count, LineAt lineAt) {
-  const std::string_view whole = *text;
-  std::vector<Piece> pieces[6];
-  for (auto& column : pieces) column.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    const CatalogFieldViews fields = catalogFieldsOf(lineAt(i));
-    const std::string_view views[6] = {fields.groupKey, fields.zeCode,  fields.description,
-                                       fields.amount,   fields.opsList, fields.footnoteRefs};
-    for (int c = 0; c < 6; ++c) pieces[c].push_back(pieceOf(whole, views[c]));
-  }
-  Column* columns[6] = {&table.GroupKeys, &table.ZeCodes,  &table.Descriptions,
-                        &table.Amounts,   &table.OpsLists, &table.FootnoteRefs};
-  for (int c = 0; c < 6; ++c) columns[c]->assign(text, std::move(pieces[c]));
-}
-
-}  // namespace
-
-void splitCatalog(CatalogTable& table, const std::shared_ptr<const FileText>& text) {
-  const Column& lines = table.CatalogLines;
-  splitInto(table, text, static_cast<std::size_t>(lines.count()),
-            [&lines](std::size_t i) { return lines.get(static_cast<int>(i)); });
-}
-
 void splitCatalog(CatalogTable& table) {
-  // The lines may have been appended one by one: gather them first.
-  std::string text;
-  std::vector<Piece> lines;
-  for (int i = 0; i < table.CatalogLines.count(); ++i) {
-    const std::string_view line = table.CatalogLines.get(i);
-    lines.push_back({static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(line.size())});
-    text += line;
-  }
-  const auto gathered = std::make_shared<const FileText>(std::string_view(text));
-  const std::string_view whole = *gathered;
-  splitInto(table, gathered, lines.size(),
-            [&](std::size_t i) { return whole.substr(lines[i].offset, lines[i].length); });
+  const Column& lines = table.CatalogLines;
+  table.GroupKeys.derive(lines, catalogGroupKeyOf);
+  table.ZeCodes.derive(lines, catalogZeCodeOf);
+  table.Descriptions.derive(lines, catalogDescriptionOf);
+  table.Amounts.derive(lines, catalogAmountOf);
+  table.OpsLists.derive(lines, catalogOpsListOf);
+  table.FootnoteRefs.derive(lines, catalogFootnoteRefsOf);
 }
 
 void fillFootnotes(FootnoteTable& table, const LoadedFile& file) {

@@ -14,7 +14,14 @@
 namespace catalog {
 
 
+// The field columns are cut from CatalogLines when they are read (see
+// splitCatalog): a table is not copied, its columns would follow the
+// original's lines.
 struct CatalogTable {
+  CatalogTable() = default;
+  CatalogTable(const CatalogTable&) = delete;
+  CatalogTable& operator=(const CatalogTable&) = delete;
+
   Column CatalogLines;  // ListBox1
   Column GroupKeys;     // ListBox2
   Column ZeCodes;       // ListBox3
@@ -54,9 +61,10 @@ FileText readCatalogFile(const std::string& name, const std::function<void()>& p
 // Cutting loaded lines into the columns, replacing what they held.
 // The lines go to CatalogLines, which keeps them.
 void fillCatalogLines(CatalogTable& table, LoadedFile file);
-// text: the buffer CatalogLines views, unchanged since it was filled.
-void splitCatalog(CatalogTable& table, const std::shared_ptr<const FileText>& text);
-void splitCatalog(CatalogTable& table);  // from CatalogLines as they are
+// Makes the six field columns read their entries from CatalogLines: they
+// follow its lines, as they are now and as they change, and keep nothing
+// per line.
+void splitCatalog(CatalogTable& table);
 void fillFootnotes(FootnoteTable& table, const LoadedFile& file);
 void fillOpsTexts(OpsTextTable& table, const LoadedFile& file, const std::function<void()>& progress = {});
 void fillAssignments(AssignmentTable& table, const LoadedFile& file, const std::function<void()>& progress = {});

@@ -82,7 +82,7 @@ TEST(ExactKeyIndex, ColumnInKeyOrderAnswersAlike) {
   catalog::Column keys = columnOf({"2031;BE;A", "2031;BE;A", "2031;BE;B", "2031;KH;A", "2031;KH;A"});
   const catalog::ExactKeyIndex whole(keys);
   const catalog::ExactKeyIndex prefix(keys, 7);
-  const catalog::ExactPairIndex pairs(keys, keys);
+  const catalog::ExactPairIndex pairs(whole, keys);
   EXPECT_EQ(indexes(whole.indexesOf("2031;BE;A")), (std::vector<std::uint32_t>{0, 1}));
   EXPECT_EQ(indexes(whole.indexesOf("2031;KH;A")), (std::vector<std::uint32_t>{3, 4}));
   EXPECT_EQ(indexes(whole.indexesOf("2031;BE;C")), std::vector<std::uint32_t>{});
@@ -138,5 +138,81 @@ TEST(Column, IndexGrowsWhileBuiltOverEqualThenDistinctEntries) {
   for (int i = 0; i < 3000; ++i) ASSERT_EQ(column.find("K" + std::to_string(i)), 4000 + i);
   EXPECT_EQ(column.find("k3000"), -1);
 }
+
+}  // namespace
+
+namespace {
+
+std::string_view secondField(std::string_view line) {
+  const auto semicolon = line.find(';');
+  return semicolon == std::string_view::npos ? line.substr(line.size()) : line.substr(semicolon + 1);
+}
+
+// A derived column reads its entries from the lines it follows: its answers,
+// its index and the exact indexes over it follow their changes, and
+// changing it leaves the lines alone.
+TEST(Column, DerivedEntriesFollowTheirLines) {
+  catalog::Column lines = columnOf({"1;a", "2;B", "3;b"});
+  catalog::Column derived;
+  derived.derive(lines, secondField);
+  const catalog::ExactKeyIndex exact(derived);
+  EXPECT_EQ(derived.entries(), (std::vector<std::string>{"a", "B", "b"}));
+  EXPECT_EQ(derived.find("b"), 1);
+  EXPECT_EQ(indexes(exact.indexesOf("b")), std::vector<std::uint32_t>{2});
+
+  lines.replace(1, "2;x");
+  lines.append("4;b");
+  EXPECT_EQ(derived.count(), 4);
+  EXPECT_EQ(derived.find("b"), 2) << "an index made before the lines changed is not used";
+  EXPECT_EQ(derived.find("X"), 1);
+  EXPECT_EQ(indexes(exact.indexesOf("b")), (std::vector<std::uint32_t>{2, 3}));
+
+  derived.replace(0, "b");
+  EXPECT_EQ(derived.entries(), (std::vector<std::string>{"b", "x", "b", "b"}));
+  EXPECT_EQ(derived.find("B"), 0);
+  EXPECT_EQ(indexes(exact.indexesOf("b")), (std::vector<std::uint32_t>{0, 2, 3}));
+  lines.append("5;b");
+  EXPECT_EQ(derived.count(), 4) << "a changed column keeps its own entries";
+  EXPECT_EQ(lines.get(0), "1;a");
+  EXPECT_THROW(derived.get(4), catalog::Error);
+}
+
+}  // namespace
+
+namespace {
+
+// The pair index answers what a walk over both columns meets, whether the
+// first column is in key order or not and whatever order the second parts
+// of equal first parts are in.
+struct PairCase {
+  const char* name;
+  std::vector<const char*> first, second;
+};
+class ExactPairIndexTest : public ::testing::TestWithParam<PairCase> {};
+
+TEST_P(ExactPairIndexTest, GivesWhatAWalkMeets) {
+  catalog::Column first, second;
+  for (const char* entry : GetParam().first) first.append(entry);
+  for (const char* entry : GetParam().second) second.append(entry);
+  const catalog::ExactKeyIndex byFirst(first);
+  const catalog::ExactPairIndex pairs(byFirst, second);
+  for (const char* a : {"A", "B", "C", "a", ""}) {
+    for (const char* b : {"1", "2", "3", ""}) {
+      std::vector<std::uint32_t> walked;
+      for (int i = 0; i < first.count(); ++i)
+        if (first.get(i) == a && second.get(i) == b) walked.push_back(static_cast<std::uint32_t>(i));
+      EXPECT_EQ(indexes(pairs.indexesOf(a, b)), walked) << a << " " << b;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Orders, ExactPairIndexTest,
+    ::testing::Values(PairCase{"BothInOrder", {"A", "A", "A", "B", "B"}, {"1", "1", "2", "1", "3"}},
+                      PairCase{"SecondOutOfOrderInALaterRun", {"A", "A", "B", "B", "B"}, {"1", "2", "3", "1", "3"}},
+                      PairCase{"FirstOutOfOrder", {"B", "A", "B", "A", "C", "A"}, {"2", "1", "1", "1", "3", "2"}},
+                      PairCase{"FirstInterleavedSecondReversed", {"A", "B", "A", "B", "A", "B"}, {"3", "3", "2", "2", "1", "1"}},
+                      PairCase{"CaseAndEmptyEntries", {"a", "A", "", "A", ""}, {"1", "1", "", "", "2"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
