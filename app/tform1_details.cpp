@@ -28,13 +28,13 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
   // description, the last one gives codes, footnotes and amount.
   const std::string& zeText = ComboBox3->text();
   const catalog::Catalog::Lines zeLines = Data.linesOfZe(year(), kind(), ComboBox2->text(), zeText);
-  RichEdit1->reserve(static_cast<std::size_t>(RichEdit1->lineCount()) + zeLines.size());
-  for (const catalog::Catalog::LineView line : zeLines) {
-    RichEdit1->appendView(line.description);
-    repaintNow();
-    zeOps = line.opsList;
-    zeMarks = line.footnoteRefs;
-    Label5->setCaption(std::string(line.amount));
+  const auto descriptions = Data.descriptionsOf(zeLines);
+  RichEdit1->appendLines(descriptions.size(), [descriptions](std::size_t i) { return descriptions[i]; });
+  if (!zeLines.empty()) {
+    const catalog::Catalog::LineView last = zeLines[zeLines.size() - 1];
+    zeOps = last.opsList;
+    zeMarks = last.footnoteRefs;
+    Label5->setCaption(std::string(last.amount));
     repaintNow();
   }
   showFootnotesAndCodes(zeMarks, *RichEdit6, zeOps, *RichEdit4);

@@ -104,6 +104,7 @@ class Catalog {
     Value operator[](std::size_t i) const { return read_(*catalog_, static_cast<int>(lines_[i])); }
 
    private:
+    friend class Catalog;
     const Catalog* catalog_;
     Read read_;
     EntryNumbers lines_;
@@ -119,6 +120,8 @@ class Catalog {
   Lines linesOfGroup(std::string_view year, Kind kind, std::string_view group) const;
   // The lines of linesOfGroup whose ZE code is ze, compared exactly.
   Lines linesOfZe(std::string_view year, Kind kind, std::string_view group, std::string_view ze) const;
+  // The descriptions of such lines, each read without the fields behind it.
+  LinesAs<std::string_view> descriptionsOf(const Lines& lines) const { return {this, readDescription, lines.lines_}; }
   // The text of footnote mark in year and kind; nullopt when there is none.
   std::optional<std::string_view> footnoteText(std::string_view year, Kind kind, std::string_view mark) const;
   // The OPS text of a code in a year; nullopt when there is none.
@@ -155,6 +158,9 @@ class Catalog {
   LineView lineView(int line) const;
   static LineView readLine(const Catalog& catalog, int line) { return catalog.lineView(line); }
   static std::string_view readGroupName(const Catalog& catalog, int line);
+  static std::string_view readDescription(const Catalog& catalog, int line) {
+    return catalog.catalogTable_.Descriptions.get(line);
+  }
 
   void progress() const {
     if (progress_) progress_();

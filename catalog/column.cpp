@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <stdexcept>
 
 #include "catalog/cp1252.h"
 #include "catalog/errors.h"
@@ -192,6 +193,7 @@ void Column::assign(std::shared_ptr<const FileText> buffer, std::vector<Piece> p
 }
 
 void Column::derive(const Column& lines, Cut cut) {
+  if (lines.source_) throw std::logic_error("a derived column cannot be derived from");
   clear();
   source_ = &lines;
   cut_ = cut;

@@ -72,7 +72,8 @@ class Column {
   // is asked for, so that the column costs no memory per entry. cut returns
   // a view into its argument. The column follows lines from then on (their
   // changes are its changes; its copies follow them too), so lines must
-  // outlive it. Appending or replacing takes copies of every entry first.
+  // outlive it, and lines may not be derived. Appending or replacing takes
+  // copies of every entry first.
   using Cut = std::string_view (*)(std::string_view);
   void derive(const Column& lines, Cut cut);
   // Builds the index now unless it is up to date, so that no later find
@@ -93,8 +94,8 @@ class Column {
  private:
   static constexpr std::uint32_t kOwned = 0x80000000u;  // length flag: offset indexes owned_
 
-  std::string_view at(std::size_t index) const {
-    if (source_) return cut_(source_->at(index));
+  std::string_view at(std::size_t index) const { return source_ ? cut_(source_->storedAt(index)) : storedAt(index); }
+  std::string_view storedAt(std::size_t index) const {
     const Piece piece = pieces_[index];
     if (piece.length & kOwned) return owned_[piece.offset];
     return std::string_view(*buffer_).substr(piece.offset, piece.length);

@@ -27,22 +27,17 @@ std::vector<std::uint32_t> sortedNumbers(std::size_t count, Less less) {
   return sorted;
 }
 
-// The entries whose keys equal key, as std::equal_range finds them: halving
-// until one matches, then the first and one past the last match on either
-// side of it.
+// The places from low to high whose keys equal key, as std::equal_range
+// finds them: halving until one matches, then the first and one past the
+// last match on either side of it.
 template <typename KeyAt, typename Key>
-EntryNumbers matching(const std::vector<std::uint32_t>& sorted, bool inOrder, std::size_t count, KeyAt keyAt,
-                      const Key& key) {
-  const auto numbers = [&](std::size_t first, std::size_t last) {
-    if (inOrder) return EntryNumbers::run(static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last));
-    return EntryNumbers(std::span<const std::uint32_t>(sorted).subspan(first, last - first));
-  };
-  std::size_t low = 0, high = count;
+std::pair<std::size_t, std::size_t> equalPlaces(std::size_t low, std::size_t high, KeyAt keyAt, const Key& key) {
   while (low < high) {
     const std::size_t middle = low + (high - low) / 2;
-    if (keyAt(middle) < key) {
+    const auto atMiddle = keyAt(middle);
+    if (atMiddle < key) {
       low = middle + 1;
-    } else if (key < keyAt(middle)) {
+    } else if (key < atMiddle) {
       high = middle;
     } else {
       std::size_t first = low, last = middle;
@@ -56,10 +51,18 @@ EntryNumbers matching(const std::vector<std::uint32_t>& sorted, bool inOrder, st
         const std::size_t m = end + (last - end) / 2;
         if (key < keyAt(m)) last = m; else end = m + 1;
       }
-      return numbers(first, end);
+      return {first, end};
     }
   }
-  return numbers(low, low);
+  return {low, low};
+}
+
+// The entry numbers at those places.
+EntryNumbers numbersAt(const std::vector<std::uint32_t>& sorted, bool inOrder,
+                       std::pair<std::size_t, std::size_t> places) {
+  const auto [first, last] = places;
+  if (inOrder) return EntryNumbers::run(static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last));
+  return EntryNumbers(std::span<const std::uint32_t>(sorted).subspan(first, last - first));
 }
 
 }  // namespace
@@ -76,7 +79,8 @@ void ExactKeyIndex::build() const {
 
 EntryNumbers ExactKeyIndex::indexesOf(std::string_view key) const {
   if (builtRevision_ != column_.revision()) build();
-  return matching(sorted_, inOrder_, count_, [this](std::size_t place) { return keyOf(numberAt(place)); }, key);
+  return numbersAt(sorted_, inOrder_,
+                   equalPlaces(0, count_, [this](std::size_t place) { return keyOf(numberAt(place)); }, key));
 }
 
 EntryNumbers ExactKeyIndex::inKeyOrder() const {
@@ -102,7 +106,9 @@ void ExactPairIndex::build() const {
   };
   inOrder_ = byFirst.consecutive();
   if (!inOrder_) startArray(0);
+  std::vector<std::uint32_t> runStarts;
   for (std::size_t runStart = 0; runStart < count_;) {
+    if (runStarts.size() <= count_ / kMostRunsPerEntry) runStarts.push_back(static_cast<std::uint32_t>(runStart));
     const std::string_view first = firstOf(byFirst[runStart]);
     std::size_t runEnd = runStart + 1;
     while (runEnd < count_ && firstOf(byFirst[runEnd]) == first) ++runEnd;
@@ -119,13 +125,30 @@ void ExactPairIndex::build() const {
     runStart = runEnd;
   }
   sorted_ = std::move(sorted);
+  // Too many runs to be worth their room: the first parts are searched.
+  if (runStarts.size() > count_ / kMostRunsPerEntry) runStarts.clear();
+  runStarts.shrink_to_fit();
+  runStarts_ = std::move(runStarts);
   builtRevisions_ = {first_.revision(), second_.revision()};
+}
+
+std::pair<std::size_t, std::size_t> ExactPairIndex::placesOfFirst(std::string_view first) const {
+  const auto firstAt = [this](std::size_t place) { return first_.get(static_cast<int>(numberAt(place))); };
+  if (runStarts_.empty()) return equalPlaces(0, count_, firstAt, first);
+  // A run is found by its start, and ends where the next one starts.
+  const auto run = equalPlaces(0, runStarts_.size(), [&](std::size_t k) { return firstAt(runStarts_[k]); }, first);
+  if (run.first == run.second) return {count_, count_};
+  const std::size_t end = run.first + 1 < runStarts_.size() ? runStarts_[run.first + 1] : count_;
+  return {runStarts_[run.first], end};
 }
 
 EntryNumbers ExactPairIndex::indexesOf(std::string_view first, std::string_view second) const {
   if (stale()) build();
-  return matching(sorted_, inOrder_, count_, [this](std::size_t place) { return keyOf(numberAt(place)); },
-                  Key{first, second});
+  // The places of the first part, then among them those of the second:
+  // each probe reads one column.
+  const auto secondAt = [this](std::size_t place) { return second_.get(static_cast<int>(numberAt(place))); };
+  const auto [low, high] = placesOfFirst(first);
+  return numbersAt(sorted_, inOrder_, equalPlaces(low, high, secondAt, second));
 }
 
 }  // namespace catalog

@@ -117,10 +117,6 @@ class ExactPairIndex {
   std::uint32_t numberAt(std::size_t place) const {
     return inOrder_ ? static_cast<std::uint32_t>(place) : sorted_[place];
   }
-  using Key = std::pair<std::string_view, std::string_view>;
-  Key keyOf(std::uint32_t index) const {
-    return {first_.get(static_cast<int>(index)), second_.get(static_cast<int>(index))};
-  }
   bool stale() const {
     return builtRevisions_ != std::pair(first_.revision(), second_.revision());
   }
@@ -128,8 +124,17 @@ class ExactPairIndex {
   const ExactKeyIndex& byFirst_;
   const Column& first_;
   const Column& second_;
+  // The places of the first part in key order.
+  std::pair<std::size_t, std::size_t> placesOfFirst(std::string_view first) const;
+
+  // Runs of equal first parts are kept where there are at most one for
+  // this many entries.
+  static constexpr std::size_t kMostRunsPerEntry = 8;
   mutable std::pair<unsigned long, unsigned long> builtRevisions_{~0UL, ~0UL};
   mutable std::vector<std::uint32_t> sorted_;
+  // Where each run of equal first parts starts, in key order; empty when
+  // there are too many runs.
+  mutable std::vector<std::uint32_t> runStarts_;
   mutable bool inOrder_ = false;
   mutable std::size_t count_ = 0;
 };

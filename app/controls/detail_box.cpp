@@ -16,42 +16,88 @@ constexpr qsizetype kTipCharacters = 4000;
 
 }  // namespace
 
-// The view holds on to lines_, which lives as long as this object, a child
-// of the view.
-DetailBox::DetailBox(QWidget* parent) : widget_(new LineView(lines_, parent)) {
+// The view asks this object for its lines; it lives as long as the view,
+// whose child it is.
+DetailBox::DetailBox(QWidget* parent) : widget_(new LineView(*this, parent)) {
   setParent(widget_);
   widget_->setFocusPolicy(Qt::StrongFocus);
 }
 
 void DetailBox::clear() {
+  parts_.clear();
+  lineCount_ = 0;
   lines_.clear();
   owned_.clear();
   viewed_.clear();
   shownValid_ = false;
 }
 
-void DetailBox::reserve(std::size_t lines) {
-  lines_.reserve(lines);
-  viewed_.reserve(lines);
-}
-
 void DetailBox::appendLine(std::string line) {
-  lines_.push_back(owned_.emplace_back(std::move(line)));
-  viewed_.push_back(false);
+  appendView(owned_.emplace_back(std::move(line)));
+  viewed_.back() = false;
 }
 
 void DetailBox::appendView(std::string_view line) {
+  if (parts_.empty() || parts_.back().run) parts_.push_back({lineCount_, lines_.size(), nullptr});
   lines_.push_back(line);
   viewed_.push_back(true);
+  ++lineCount_;
+}
+
+void DetailBox::appendLines(std::size_t count, LineAt lineAt) {
+  if (count == 0) return;
+  parts_.push_back({lineCount_, 0, std::make_shared<const LineAt>(std::move(lineAt))});
+  lineCount_ += count;
+}
+
+const DetailBox::Part& DetailBox::partOf(std::size_t index) const {
+  // Parts are few (a run, the lines around it): the last one is the usual.
+  auto part = parts_.end() - 1;
+  while (part->first > index) --part;
+  return *part;
+}
+
+std::size_t DetailBox::partEnd(const Part& part) const {
+  return &part == &parts_.back() ? lineCount_ : (&part + 1)->first;
+}
+
+std::string_view DetailBox::lineAt(int index) const {
+  const auto at = static_cast<std::size_t>(index);
+  const Part& part = partOf(at);
+  return part.run ? (*part.run)(at - part.first) : lines_[part.listed + (at - part.first)];
 }
 
 std::string_view DetailBox::line(int index) const {
   if (index < 0 || index >= lineCount()) throw catalog::indexOutOfRange(index);
-  return lines_[static_cast<std::size_t>(index)];
+  return lineAt(index);
+}
+
+std::vector<std::string> DetailBox::lineTexts() const {
+  std::vector<std::string> texts;
+  for (int i = 0; i < lineCount(); ++i) texts.emplace_back(lineAt(i));
+  return texts;
+}
+
+void DetailBox::listEveryLine() {
+  if (parts_.size() <= 1 && (parts_.empty() || !parts_.front().run)) return;
+  std::vector<std::string_view> lines;
+  std::vector<bool> viewed;
+  lines.reserve(lineCount_);
+  viewed.reserve(lineCount_);
+  for (const Part& part : parts_) {
+    for (std::size_t i = 0; i < partEnd(part) - part.first; ++i) {
+      lines.push_back(part.run ? (*part.run)(i) : lines_[part.listed + i]);
+      viewed.push_back(part.run ? true : static_cast<bool>(viewed_[part.listed + i]));
+    }
+  }
+  lines_ = std::move(lines);
+  viewed_ = std::move(viewed);
+  parts_.assign(1, Part{0, 0, nullptr});
 }
 
 void DetailBox::replaceLine(int index, std::string text) {
   if (index < 0 || index >= lineCount()) throw catalog::indexOutOfRange(index);
+  listEveryLine();
   const auto at = static_cast<std::size_t>(index);
   if (at < shownCount_) shownValid_ = false;
   lines_[at] = owned_.emplace_back(std::move(text));
@@ -61,6 +107,7 @@ void DetailBox::replaceLine(int index, std::string text) {
 // The copies say what the views said, so the fingerprint (made of where
 // views are) must be made anew: the next sync compares by content.
 void DetailBox::keepOwnCopies() {
+  listEveryLine();
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (!viewed_[i]) continue;
     lines_[i] = owned_.emplace_back(lines_[i]);
@@ -73,24 +120,40 @@ void DetailBox::keepOwnCopies() {
 // needs no new layout and no repaint.
 std::uint64_t DetailBox::fingerprint(std::uint64_t hash, std::size_t from) const {
   const auto mix = [&hash](std::uint64_t value) { hash = (hash ^ value) * 1099511628211ull; };
-  for (std::size_t i = from; i < lines_.size(); ++i) {
-    if (viewed_[i]) {
-      // The catalog's text does not change while it is viewed: the same
-      // place is the same text.
-      mix(reinterpret_cast<std::uintptr_t>(lines_[i].data()));
-      mix(lines_[i].size());
-      mix(0x200u);
-    } else {
-      for (char c : lines_[i]) mix(static_cast<unsigned char>(c));
+  const auto mixPlace = [&mix](std::string_view line) {
+    mix(reinterpret_cast<std::uintptr_t>(line.data()));
+    mix(line.size());
+  };
+  for (const Part& part : parts_) {
+    const std::size_t end = partEnd(part);
+    if (end <= from) continue;
+    const std::size_t begin = std::max(from, part.first);
+    if (part.run) {
+      // Catalog text does not change while it is viewed, and a run is what
+      // one lookup gave: where its ends are and how many lines tell it.
+      mixPlace((*part.run)(begin - part.first));
+      mixPlace((*part.run)(end - 1 - part.first));
+      mix(end - begin);
+      mix(0x300u);
+      continue;
     }
-    mix(0x100u);  // the line end
+    for (std::size_t i = part.listed + (begin - part.first); i < part.listed + (end - part.first); ++i) {
+      if (viewed_[i]) {
+        // The same place is the same text.
+        mixPlace(lines_[i]);
+        mix(0x200u);
+      } else {
+        for (char c : lines_[i]) mix(static_cast<unsigned char>(c));
+      }
+      mix(0x100u);  // the line end
+    }
   }
   return hash;
 }
 
 void DetailBox::sync() {
-  if (shownValid_ && shownCount_ == lines_.size()) return;
-  if (!shownValid_ && lines_.size() == shownCount_ && fingerprint(kFingerprintStart, 0) == shownFingerprint_) {
+  if (shownValid_ && shownCount_ == lineCount_) return;
+  if (!shownValid_ && lineCount_ == shownCount_ && fingerprint(kFingerprintStart, 0) == shownFingerprint_) {
     shownValid_ = true;
     return;
   }
@@ -102,7 +165,7 @@ void DetailBox::sync() {
     // Added lines leave the view and the user's selection where they are.
     widget_->linesAppended();
   }
-  shownCount_ = lines_.size();
+  shownCount_ = lineCount_;
   shownValid_ = true;
 }
 

@@ -27,7 +27,7 @@ bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char(
 
 }  // namespace
 
-LineView::LineView(const std::vector<std::string_view>& lines, QWidget* parent)
+LineView::LineView(const LineSource& lines, QWidget* parent)
     : QAbstractScrollArea(parent), lines_(lines) {
   installLineViewAccessibility();
   viewport()->setCursor(Qt::IBeamCursor);
@@ -41,7 +41,7 @@ LineView::LineView(const std::vector<std::string_view>& lines, QWidget* parent)
 LineView::~LineView() = default;
 
 void LineView::linesAppended() {
-  while (rows_.lineCount() < lineCount()) rows_.append();
+  rows_.growTo(lineCount());
   lineOffsets_.clear();
   measureVisible();
   updateScrollRange();
@@ -57,10 +57,10 @@ void LineView::linesReset() {
   linesAppended();
 }
 
-QString LineView::shownLine(int line) const { return app::shownText(lines_[static_cast<std::size_t>(line)]); }
+QString LineView::shownLine(int line) const { return app::shownText(lines_.lineAt(line)); }
 
 int LineView::shownLength(int line) const {
-  const std::size_t size = lines_[static_cast<std::size_t>(line)].size();
+  const std::size_t size = lines_.lineAt(line).size();
   // One character a byte in the code page; the cut adds its "…".
   return size <= static_cast<std::size_t>(kShownCharacters) ? static_cast<int>(size) : kShownCharacters + 1;
 }
@@ -96,8 +96,8 @@ qsizetype LineView::characterCount() const {
 }
 
 qsizetype LineView::offsetOf(Position position) const {
-  if (lineOffsets_.size() != lines_.size()) {
-    lineOffsets_.resize(lines_.size());
+  if (lineOffsets_.size() != static_cast<std::size_t>(lineCount())) {
+    lineOffsets_.resize(static_cast<std::size_t>(lineCount()));
     qsizetype offset = 0;
     for (int line = 0; line < lineCount(); ++line) {
       lineOffsets_[static_cast<std::size_t>(line)] = offset;
@@ -123,7 +123,7 @@ QString LineView::selectedText() const {
   const Position from = selectionStart(), to = selectionEnd();
   QString text;
   for (int line = from.line; line <= to.line && line < lineCount(); ++line) {
-    const std::string_view whole = lines_[static_cast<std::size_t>(line)];
+    const std::string_view whole = lines_.lineAt(line);
     const std::size_t first = line == from.line ? static_cast<std::size_t>(from.column) : 0;
     std::size_t last = line == to.line ? static_cast<std::size_t>(to.column) : whole.size();
     // Past the cut, the rest of the line is what was selected.

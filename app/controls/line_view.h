@@ -22,6 +22,15 @@ class QTextLayout;
 
 namespace app {
 
+// The lines a view shows, held elsewhere and asked for by number.
+class LineSource {
+ public:
+  virtual ~LineSource() = default;
+  virtual int lineCount() const = 0;
+  // A line in Windows-1252, 0 <= line < lineCount().
+  virtual std::string_view lineAt(int line) const = 0;
+};
+
 class LineView : public QAbstractScrollArea {
   Q_OBJECT
  public:
@@ -34,9 +43,9 @@ class LineView : public QAbstractScrollArea {
     auto operator<=>(const Position&) const = default;
   };
 
-  // lines (Windows-1252) must outlive the view; after changing them, call
-  // linesAppended() or linesReset().
-  LineView(const std::vector<std::string_view>& lines, QWidget* parent);
+  // lines must outlive the view; after changing them, call linesAppended()
+  // or linesReset().
+  LineView(const LineSource& lines, QWidget* parent);
   ~LineView() override;
 
   // Lines were added at the end: the view and the selection stay.
@@ -44,7 +53,7 @@ class LineView : public QAbstractScrollArea {
   // Any line may have changed: back to the top, nothing selected.
   void linesReset();
 
-  int lineCount() const { return static_cast<int>(lines_.size()); }
+  int lineCount() const { return lines_.lineCount(); }
   // A line as shown (cut when too long).
   QString shownLine(int line) const;
   // The shown lines joined by "\n".
@@ -99,7 +108,7 @@ class LineView : public QAbstractScrollArea {
   void moveCursor(Position to, bool extend);
   void selectionChanged();
 
-  const std::vector<std::string_view>& lines_;
+  const LineSource& lines_;
   mutable RowCounts rows_;
   mutable std::unordered_map<int, std::unique_ptr<QTextLayout>> layouts_;
   Position anchor_, cursor_;

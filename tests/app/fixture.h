@@ -74,9 +74,7 @@ class WindowTest : public ::testing::Test {
   std::vector<std::string> items(const app::DropDownBox& box) const { return box.items().entries(); }
   // What the widget shows, after the window has shown its controls.
   QString shownText(const app::DropDownBox& box) const;
-  std::vector<std::string> lines(const app::DetailBox& box) const {
-    return {box.lines().begin(), box.lines().end()};
-  }
+  std::vector<std::string> lines(const app::DetailBox& box) const { return box.lineTexts(); }
   // The window as a user sees it, the handlers' state shown.
   void showWindow();
   // How an error about a file of the folder is shown: "Datei NAME in

@@ -22,11 +22,18 @@ using Position = app::LineView::Position;
 
 QString u8q(const char* utf8) { return QString::fromUtf8(utf8); }
 
+// Lines held as strings, for a view to show.
+class Lines : public app::LineSource {
+ public:
+  int lineCount() const override { return static_cast<int>(text.size()); }
+  std::string_view lineAt(int line) const override { return text[static_cast<std::size_t>(line)]; }
+  std::vector<std::string> text;
+};
+
 class LineViewTest : public ::testing::Test {
  protected:
   void show(std::vector<std::string> shown) {
-    text = std::move(shown);
-    lines.assign(text.begin(), text.end());
+    lines.text = std::move(shown);
     view = std::make_unique<app::LineView>(lines, nullptr);
     view->resize(300, 120);
     view->show();
@@ -34,8 +41,7 @@ class LineViewTest : public ::testing::Test {
     view->setFocus();
   }
 
-  std::vector<std::string> text;
-  std::vector<std::string_view> lines;
+  Lines lines;
   std::unique_ptr<app::LineView> view;
 };
 

@@ -190,19 +190,37 @@ struct PairCase {
 };
 class ExactPairIndexTest : public ::testing::TestWithParam<PairCase> {};
 
-TEST_P(ExactPairIndexTest, GivesWhatAWalkMeets) {
+void expectAWalksAnswers(const std::vector<std::string>& firstParts, const std::vector<std::string>& secondParts) {
   catalog::Column first, second;
-  for (const char* entry : GetParam().first) first.append(entry);
-  for (const char* entry : GetParam().second) second.append(entry);
+  for (const std::string& entry : firstParts) first.append(entry);
+  for (const std::string& entry : secondParts) second.append(entry);
   const catalog::ExactKeyIndex byFirst(first);
   const catalog::ExactPairIndex pairs(byFirst, second);
-  for (const char* a : {"A", "B", "C", "a", ""}) {
+  for (const char* a : {"A", "B", "C", "D", "a", ""}) {
     for (const char* b : {"1", "2", "3", ""}) {
       std::vector<std::uint32_t> walked;
       for (int i = 0; i < first.count(); ++i)
         if (first.get(i) == a && second.get(i) == b) walked.push_back(static_cast<std::uint32_t>(i));
       EXPECT_EQ(indexes(pairs.indexesOf(a, b)), walked) << a << " " << b;
     }
+  }
+}
+
+TEST_P(ExactPairIndexTest, GivesWhatAWalkMeets) {
+  expectAWalksAnswers({GetParam().first.begin(), GetParam().first.end()},
+                      {GetParam().second.begin(), GetParam().second.end()});
+}
+
+// Few first parts over many entries: the index finds a first part by where
+// its run starts.
+TEST(ExactPairIndex, ManyEntriesOfFewFirstPartsGiveWhatAWalkMeets) {
+  for (const bool interleaved : {false, true}) {
+    std::vector<std::string> first, second;
+    for (int i = 0; i < 96; ++i) {
+      first.push_back(std::string(1, static_cast<char>('A' + (interleaved ? i % 3 : i / 32))));
+      second.push_back(std::to_string(3 - i % 3 - (i / 7) % 2));
+    }
+    expectAWalksAnswers(first, second);
   }
 }
 
