@@ -120,24 +120,39 @@ class Checker {
 
   void add(std::size_t file, int line, Severity severity, const std::string& message) {
     Pending& pending = pending_[file];
-    pending.messages += message;
-    pending.findings.push_back({line, severity, pending.messages.size()});
+    // A message met before is kept once: a file of repeated lines has a
+    // million findings that say the same.
+    auto known = pending.known.find(message);
+    if (known == pending.known.end()) {
+      const std::size_t begin = pending.messages.size();
+      pending.messages += message;
+      if (pending.known.size() < kKnownMessages) pending.known.emplace(message, begin);
+      pending.findings.emplace_back(line, severity, begin, message.size());
+      return;
+    }
+    pending.findings.emplace_back(line, severity, known->second, message.size());
   }
 
   // A file's findings by line; those of one line in the order found.
   void reportFile(std::size_t file) {
     Pending& pending = pending_[file];
-    // Line numbers are sorted, not the findings: a file of a million
-    // repeated lines has a million of them. The index after the line keeps
-    // a line's findings in the order found.
-    std::vector<std::pair<int, std::uint32_t>> order(pending.findings.size());
-    for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = {pending.findings[i].line, i};
-    if (!std::is_sorted(order.begin(), order.end())) std::sort(order.begin(), order.end());
+    // Line numbers are sorted, not the findings, and only when they are
+    // out of order: a file of a million repeated lines has a million of
+    // them. The index after the line keeps a line's findings in the order
+    // found.
+    const auto byLine = [](const PendingFinding& a, const PendingFinding& b) { return a.line < b.line; };
     const std::string_view messages = pending.messages;
-    for (const auto& [line, i] : order) {
-      const std::size_t begin = i == 0 ? 0 : pending.findings[i - 1].end;
-      const PendingFinding& found = pending.findings[i];
-      (*report_)(Finding{kNames[file], found.line, found.severity, std::string(messages.substr(begin, found.end - begin))});
+    const auto reportOne = [&](const PendingFinding& found) {
+      (*report_)(Finding{kNames[file], found.line, static_cast<Severity>(found.severity),
+                         std::string(messages.substr(found.begin, found.length))});
+    };
+    if (std::is_sorted(pending.findings.begin(), pending.findings.end(), byLine)) {
+      for (const PendingFinding& found : pending.findings) reportOne(found);
+    } else {
+      std::vector<std::pair<int, std::uint32_t>> order(pending.findings.size());
+      for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = {pending.findings[i].line, i};
+      std::sort(order.begin(), order.end());
+      for (const auto& [line, i] : order) reportOne(pending.findings[i]);
     }
     pending = {};
   }
@@ -329,16 +344,22 @@ class Checker {
   std::vector<std::string> opsKeys_;  // folded, sorted: one short string a line, no tree node
   std::map<std::string, int> footnoteLines_;  // folded key -> first line
   // A file's findings until it is reported: their messages one after the
-  // other in one string, each finding where its message ends. A file of a
-  // million findings holds no million strings.
+  // other in one string, each finding where its message is. A file of a
+  // million findings holds no million strings, and a message that repeats
+  // is held once (the first few thousand distinct ones are looked for).
   struct PendingFinding {
+    PendingFinding(int line, Severity severity, std::size_t begin, std::size_t length)
+        : line(line), length(static_cast<std::uint32_t>(length)), begin(begin), severity(static_cast<std::uint8_t>(severity)) {}
     int line;
-    Severity severity;
-    std::size_t end;
+    std::uint32_t length;  // a message is far shorter than 4 GB; all of them may not be
+    std::uint64_t begin : 56;
+    std::uint64_t severity : 8;
   };
+  static constexpr std::size_t kKnownMessages = 4096;
   struct Pending {
     std::string messages;
     std::vector<PendingFinding> findings;
+    std::unordered_map<std::string, std::size_t> known;  // message -> where it begins
   };
   std::array<Pending, 4> pending_;
   const std::function<void(const Finding&)>* report_ = nullptr;
