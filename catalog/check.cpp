@@ -82,12 +82,52 @@ LineDifference differenceOfViews(std::vector<std::string_view> before, std::vect
   return {{added.begin(), added.end()}, {dropped.begin(), dropped.end()}};
 }
 
+// A file's lines as pieces of its text: a check of a huge file holds no
+// second copy of it, and eight bytes a line.
+class TextLines {
+ public:
+  class iterator {
+   public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = std::string_view;
+    iterator(const TextLines* lines, std::size_t at) : lines_(lines), at_(at) {}
+    std::string_view operator*() const { return (*lines_)[at_]; }
+    iterator& operator++() {
+      ++at_;
+      return *this;
+    }
+    iterator operator++(int) {
+      iterator before = *this;
+      ++at_;
+      return before;
+    }
+    bool operator==(const iterator& other) const { return at_ == other.at_; }
+
+   private:
+    const TextLines* lines_;
+    std::size_t at_;
+  };
+
+  TextLines() = default;
+  explicit TextLines(std::string_view text) : text_(text), pieces_(linePieces(text)) {}
+  std::size_t size() const { return pieces_.size(); }
+  bool empty() const { return pieces_.empty(); }
+  std::string_view operator[](std::size_t i) const { return text_.substr(pieces_[i].offset, pieces_[i].length); }
+  iterator begin() const { return {this, 0}; }
+  iterator end() const { return {this, pieces_.size()}; }
+
+ private:
+  std::string_view text_;
+  std::vector<Piece> pieces_;
+};
+
 class Checker {
  public:
-  // The lines are views of the input's bytes: a check of a huge file holds
-  // no second copy of it.
   explicit Checker(const CheckInput& input) : input_(input) {
-    for (std::size_t f = 0; f < 4; ++f) lines_[f] = lineViews(input.files[f]);
+    for (std::size_t f = 0; f < 4; ++f) lines_[f] = TextLines(input.files[f]);
   }
 
   void run(const std::function<void(const Finding&)>& report) {
@@ -122,15 +162,16 @@ class Checker {
     Pending& pending = pending_[file];
     // A message met before is kept once: a file of repeated lines has a
     // million findings that say the same.
-    auto known = pending.known.find(message);
-    if (known == pending.known.end()) {
-      const std::size_t begin = pending.messages.size();
-      pending.messages += message;
-      if (pending.known.size() < kKnownMessages) pending.known.emplace(message, begin);
-      pending.findings.emplace_back(line, severity, begin, message.size());
+    const auto known = pending.known.find(message);
+    if (known != pending.known.end() && pending.messages[known->second].severity == static_cast<std::uint8_t>(severity)) {
+      pending.findings.push_back({line, known->second});
       return;
     }
-    pending.findings.emplace_back(line, severity, known->second, message.size());
+    const auto number = static_cast<std::uint32_t>(pending.messages.size());
+    pending.messages.emplace_back(severity, pending.texts.size(), message.size());
+    pending.texts += message;
+    if (known == pending.known.end() && pending.known.size() < kKnownMessages) pending.known.emplace(message, number);
+    pending.findings.push_back({line, number});
   }
 
   // A file's findings by line; those of one line in the order found.
@@ -141,10 +182,11 @@ class Checker {
     // them. The index after the line keeps a line's findings in the order
     // found.
     const auto byLine = [](const PendingFinding& a, const PendingFinding& b) { return a.line < b.line; };
-    const std::string_view messages = pending.messages;
+    const std::string_view texts = pending.texts;
     const auto reportOne = [&](const PendingFinding& found) {
-      (*report_)(Finding{kNames[file], found.line, static_cast<Severity>(found.severity),
-                         std::string(messages.substr(found.begin, found.length))});
+      const Message& message = pending.messages[found.message];
+      (*report_)(Finding{kNames[file], found.line, static_cast<Severity>(message.severity),
+                         std::string(texts.substr(message.begin, message.length))});
     };
     if (std::is_sorted(pending.findings.begin(), pending.findings.end(), byLine)) {
       for (const PendingFinding& found : pending.findings) reportOne(found);
@@ -308,7 +350,7 @@ class Checker {
     const auto& now = lines_[kAssignments];
     const std::vector<std::string> rebuilt = input_.rebuiltAssignments ? input_.rebuiltAssignments()
                                                                        : std::vector<std::string>{};
-    const auto [added, dropped] = differenceOfViews(now, {rebuilt.begin(), rebuilt.end()});
+    const auto [added, dropped] = differenceOfViews({now.begin(), now.end()}, {rebuilt.begin(), rebuilt.end()});
     if (added.empty() && dropped.empty()) {
       if (!std::equal(now.begin(), now.end(), rebuilt.begin(), rebuilt.end())) add(kAssignments, 0, Severity::Error, "Zeilen in anderer Reihenfolge, als OPS-Match sie schreibt");
       return;
@@ -339,27 +381,32 @@ class Checker {
   }
 
   const CheckInput& input_;
-  std::array<std::vector<std::string_view>, 4> lines_;
+  std::array<TextLines, 4> lines_;
   std::array<std::set<std::string, std::less<>>, 4> years_;
   std::vector<std::string> opsKeys_;  // folded, sorted: one short string a line, no tree node
   std::map<std::string, int> footnoteLines_;  // folded key -> first line
-  // A file's findings until it is reported: their messages one after the
-  // other in one string, each finding where its message is. A file of a
-  // million findings holds no million strings, and a message that repeats
-  // is held once (the first few thousand distinct ones are looked for).
-  struct PendingFinding {
-    PendingFinding(int line, Severity severity, std::size_t begin, std::size_t length)
-        : line(line), length(static_cast<std::uint32_t>(length)), begin(begin), severity(static_cast<std::uint8_t>(severity)) {}
-    int line;
-    std::uint32_t length;  // a message is far shorter than 4 GB; all of them may not be
+  // A file's findings until it is reported: each a line and the number of
+  // its message; the messages' texts one after the other in one string. A
+  // file of a million findings holds no million strings, and a message
+  // that repeats is held once (the first few thousand distinct ones are
+  // looked for).
+  struct Message {
+    Message(Severity severity, std::size_t begin, std::size_t length)
+        : begin(begin), severity(static_cast<std::uint8_t>(severity)), length(static_cast<std::uint32_t>(length)) {}
     std::uint64_t begin : 56;
     std::uint64_t severity : 8;
+    std::uint32_t length;  // a message is far shorter than 4 GB; all of them may not be
+  };
+  struct PendingFinding {
+    int line;
+    std::uint32_t message;
   };
   static constexpr std::size_t kKnownMessages = 4096;
   struct Pending {
-    std::string messages;
+    std::string texts;
+    std::vector<Message> messages;
     std::vector<PendingFinding> findings;
-    std::unordered_map<std::string, std::size_t> known;  // message -> where it begins
+    std::unordered_map<std::string, std::uint32_t> known;  // text -> its first message
   };
   std::array<Pending, 4> pending_;
   const std::function<void(const Finding&)>* report_ = nullptr;
@@ -398,10 +445,21 @@ std::vector<Finding> checkCatalog(const CheckInput& input) {
 }
 
 std::string formatFinding(const Finding& finding) {
-  static const char* const kSeverity[] = {"Fehler", "Warnung", "Hinweis"};
-  std::string text = finding.file + ":";
-  if (finding.line > 0) text += std::to_string(finding.line) + ":";
-  return text + " " + kSeverity[static_cast<int>(finding.severity)] + ": " + finding.message;
+  static constexpr std::string_view kSeverity[] = {"Fehler", "Warnung", "Hinweis"};
+  const std::string_view severity = kSeverity[static_cast<int>(finding.severity)];
+  std::string text;
+  text.reserve(finding.file.size() + 16 + severity.size() + finding.message.size());
+  text += finding.file;
+  text += ':';
+  if (finding.line > 0) {
+    text += std::to_string(finding.line);
+    text += ':';
+  }
+  text += ' ';
+  text += severity;
+  text += ": ";
+  text += finding.message;
+  return text;
 }
 
 std::string summarize(const std::vector<Finding>& findings) {
