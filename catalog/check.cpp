@@ -10,6 +10,7 @@
 #include "catalog/keys.h"
 #include "catalog/lines.h"
 #include "catalog/ops_code.h"
+#include "catalog/pending_findings.h"
 #include "catalog/tables.h"
 
 namespace catalog {
@@ -159,44 +160,13 @@ class Checker {
   }
 
   void add(std::size_t file, int line, Severity severity, const std::string& message) {
-    Pending& pending = pending_[file];
-    // A message met before is kept once: a file of repeated lines has a
-    // million findings that say the same.
-    const auto known = pending.known.find(message);
-    if (known != pending.known.end() && pending.messages[known->second].severity == static_cast<std::uint8_t>(severity)) {
-      pending.findings.push_back({line, known->second});
-      return;
-    }
-    const auto number = static_cast<std::uint32_t>(pending.messages.size());
-    pending.messages.emplace_back(severity, pending.texts.size(), message.size());
-    pending.texts += message;
-    if (known == pending.known.end() && pending.known.size() < kKnownMessages) pending.known.emplace(message, number);
-    pending.findings.push_back({line, number});
+    pending_[file].add(line, severity, message);
   }
 
-  // A file's findings by line; those of one line in the order found.
   void reportFile(std::size_t file) {
-    Pending& pending = pending_[file];
-    // Line numbers are sorted, not the findings, and only when they are
-    // out of order: a file of a million repeated lines has a million of
-    // them. The index after the line keeps a line's findings in the order
-    // found.
-    const auto byLine = [](const PendingFinding& a, const PendingFinding& b) { return a.line < b.line; };
-    const std::string_view texts = pending.texts;
-    const auto reportOne = [&](const PendingFinding& found) {
-      const Message& message = pending.messages[found.message];
-      (*report_)(Finding{kNames[file], found.line, static_cast<Severity>(message.severity),
-                         std::string(texts.substr(message.begin, message.length))});
-    };
-    if (std::is_sorted(pending.findings.begin(), pending.findings.end(), byLine)) {
-      for (const PendingFinding& found : pending.findings) reportOne(found);
-    } else {
-      std::vector<std::pair<int, std::uint32_t>> order(pending.findings.size());
-      for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = {pending.findings[i].line, i};
-      std::sort(order.begin(), order.end());
-      for (const auto& [line, i] : order) reportOne(pending.findings[i]);
-    }
-    pending = {};
+    pending_[file].report([this, file](int line, Severity severity, std::string_view message) {
+      (*report_)(Finding{kNames[file], line, severity, std::string(message)});
+    });
   }
 
   void checkText(std::size_t f) {
@@ -385,30 +355,7 @@ class Checker {
   std::array<std::set<std::string, std::less<>>, 4> years_;
   std::vector<std::string> opsKeys_;  // folded, sorted: one short string a line, no tree node
   std::map<std::string, int> footnoteLines_;  // folded key -> first line
-  // A file's findings until it is reported: each a line and the number of
-  // its message; the messages' texts one after the other in one string. A
-  // file of a million findings holds no million strings, and a message
-  // that repeats is held once (the first few thousand distinct ones are
-  // looked for).
-  struct Message {
-    Message(Severity severity, std::size_t begin, std::size_t length)
-        : begin(begin), severity(static_cast<std::uint8_t>(severity)), length(static_cast<std::uint32_t>(length)) {}
-    std::uint64_t begin : 56;
-    std::uint64_t severity : 8;
-    std::uint32_t length;  // a message is far shorter than 4 GB; all of them may not be
-  };
-  struct PendingFinding {
-    int line;
-    std::uint32_t message;
-  };
-  static constexpr std::size_t kKnownMessages = 4096;
-  struct Pending {
-    std::string texts;
-    std::vector<Message> messages;
-    std::vector<PendingFinding> findings;
-    std::unordered_map<std::string, std::uint32_t> known;  // text -> its first message
-  };
-  std::array<Pending, 4> pending_;
+  std::array<PendingFindings, 4> pending_;
   const std::function<void(const Finding&)>* report_ = nullptr;
 };
 

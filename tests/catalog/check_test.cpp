@@ -176,3 +176,50 @@ TEST(Check, LinesKeptCountsEachLineAsOftenAsBothHaveIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// A file's findings come by line, those of one line in the order found,
+// however the lines repeat one another: runs of equal lines, a shorter
+// line after longer ones, findings of the text found before those of the
+// lines, and a finding of the whole file first.
+struct OrderCase {
+  const char* name;
+  Lines catalog;
+  Lines expected;  // the catalog file's findings, without the file name
+};
+
+class CheckOrder : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(CheckOrder, FindingsComeByLineInTheOrderFound) {
+  const catalog::CheckInput input{{crlf(GetParam().catalog), "", "2030;1-100.0;Alt\r\n", ""},
+                                  [] { return std::vector<std::string>{}; }};
+  Lines shown;
+  for (const auto& finding : catalog::checkCatalog(input))
+    if (finding.file == kCatalogName) shown.push_back(catalog::formatFinding(finding).substr(kCatalogName.size()));
+  EXPECT_EQ(shown, GetParam().expected);
+}
+
+const std::string kFew = " Fehler: Zu wenige Felder: eine Katalogzeile braucht 8 mit \";\" abgeschlossene Felder";
+const std::string kYear = ": Hinweis: Jahr 2030 fehlt hier, steht aber in einer anderen Datei";
+const std::string kUtf8 = " Fehler: Zeile ist UTF-8-kodiert, nicht Windows-1252";
+std::string repeats(int line) { return " Warnung: Zeile wiederholt Zeile " + std::to_string(line); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Repeats, CheckOrder,
+    ::testing::Values(
+        OrderCase{"RunsOfEqualLines",
+                  {"2031;BE;Z;", "2031;BE;Z;", "2031;BE;Z;", "2031;BE;Y;", "2031;BE;Y;", "2031;BE;Z;", "2031;BE;Z;x",
+                   "2031;BE;Z;"},
+                  {kYear, ":1:" + kFew, ":2:" + repeats(1), ":2:" + kFew, ":3:" + repeats(1), ":3:" + kFew, ":4:" + kFew,
+                   ":5:" + repeats(4), ":5:" + kFew, ":6:" + repeats(1), ":6:" + kFew, ":7:" + kFew, ":8:" + repeats(1),
+                   ":8:" + kFew}},
+        OrderCase{"TextFindingsBeforeLineFindings",
+                  {"2031;BE;Z;", "2031;BE;Z;", "2031;BE;Z;", "2031;BE;Y;", "2031;BE;Y;", "2031;BE;Z; f\xC3\xBCr",
+                   "2031;BE;Z; f\xC3\xBCr", "2031;BE;Z;"},
+                  {kYear, ":1:" + kFew, ":2:" + repeats(1), ":2:" + kFew, ":3:" + repeats(1), ":3:" + kFew, ":4:" + kFew,
+                   ":5:" + repeats(4), ":5:" + kFew, ":6:" + kUtf8, ":6:" + kFew, ":7:" + kUtf8, ":7:" + repeats(6),
+                   ":7:" + kFew, ":8:" + repeats(1), ":8:" + kFew}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
