@@ -80,25 +80,10 @@ class Catalog {
   class LinesAs {
    public:
     using Read = Value (*)(const Catalog&, int line);
-    class iterator {
-     public:
-      iterator(const Catalog* catalog, Read read, EntryNumbers::iterator at)
-          : catalog_(catalog), read_(read), at_(at) {}
-      Value operator*() const { return read_(*catalog_, static_cast<int>(*at_)); }
-      iterator& operator++() {
-        ++at_;
-        return *this;
-      }
-      bool operator!=(const iterator& other) const { return !(at_ == other.at_); }
-
-     private:
-      const Catalog* catalog_;
-      Read read_;
-      EntryNumbers::iterator at_;
-    };
+    using iterator = IndexedIterator<LinesAs, Value>;
     LinesAs(const Catalog* catalog, Read read, EntryNumbers lines) : catalog_(catalog), read_(read), lines_(lines) {}
-    iterator begin() const { return {catalog_, read_, lines_.begin()}; }
-    iterator end() const { return {catalog_, read_, lines_.end()}; }
+    iterator begin() const { return {this, 0}; }
+    iterator end() const { return {this, size()}; }
     std::size_t size() const { return lines_.size(); }
     bool empty() const { return lines_.empty(); }
     Value operator[](std::size_t i) const { return read_(*catalog_, static_cast<int>(lines_[i])); }

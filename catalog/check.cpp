@@ -7,6 +7,7 @@
 
 #include "catalog/cp1252.h"
 #include "catalog/fields.h"
+#include "catalog/indexed_iterator.h"
 #include "catalog/keys.h"
 #include "catalog/lines.h"
 #include "catalog/ops_code.h"
@@ -87,30 +88,7 @@ LineDifference differenceOfViews(std::vector<std::string_view> before, std::vect
 // second copy of it, and eight bytes a line.
 class TextLines {
  public:
-  class iterator {
-   public:
-    using iterator_category = std::input_iterator_tag;
-    using value_type = std::string_view;
-    using difference_type = std::ptrdiff_t;
-    using pointer = void;
-    using reference = std::string_view;
-    iterator(const TextLines* lines, std::size_t at) : lines_(lines), at_(at) {}
-    std::string_view operator*() const { return (*lines_)[at_]; }
-    iterator& operator++() {
-      ++at_;
-      return *this;
-    }
-    iterator operator++(int) {
-      iterator before = *this;
-      ++at_;
-      return before;
-    }
-    bool operator==(const iterator& other) const { return at_ == other.at_; }
-
-   private:
-    const TextLines* lines_;
-    std::size_t at_;
-  };
+  using iterator = IndexedIterator<TextLines, std::string_view>;
 
   TextLines() = default;
   explicit TextLines(std::string_view text) : text_(text), pieces_(linePieces(text)) {}

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "catalog/column.h"
+#include "catalog/indexed_iterator.h"
 
 namespace catalog {
 
@@ -21,36 +22,15 @@ namespace catalog {
 // of consecutive numbers where the column needed no sorting.
 class EntryNumbers {
  public:
-  class iterator {
-   public:
-    using value_type = std::uint32_t;
-    using difference_type = std::ptrdiff_t;
-    iterator() = default;
-    iterator(const std::uint32_t* numbers, std::uint32_t at) : numbers_(numbers), at_(at) {}
-    std::uint32_t operator*() const { return numbers_ ? numbers_[at_] : at_; }
-    iterator& operator++() {
-      ++at_;
-      return *this;
-    }
-    iterator operator++(int) {
-      iterator before = *this;
-      ++at_;
-      return before;
-    }
-    bool operator==(const iterator& other) const { return at_ == other.at_; }
-
-   private:
-    const std::uint32_t* numbers_ = nullptr;  // null for a run: the number is the place
-    std::uint32_t at_ = 0;
-  };
+  using iterator = IndexedIterator<EntryNumbers, std::uint32_t>;
 
   EntryNumbers() = default;
   EntryNumbers(std::span<const std::uint32_t> numbers)
       : numbers_(numbers.data()), begin_(0), end_(static_cast<std::uint32_t>(numbers.size())) {}
   static EntryNumbers run(std::uint32_t first, std::uint32_t last) { return EntryNumbers(first, last); }
 
-  iterator begin() const { return {numbers_, begin_}; }
-  iterator end() const { return {numbers_, end_}; }
+  iterator begin() const { return {this, 0}; }
+  iterator end() const { return {this, size()}; }
   std::size_t size() const { return end_ - begin_; }
   bool empty() const { return end_ == begin_; }
   // Whether these are the numbers first to last without a gap, in order.
