@@ -67,9 +67,11 @@ class HeadlessWindow {
 int runCheck(int argc, char** argv) {
   catalog::CheckInput input;
   const auto& names = catalog::kCatalogFiles;
+  std::array<catalog::FileText, 4> texts;  // what the input views
   for (std::size_t f = 0; f < names.size(); ++f) {
     try {
-      input.files[f] = std::string(std::string_view(catalog::readCatalogFile(names[f])));
+      texts[f] = catalog::readCatalogFile(names[f]);
+      input.files[f] = texts[f];
     } catch (const catalog::Error& error) {
       const catalog::Finding finding{names[f], 0, catalog::Severity::Error, error.what()};
       printCatalogLine(catalog::formatFinding(finding));

@@ -148,11 +148,11 @@ class Checker {
   }
 
   void checkText(std::size_t f) {
-    const std::string& bytes = input_.files[f];
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0)
+    const std::string_view bytes = input_.files[f];
+    if (bytes.starts_with("\xEF\xBB\xBF"))
       add(f, 1, Severity::Error, "UTF-8-Byte-Order-Mark am Dateianfang; die Datei muss Windows-1252 sein");
-    if (const auto nul = bytes.find('\0'); nul != std::string::npos) {
-      const int line = static_cast<int>(splitLines(std::string_view(bytes).substr(0, nul + 1)).size());
+    if (const auto nul = bytes.find('\0'); nul != std::string_view::npos) {
+      const int line = static_cast<int>(linePieces(bytes.substr(0, nul + 1)).size());
       add(f, std::max(line, 1), Severity::Error,
           "NUL-Byte; der Rest der Datei (" + std::to_string(bytes.size() - nul) + " Bytes) wird nicht gelesen");
     }

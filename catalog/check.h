@@ -20,11 +20,12 @@ struct Finding {
 };
 
 // The bytes of "ZE-Katalog.csv", "Fußnoten.txt", "OPS-Kodes.csv" and
-// "OPS-Zuordnung.csv", as read; and the lines a rebuild would write now,
+// "OPS-Zuordnung.csv", as read (held by the caller for the check's
+// length); and the lines a rebuild would write now,
 // asked for only when the assignment file's turn comes (a rebuild of a huge
 // catalog takes a while; the other files' findings are out by then).
 struct CheckInput {
-  std::array<std::string, 4> files;
+  std::array<std::string_view, 4> files;
   std::function<std::vector<std::string>()> rebuiltAssignments;
 };
 

@@ -29,9 +29,12 @@ struct Files {
                        "5-38a.7*;2031;BE;ZE01;ZE01.01", "4-400.0;2031;KH;ZE40;ZE40.01"};
   Lines rebuilt = assignments;
 
-  catalog::CheckInput input() const {
-    return {{crlf(catalog), crlf(footnotes), crlf(opsTexts), crlf(assignments)}, [lines = rebuilt] { return lines; }};
+  // Views of texts this object keeps.
+  catalog::CheckInput input() {
+    texts = {crlf(catalog), crlf(footnotes), crlf(opsTexts), crlf(assignments)};
+    return {{texts[0], texts[1], texts[2], texts[3]}, [lines = rebuilt] { return lines; }};
   }
+  std::array<std::string, 4> texts;
 };
 
 TEST(Check, ConsistentCatalogHasNoFindings) {
@@ -192,7 +195,8 @@ struct OrderCase {
 class CheckOrder : public ::testing::TestWithParam<OrderCase> {};
 
 TEST_P(CheckOrder, FindingsComeByLineInTheOrderFound) {
-  const catalog::CheckInput input{{crlf(GetParam().catalog), "", "2030;1-100.0;Alt\r\n", ""},
+  const std::string catalogText = crlf(GetParam().catalog);
+  const catalog::CheckInput input{{catalogText, "", "2030;1-100.0;Alt\r\n", ""},
                                   [] { return std::vector<std::string>{}; }};
   Lines shown;
   for (const auto& finding : catalog::checkCatalog(input))
