@@ -4,11 +4,11 @@
 // Entries loaded from a file are pieces of the file's one buffer (offset and
 // length, eight bytes an entry); entries appended or replaced later are kept
 // by the column itself. A column may instead be derived from another: each
-// entry a part of the other's entry, cut when it is read, nothing kept. find() answers from a hash index of the
-// case-folded entries that holds one slot per distinct entry and no heap
-// block per entry, its size following the number of distinct entries; it is
-// built by buildIndex() or the first find, and kept up to date by every
-// append.
+// entry a part of the other's entry, cut when it is read, nothing kept.
+// find() answers from a hash index of the case-folded entries that holds one
+// slot per distinct entry and no heap block per entry, its size following
+// the number of distinct entries; it is built by buildIndex() or the first
+// find, and kept up to date by every append.
 
 #include <algorithm>
 #include <cstdint>
@@ -57,7 +57,8 @@ class Column {
 
   int count() const { return source_ ? source_->count() : static_cast<int>(pieces_.size()); }
   // Entry index; fails with the list index error outside 0..count-1. The
-  // view stays valid until the column is cleared or assigned.
+  // view stays valid until the column is cleared or assigned (a derived
+  // column's, until its lines change).
   std::string_view get(int index) const;
   // The first entry, from index 0 upward, equal to text when letter case is
   // ignored, or -1. The empty text finds an empty entry.

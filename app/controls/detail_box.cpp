@@ -38,7 +38,7 @@ void DetailBox::appendLine(std::string line) {
 }
 
 void DetailBox::appendView(std::string_view line) {
-  if (parts_.empty() || parts_.back().run) parts_.push_back({lineCount_, lines_.size(), nullptr});
+  if (parts_.empty() || parts_.back().run) parts_.push_back({lineCount_, lines_.size(), nullptr, false});
   lines_.push_back(line);
   viewed_.push_back(true);
   ++lineCount_;
@@ -46,7 +46,7 @@ void DetailBox::appendView(std::string_view line) {
 
 void DetailBox::appendLines(std::size_t count, LineAt lineAt) {
   if (count == 0) return;
-  parts_.push_back({lineCount_, 0, std::make_shared<const LineAt>(std::move(lineAt))});
+  parts_.push_back({lineCount_, 0, std::make_shared<const LineAt>(std::move(lineAt)), false});
   lineCount_ += count;
 }
 
@@ -86,13 +86,22 @@ void DetailBox::listEveryLine() {
   viewed.reserve(lineCount_);
   for (const Part& part : parts_) {
     for (std::size_t i = 0; i < partEnd(part) - part.first; ++i) {
-      lines.push_back(part.run ? (*part.run)(i) : lines_[part.listed + i]);
-      viewed.push_back(part.run ? true : static_cast<bool>(viewed_[part.listed + i]));
+      if (!part.run) {
+        lines.push_back(lines_[part.listed + i]);
+        viewed.push_back(viewed_[part.listed + i]);
+      } else if (part.owned) {
+        // The run's text goes with it.
+        lines.push_back(owned_.emplace_back((*part.run)(i)));
+        viewed.push_back(false);
+      } else {
+        lines.push_back((*part.run)(i));
+        viewed.push_back(true);
+      }
     }
   }
   lines_ = std::move(lines);
   viewed_ = std::move(viewed);
-  parts_.assign(1, Part{0, 0, nullptr});
+  parts_.assign(1, Part{0, 0, nullptr, false});
 }
 
 void DetailBox::replaceLine(int index, std::string text) {
@@ -106,8 +115,25 @@ void DetailBox::replaceLine(int index, std::string text) {
 
 // The copies say what the views said, so the fingerprint (made of where
 // views are) must be made anew: the next sync compares by content.
+// A run's copy is one text and where each line ends: a ZE of ten million
+// lines costs no string a line.
 void DetailBox::keepOwnCopies() {
-  listEveryLine();
+  for (Part& part : parts_) {
+    if (!part.run || part.owned) continue;
+    const std::size_t count = partEnd(part) - part.first;
+    auto text = std::make_shared<std::string>();
+    auto ends = std::make_shared<std::vector<std::size_t>>();
+    ends->reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+      *text += (*part.run)(i);
+      ends->push_back(text->size());
+    }
+    part.run = std::make_shared<const LineAt>([text, ends](std::size_t i) {
+      const std::size_t begin = i == 0 ? 0 : (*ends)[i - 1];
+      return std::string_view(*text).substr(begin, (*ends)[i] - begin);
+    });
+    part.owned = true;
+  }
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (!viewed_[i]) continue;
     lines_[i] = owned_.emplace_back(lines_[i]);
@@ -128,13 +154,20 @@ std::uint64_t DetailBox::fingerprint(std::uint64_t hash, std::size_t from) const
     const std::size_t end = partEnd(part);
     if (end <= from) continue;
     const std::size_t begin = std::max(from, part.first);
-    if (part.run) {
+    if (part.run && !part.owned) {
       // Catalog text does not change while it is viewed, and a run is what
       // one lookup gave: where its ends are and how many lines tell it.
       mixPlace((*part.run)(begin - part.first));
       mixPlace((*part.run)(end - 1 - part.first));
       mix(end - begin);
       mix(0x300u);
+      continue;
+    }
+    if (part.run) {
+      for (std::size_t i = begin - part.first; i < end - part.first; ++i) {
+        for (char c : (*part.run)(i)) mix(static_cast<unsigned char>(c));
+        mix(0x100u);
+      }
       continue;
     }
     for (std::size_t i = part.listed + (begin - part.first); i < part.listed + (end - part.first); ++i) {

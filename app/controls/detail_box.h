@@ -66,6 +66,7 @@ class DetailBox : public QObject, private LineSource {
     std::size_t first;   // the box's number of its first line
     std::size_t listed;  // where its lines start in lines_, for a listed part
     std::shared_ptr<const LineAt> run;  // null for a listed part
+    bool owned;  // a run of the box's own copies, fingerprinted by what it says
   };
 
   std::string_view lineAt(int index) const override;

@@ -100,6 +100,17 @@ INSTANTIATE_TEST_SUITE_P(
                    b.appendLine("b");
                  },
                  QStringLiteral("r0\nr1\nb")},
+        SyncCase{"LineOfAKeptRunReplaced",
+                 [](app::DetailBox& b) {
+                   auto going = std::make_shared<std::vector<std::string>>(heldLines);
+                   b.appendLines(3, [going](std::size_t i) { return std::string_view((*going)[i]); });
+                   b.sync();
+                   b.keepOwnCopies();
+                   going->assign(3, "gone");
+                   b.replaceLine(2, "x");
+                   b.appendLines(1, heldLine);
+                 },
+                 QStringLiteral("r0\nr1\nx\nr0")},
         SyncCase{"ClearedToNothing",
                  [](app::DetailBox& b) {
                    b.appendLine("old");
