@@ -121,9 +121,11 @@ void Column::forgetStaleIndex() const {
 }
 
 void Column::buildIndexHere() const {
-  // Room for an eighth of the entries distinct at first; it grows as more are.
+  // Room for one entry in 64 distinct at first; it grows as more are
+  // (growing reads no entry), and a column of a million equal group keys
+  // holds a few kilobytes, not megabytes.
   const auto count = static_cast<std::uint32_t>(this->count());
-  slots_.assign(slotsFor(count / 8), 0);
+  slots_.assign(slotsFor(count / 64), 0);
   used_ = 0;
   // The slots are met in no order: ask for each a little ahead of its use,
   // so that the memory fetches overlap.
