@@ -15,6 +15,16 @@ namespace {
 const std::vector<std::string> heldLines = {"r0", "r1", "r2"};
 app::DetailBox::LineAt heldLine = [](std::size_t i) { return std::string_view(heldLines[i]); };
 
+// A shown run of the first count held lines, kept as copies before its
+// text changes, as before a reload.
+void keepRunWhoseTextGoes(app::DetailBox& box, std::size_t count) {
+  auto going = std::make_shared<std::vector<std::string>>(heldLines);
+  box.appendLines(count, [going](std::size_t i) { return std::string_view((*going)[i]); });
+  box.sync();
+  box.keepOwnCopies();
+  going->assign(count, "gone");
+}
+
 struct SyncCase {
   const char* name;
   std::function<void(app::DetailBox&)> steps;  // may call sync() in between
@@ -92,21 +102,13 @@ INSTANTIATE_TEST_SUITE_P(
                  QStringLiteral("r0\nx\nr2\ny")},
         SyncCase{"RunKeptAsCopiesWhenItsTextGoes",
                  [](app::DetailBox& b) {
-                   auto going = std::make_shared<std::vector<std::string>>(heldLines);
-                   b.appendLines(2, [going](std::size_t i) { return std::string_view((*going)[i]); });
-                   b.sync();
-                   b.keepOwnCopies();
-                   going->assign(2, "gone");
+                   keepRunWhoseTextGoes(b, 2);
                    b.appendLine("b");
                  },
                  QStringLiteral("r0\nr1\nb")},
         SyncCase{"LineOfAKeptRunReplaced",
                  [](app::DetailBox& b) {
-                   auto going = std::make_shared<std::vector<std::string>>(heldLines);
-                   b.appendLines(3, [going](std::size_t i) { return std::string_view((*going)[i]); });
-                   b.sync();
-                   b.keepOwnCopies();
-                   going->assign(3, "gone");
+                   keepRunWhoseTextGoes(b, 3);
                    b.replaceLine(2, "x");
                    b.appendLines(1, heldLine);
                  },
