@@ -78,15 +78,14 @@ void ExactKeyIndex::build() const {
 }
 
 EntryNumbers ExactKeyIndex::indexesOf(std::string_view key) const {
-  if (builtRevision_ != column_.revision()) build();
+  update();
   return numbersAt(sorted_, inOrder_,
                    equalPlaces(0, count_, [this](std::size_t place) { return keyOf(numberAt(place)); }, key));
 }
 
 EntryNumbers ExactKeyIndex::inKeyOrder() const {
   update();
-  if (inOrder_) return EntryNumbers::run(0, static_cast<std::uint32_t>(count_));
-  return EntryNumbers(std::span<const std::uint32_t>(sorted_));
+  return numbersAt(sorted_, inOrder_, {0, count_});
 }
 
 void ExactPairIndex::build() const {
