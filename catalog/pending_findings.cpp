@@ -66,24 +66,21 @@ bool PendingFindings::inLineOrder() const {
   return true;
 }
 
-std::vector<PendingFindings::Entry> PendingFindings::writtenOut() const {
-  std::vector<Entry> all;
-  std::size_t lineBegin = 0, lineEnd = 0;  // in all: the last line written out
-  for (const Entry& entry : entries_) {
+// Runs are written out as they are met: each repeats the group of findings
+// of the line before it.
+void PendingFindings::writeOut(const std::function<void(int line, std::uint32_t message)>& each) const {
+  std::size_t groupBegin = 0, groupEnd = 0;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    const Entry& entry = entries_[i];
     if (entry.message & kRepeat) {
-      for (int k = 0; k < static_cast<int>(entry.message & ~kRepeat); ++k) {
-        const std::size_t begin = all.size();
-        for (std::size_t j = lineBegin; j < lineEnd; ++j) all.push_back({entry.line + k, all[j].message});
-        lineBegin = begin;
-        lineEnd = all.size();
-      }
+      for (int k = 0; k < static_cast<int>(entry.message & ~kRepeat); ++k)
+        for (std::size_t j = groupBegin; j < groupEnd; ++j) each(entry.line + k, entries_[j].message);
       continue;
     }
-    if (all.empty() || all.back().line != entry.line) lineBegin = all.size();
-    all.push_back(entry);
-    lineEnd = all.size();
+    if (i == 0 || (entries_[i - 1].message & kRepeat) || entries_[i - 1].line != entry.line) groupBegin = i;
+    each(entry.line, entry.message);
+    groupEnd = i + 1;
   }
-  return all;
 }
 
 void PendingFindings::report(const std::function<void(int, Severity, std::string_view)>& reportOne) {
@@ -94,26 +91,13 @@ void PendingFindings::report(const std::function<void(int, Severity, std::string
     reportOne(line, static_cast<Severity>(message.severity), texts.substr(message.begin, message.length));
   };
   for (const Entry& entry : wholeFile_) say(entry.line, entry.message);
-
   if (inLineOrder()) {
-    // Runs of equal lines are written out as they are reported: each
-    // repeats the group of findings before it.
-    std::size_t groupBegin = 0, groupEnd = 0;
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-      const Entry& entry = entries_[i];
-      if (entry.message & kRepeat) {
-        for (int k = 0; k < static_cast<int>(entry.message & ~kRepeat); ++k)
-          for (std::size_t j = groupBegin; j < groupEnd; ++j) say(entry.line + k, entries_[j].message);
-        continue;
-      }
-      if (i == 0 || (entries_[i - 1].message & kRepeat) || entries_[i - 1].line != entry.line) groupBegin = i;
-      say(entry.line, entry.message);
-      groupEnd = i + 1;
-    }
+    writeOut(say);
   } else {
     // Line numbers are sorted, not the findings. The index after the line
     // keeps a line's findings in the order found.
-    const std::vector<Entry> all = writtenOut();
+    std::vector<Entry> all;
+    writeOut([&all](int line, std::uint32_t message) { all.push_back({line, message}); });
     std::vector<std::pair<int, std::uint32_t>> order(all.size());
     for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = {all[i].line, i};
     std::sort(order.begin(), order.end());

@@ -49,8 +49,8 @@ class PendingFindings {
   void closeLine();
   // Whether the entries' lines never go back.
   bool inLineOrder() const;
-  // Every finding of a line, runs written out.
-  std::vector<Entry> writtenOut() const;
+  // Every finding in the order added, runs written out.
+  void writeOut(const std::function<void(int line, std::uint32_t message)>& each) const;
 
   std::string texts_;
   std::vector<Message> messages_;
