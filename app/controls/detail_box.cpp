@@ -150,6 +150,9 @@ std::uint64_t DetailBox::fingerprint(std::uint64_t hash, std::size_t from) const
     mix(reinterpret_cast<std::uintptr_t>(line.data()));
     mix(line.size());
   };
+  const auto mixText = [&mix](std::string_view line) {
+    for (char c : line) mix(static_cast<unsigned char>(c));
+  };
   for (const Part& part : parts_) {
     const std::size_t end = partEnd(part);
     if (end <= from) continue;
@@ -165,8 +168,8 @@ std::uint64_t DetailBox::fingerprint(std::uint64_t hash, std::size_t from) const
     }
     if (part.run) {
       for (std::size_t i = begin - part.first; i < end - part.first; ++i) {
-        for (char c : (*part.run)(i)) mix(static_cast<unsigned char>(c));
-        mix(0x100u);
+        mixText((*part.run)(i));
+        mix(0x100u);  // the line end
       }
       continue;
     }
@@ -176,7 +179,7 @@ std::uint64_t DetailBox::fingerprint(std::uint64_t hash, std::size_t from) const
         mixPlace(lines_[i]);
         mix(0x200u);
       } else {
-        for (char c : lines_[i]) mix(static_cast<unsigned char>(c));
+        mixText(lines_[i]);
       }
       mix(0x100u);  // the line end
     }
