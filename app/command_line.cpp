@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <optional>
 #include <variant>
@@ -25,13 +26,28 @@ namespace app {
 namespace {
 
 struct Arguments {
-  enum class Command { Window, Check, Rebuild, Lookup } command = Command::Window;
+  enum class Command { Window, Check, Rebuild, Lookup, Import } command = Command::Window;
   QByteArray folder;  // as the shell passed it: any bytes a file name may hold
   std::optional<QString> year;
   bool allYears = false;
   bool force = false;
   QStringList codes;
+  QString importYear;
+  std::array<QByteArray, 4> annexFiles;  // Anlage 2, 4, 5, 6, made absolute
 };
+
+// An annex named relative to where the program was started, before the
+// program changes into the catalog folder.
+QByteArray absolutePath(const QByteArray& path) {
+  if (path.startsWith('/')) return path;
+  return QFile::encodeName(QDir::currentPath()) + '/' + path;
+}
+
+int annexIndexOf(const QByteArray& option) {
+  static const std::array<QByteArray, 4> kOptions = {"--anlage2", "--anlage4", "--anlage5", "--anlage6"};
+  const auto found = std::find(kOptions.begin(), kOptions.end(), option);
+  return found == kOptions.end() ? -1 : static_cast<int>(found - kOptions.begin());
+}
 
 int fail(const QString& message, int status) {
   printError(message);
@@ -74,7 +90,7 @@ std::variant<Arguments, int> parse(int argc, char** argv) {
       if (name == "--force") arguments.force = true;
       if (name == "-h" || name == "--help") help = true;
       if (name == "-v" || name == "--version") version = true;
-    } else if (name == "--folder" || name == "--year") {
+    } else if (name == "--folder" || name == "--year" || name == "--import" || annexIndexOf(name) >= 0) {
       std::optional<QByteArray> given;
       if (equals != -1) {
         given = argument.mid(equals + 1);
@@ -85,6 +101,12 @@ std::variant<Arguments, int> parse(int argc, char** argv) {
       if (name == "--folder") {
         arguments.folder = *given;
         folderSet = true;
+      } else if (name == "--import") {
+        arguments.command = Arguments::Command::Import;
+        arguments.importYear = QString::fromLocal8Bit(*given);
+        ++commands;
+      } else if (const int annex = annexIndexOf(name); annex >= 0) {
+        arguments.annexFiles[static_cast<std::size_t>(annex)] = absolutePath(*given);
       } else {
         arguments.year = QString::fromLocal8Bit(*given);
         yearSet = true;
@@ -107,6 +129,16 @@ std::variant<Arguments, int> parse(int argc, char** argv) {
   if (yearSet && arguments.allYears) return fail(messages::yearOrAllYears(), 2);
   if (arguments.force && arguments.command != Arguments::Command::Rebuild) return fail(messages::forceOnlyWithRebuild(), 2);
   if (yearSet && !isFourDigits(*arguments.year)) return fail(messages::badYear(*arguments.year), 2);
+  const bool anyAnnex = std::any_of(arguments.annexFiles.begin(), arguments.annexFiles.end(),
+                                    [](const QByteArray& file) { return !file.isEmpty(); });
+  if (arguments.command == Arguments::Command::Import) {
+    if (!isFourDigits(arguments.importYear)) return fail(messages::badImportYear(arguments.importYear), 2);
+    static const std::array<const char*, 4> kOptions = {"--anlage2", "--anlage4", "--anlage5", "--anlage6"};
+    for (std::size_t a = 0; a < kOptions.size(); ++a)
+      if (arguments.annexFiles[a].isEmpty()) return fail(messages::importNeedsAnnex(QLatin1String(kOptions[a])), 2);
+  } else if (anyAnnex) {
+    return fail(messages::annexOnlyWithImport(), 2);
+  }
   if (arguments.command == Arguments::Command::Lookup) {
     for (const QByteArray& code : positional) arguments.codes << QString::fromLocal8Bit(code);
     if (arguments.codes.isEmpty()) return fail(messages::lookupNeedsCode(), 2);
@@ -164,6 +196,8 @@ int runProgram(int argc, char** argv) {
     case Arguments::Command::Rebuild: return runRebuild(argc, argv, arguments.force);
     case Arguments::Command::Lookup:
       return runLookup(arguments.codes, {arguments.allYears, arguments.year});
+    case Arguments::Command::Import:
+      return runImport(argc, argv, arguments.importYear, arguments.annexFiles);
   }
   return 2;
 }

@@ -17,6 +17,7 @@
 #include "catalog/lines.h"
 #include "catalog/ops_lookup.h"
 #include "catalog/file_names.h"
+#include "annex/import.h"
 
 namespace app {
 namespace {
@@ -133,6 +134,23 @@ int runRebuild(int argc, char** argv, bool force) {
                                      static_cast<qsizetype>(linesAfter.size() - kept),
                                      static_cast<qsizetype>(linesBefore.size() - kept)));
   return window.errors() > errorsBefore ? 1 : 0;
+}
+
+int runImport(int argc, char** argv, const QString& year, const std::array<QByteArray, 4>& annexFiles) {
+  const auto path = [](const QByteArray& file) { return std::string(file.constData(), static_cast<std::size_t>(file.size())); };
+  annex::ImportPlan plan;
+  try {
+    const annex::ReadAnnexes read =
+        annex::readAnnexes({path(annexFiles[0]), path(annexFiles[1]), path(annexFiles[2]), path(annexFiles[3])});
+    plan = annex::planImport(read.annexes, toCp1252(year));
+    for (const std::string& line : annex::reportLines(plan)) printCatalogLine(line);
+    annex::writeImport(plan);
+  } catch (const std::exception& error) {
+    printError(printable(error.what()));
+    return 1;
+  }
+  // The import is why most assignment lines change: no question first.
+  return runRebuild(argc, argv, true);
 }
 
 int runLookup(const QStringList& codes, const LookupYear& year) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 namespace app {
@@ -19,5 +20,8 @@ struct LookupYear {
   std::optional<QString> named;
 };
 int runLookup(const QStringList& codes, const LookupYear& year);
+// Imports a year from the annexes (Anlage 2, 4, 5, 6, as the file system
+// names them), prints the report, then rebuilds the assignment file.
+int runImport(int argc, char** argv, const QString& year, const std::array<QByteArray, 4>& annexFiles);
 
 }  // namespace app

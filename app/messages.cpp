@@ -14,6 +14,9 @@ QString help() {
       "                                   mit --force auch, wenn mehr als die H\u00E4lfte der Zeilen entfiele\n"
       "  tarvelo --lookup [--year JJJJ | --all-years] KODE...\n"
       "                                   die ZE zu OPS-Kodes, tabulatorgetrennt\n"
+      "  tarvelo --import JAHR --anlage2 DATEI --anlage4 DATEI --anlage5 DATEI --anlage6 DATEI [ORDNER]\n"
+      "                                   ein Jahr aus den Anlagen des Fallpauschalen-Katalogs (PDF, CSV, .xlsx)\n"
+      "                                   einlesen, danach OPS-Zuordnung.csv neu schreiben\n"
       "  --folder ORDNER                  statt des ORDNER-Arguments\n"
       "  -h, --help                       diese Hilfe\n"
       "  -v, --version                    die Version\n"
@@ -32,7 +35,7 @@ QString missingValue(const QString& option) { return QStringLiteral("%1 braucht 
 
 QString unexpectedValue(const QString& option) { return QStringLiteral("%1 nimmt keinen Wert").arg(option); }
 
-QString oneCommandOnly() { return QStringLiteral("nur einer von --check, --rebuild, --lookup"); }
+QString oneCommandOnly() { return QStringLiteral("nur einer von --check, --rebuild, --lookup, --import"); }
 
 QString yearOnlyWithLookup() { return QStringLiteral("--year und --all-years gelten nur mit --lookup"); }
 
@@ -41,6 +44,14 @@ QString yearOrAllYears() { return QStringLiteral("--year und --all-years schlie\
 QString badYear(const QString& value) {
   return QStringLiteral("--year erwartet ein Jahr mit vier Ziffern, nicht \u201E%1\u201C").arg(value);
 }
+
+QString badImportYear(const QString& value) {
+  return QStringLiteral("--import erwartet ein Jahr mit vier Ziffern, nicht \u201E%1\u201C").arg(value);
+}
+
+QString importNeedsAnnex(const QString& option) { return QStringLiteral("--import braucht %1 DATEI").arg(option); }
+
+QString annexOnlyWithImport() { return QStringLiteral("--anlage2, --anlage4, --anlage5 und --anlage6 gelten nur mit --import"); }
 
 QString lookupNeedsCode() { return QStringLiteral("--lookup braucht mindestens einen OPS-Kode"); }
 

@@ -23,6 +23,9 @@ QString folderCannotBeOpened(const QString& folder, const QString& reason);
 QString rebuildNeedsCompleteLoad();
 QString notWrittenWithoutForce();
 QString forceOnlyWithRebuild();
+QString badImportYear(const QString& value);
+QString importNeedsAnnex(const QString& option);
+QString annexOnlyWithImport();
 QString rebuildWritten(qsizetype lines, qsizetype added, qsizetype dropped);
 QString yearMissing(const QString& year);
 

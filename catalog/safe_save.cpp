@@ -156,6 +156,10 @@ void saveLinesReplacing(const std::string& fileName, const std::vector<std::stri
     data += line;
     data += "\r\n";
   }
+  saveTextReplacing(fileName, data);
+}
+
+void saveTextReplacing(const std::string& fileName, const std::string& data) {
   const Place place = placeOf(fileName);
   struct stat existing {};
   if (::lstat(fileName.c_str(), &existing) == 0 && S_ISLNK(existing.st_mode)) throw isSymbolicLink(fileName);

@@ -15,6 +15,8 @@ namespace catalog {
 // stays beside it as fileName~. A fileName that is a symbolic link is
 // refused: replacing it would silently cut the link.
 void saveLinesReplacing(const std::string& fileName, const std::vector<std::string_view>& lines);
+// The same for a whole text, written as it is.
+void saveTextReplacing(const std::string& fileName, const std::string& data);
 
 // Held while a file is rebuilt and saved: an advisory lock (flock) on a lock
 // file beside it, so that two programs never rebuild the same folder at once.
