@@ -6,22 +6,21 @@
 #include "annex/year_replacement.h"
 
 #include <unistd.h>
+#include "catalog/cp1252.h"
 #include "catalog/errors.h"
 #include "catalog/file_names.h"
 #include "catalog/file_reading.h"
 #include "catalog/safe_save.h"
+#include "catalog/tables.h"
 
 namespace annex {
 namespace {
 
 // A missing file is an empty one: the import may start a new folder.
 std::string currentText(const std::string& fileName) {
-  try {
-    return std::string(static_cast<std::string_view>(catalog::readWholeFile(fileName, {fileName})));
-  } catch (const catalog::Error&) {
-    if (::access(fileName.c_str(), F_OK) != 0) return {};
-    throw;
-  }
+  const std::string path = catalog::catalogFilePath(fileName);
+  if (::access(path.c_str(), F_OK) != 0) return {};
+  return std::string(static_cast<std::string_view>(catalog::readWholeFile(fileName, {path})));
 }
 
 std::string count(std::size_t n) {
@@ -39,14 +38,15 @@ void section(std::vector<std::string>& lines, const std::string& title, const st
 
 ReadAnnexes readAnnexes(const AnnexFiles& files) {
   ReadAnnexes read;
+  const auto shown = [](const std::string& path) { return catalog::cp1252::fromUtf8(path); };
   const Table annex2 = readAnnexTable(files.annex2, 2);
-  read.annexes.federalList = listOf(annex2, 2, files.annex2);
+  read.annexes.federalList = listOf(annex2, 2, shown(files.annex2));
   const Table annex4 = readAnnexTable(files.annex4, 4);
-  read.annexes.hospitalList = listOf(annex4, 4, files.annex4);
+  read.annexes.hospitalList = listOf(annex4, 4, shown(files.annex4));
   const Table annex5 = readAnnexTable(files.annex5, 5);
-  read.annexes.federal = definitionsOf(annex5, 5, files.annex5);
+  read.annexes.federal = definitionsOf(annex5, 5, shown(files.annex5));
   const Table annex6 = readAnnexTable(files.annex6, 6);
-  read.annexes.hospital = definitionsOf(annex6, 6, files.annex6);
+  read.annexes.hospital = definitionsOf(annex6, 6, shown(files.annex6));
   for (const Table* table : {&annex5, &annex6, &annex2, &annex4})
     if (!read.printedYear && table->printedYear) read.printedYear = table->printedYear;
   return read;
@@ -77,7 +77,7 @@ void writeImport(const ImportPlan& plan) {
   if (::access(catalog::kAssignmentFile, F_OK) != 0) catalog::saveTextReplacing(catalog::kAssignmentFile, {});
   for (std::size_t f = 0; f < plan.fileNames.size(); ++f) {
     if (currentText(plan.fileNames[f]) == plan.texts[f]) continue;
-    catalog::saveTextReplacing(plan.fileNames[f], plan.texts[f]);
+    catalog::saveTextReplacing(catalog::catalogFilePath(plan.fileNames[f]), plan.texts[f]);
   }
 }
 

@@ -63,14 +63,17 @@ std::vector<Line> printedLines(std::vector<PlacedWord> words, double height) {
     lines.back().push_back(std::move(word));
   }
   for (PlacedWord& word : small) {
+    // Of the words it may stand beside, the one nearest in height.
     Line* best = nullptr;
     double bestDistance = height;
     for (Line& line : lines)
       for (const PlacedWord& other : line) {
-        const double gap = word.left - other.right;
-        if (gap < -0.5 || gap > 0.8 * height || std::fabs(word.middle() - other.middle()) >= height) continue;
-        if (gap < bestDistance) best = &line, bestDistance = gap;
+        const double gap = word.left - other.right, distance = std::fabs(word.middle() - other.middle());
+        if (gap < -0.5 || gap > 0.8 * height || distance >= bestDistance) continue;
+        best = &line;
+        bestDistance = distance;
       }
+    bestDistance = height;
     if (!best) {
       for (Line& line : lines) {
         const double distance = std::fabs(line.front().middle() - word.middle());
@@ -241,6 +244,10 @@ Table tableOfPages(const std::vector<std::vector<PlacedWord>>& pages) {
 }
 
 Table readPdfTable(const std::string& data, std::string_view file) {
+  // A file cut short lacks the end mark that every PDF closes with; poppler
+  // would piece together what it can and the import would miss pages.
+  const std::size_t tail = std::min<std::size_t>(data.size(), 1024);
+  if (std::string_view(data).substr(data.size() - tail).find("%%EOF") == std::string_view::npos) throw damagedPdf(file);
   poppler::set_debug_error_function(quietPoppler, nullptr);
   poppler::byte_array bytes(data.begin(), data.end());
   const std::unique_ptr<poppler::document> document(poppler::document::load_from_data(&bytes));

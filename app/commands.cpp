@@ -63,6 +63,12 @@ class HeadlessWindow {
 };
 
 
+bool assignmentFileIsAsRebuilt(int argc, char** argv) {
+  HeadlessWindow window(argc, argv);
+  TForm1& form = window.form();
+  return form.Data.complete() && form.assignmentFileIsAsRebuilt();
+}
+
 }  // namespace
 
 int runCheck(int argc, char** argv) {
@@ -148,6 +154,11 @@ int runImport(int argc, char** argv, const QString& year, const std::array<QByte
   } catch (const std::exception& error) {
     printError(printable(error.what()));
     return 1;
+  }
+  // Importing the same annexes again changes no byte, not even the backup.
+  if (!plan.changesSomething && assignmentFileIsAsRebuilt(argc, argv)) {
+    printLine(messages::assignmentsUnchanged());
+    return 0;
   }
   // The import is why most assignment lines change: no question first.
   return runRebuild(argc, argv, true);

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/import_dialog.h"
 #include "app/information.h"
 #include "app/start_folder.h"
 #include "app/tform1.h"
@@ -53,6 +54,10 @@ void MainWindow::createMenus() {
   connect(open, &QAction::triggered, this, [this] { openFolder(TForm1::chooseFolder(form_)); });
   recentMenu_ = fileMenu_->addMenu(QStringLiteral("&Zuletzt ge\u00F6ffnet"));
   fileMenu_->addSeparator();
+  QAction* import = fileMenu_->addAction(QStringLiteral("&Anlagen importieren\u2026"));
+  import->setObjectName(QStringLiteral("AnlagenImportieren"));
+  connect(import, &QAction::triggered, this, [this] { importAnnexes(); });
+  fileMenu_->addSeparator();
   QAction* quit = fileMenu_->addAction(QStringLiteral("&Beenden"));
   quit->setObjectName(QStringLiteral("Beenden"));
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -76,6 +81,13 @@ void MainWindow::createMenus() {
                                    "Katalogordner: %2")
                         .arg(QApplication::applicationVersion(), QDir::currentPath()));
   });
+}
+
+void MainWindow::importAnnexes() {
+  ImportDialog dialog(this);
+  if (dialog.exec() != QDialog::Accepted || !dialog.plan()) return;
+  const annex::ImportPlan& plan = *dialog.plan();
+  form_->runUserEvent([this, &plan] { form_->importAnnexYear(plan); });
 }
 
 void MainWindow::openFolder(const QString& folder) {

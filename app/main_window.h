@@ -27,6 +27,7 @@ class MainWindow : public QMainWindow {
   void followCatalog();
   void fillRecentFolders();
   void openFolder(const QString& folder);
+  void importAnnexes();
 
   TForm1* form_;
   QMenu* fileMenu_ = nullptr;

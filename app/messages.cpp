@@ -53,6 +53,10 @@ QString importNeedsAnnex(const QString& option) { return QStringLiteral("--impor
 
 QString annexOnlyWithImport() { return QStringLiteral("--anlage2, --anlage4, --anlage5 und --anlage6 gelten nur mit --import"); }
 
+QString assignmentsUnchanged() {
+  return QStringLiteral("OPS-Zuordnung.csv: unver\u00E4ndert, nichts geschrieben.");
+}
+
 QString lookupNeedsCode() { return QStringLiteral("--lookup braucht mindestens einen OPS-Kode"); }
 
 QString noCodeIn(const QString& text) { return QStringLiteral("kein OPS-Kode in: %1").arg(text); }

@@ -26,6 +26,7 @@ QString forceOnlyWithRebuild();
 QString badImportYear(const QString& value);
 QString importNeedsAnnex(const QString& option);
 QString annexOnlyWithImport();
+QString assignmentsUnchanged();
 QString rebuildWritten(qsizetype lines, qsizetype added, qsizetype dropped);
 QString yearMissing(const QString& year);
 

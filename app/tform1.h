@@ -35,6 +35,7 @@
 #include "catalog/catalog.h"
 #include "app/search_host.h"
 #include "catalog/assignment_collector.h"
+#include "annex/import.h"
 
 class QFrame;
 class QLabel;
@@ -60,6 +61,8 @@ class TForm1 : public QWidget, public app::SearchHost {
   // The lines a rebuild would write now, by the same walk, without writing
   // or reloading; the assignment table is left as it was.
   std::vector<std::string> assignmentsAsRebuilt(QObject* Sender);
+  // Whether the assignment file holds what a rebuild would write now.
+  bool assignmentFileIsAsRebuilt();
   // The assignment file's bytes as they are now; none when it cannot be read.
   static catalog::FileText textOfAssignmentFile();
 
@@ -82,6 +85,10 @@ class TForm1 : public QWidget, public app::SearchHost {
   // old file's lines (the question's text given); true writes. Tests and
   // the command line replace it.
   static std::function<bool(QWidget*, const QString&)> confirmLargeDrop;
+  // Writes a year imported from the annexes, loads it, rebuilds the
+  // assignment file without asking before dropping lines (the import is
+  // why they change) and loads again.
+  void importAnnexYear(const annex::ImportPlan& plan);
 
   // Called after every event that loaded the catalog anew.
   void onCatalogLoaded(std::function<void()> callback) { catalogLoaded_ = std::move(callback); }

@@ -71,12 +71,32 @@ bool askBeforeDropping(QWidget* parent, const QString& question) {
 
 std::function<bool(QWidget*, const QString&)> TForm1::confirmLargeDrop = askBeforeDropping;
 
+void TForm1::importAnnexYear(const annex::ImportPlan& plan) {
+  annex::writeImport(plan);
+  Init(this);
+  if (!Data.complete()) throw catalog::rebuildNeedsCompleteLoad();
+  // Importing the same annexes again changes no byte, not even the backup.
+  if (!plan.changesSomething && assignmentFileIsAsRebuilt()) return;
+  struct Restore {
+    std::function<bool(QWidget*, const QString&)> asked = confirmLargeDrop;
+    ~Restore() { confirmLargeDrop = asked; }
+  } restore;
+  confirmLargeDrop = [](QWidget*, const QString&) { return true; };
+  Button1Click(this);
+}
+
 catalog::FileText TForm1::textOfAssignmentFile() {
   try {
     return catalog::readWholeFile(catalog::kAssignmentFile, {catalog::kAssignmentFile});
   } catch (const catalog::Error&) {
     return {};
   }
+}
+
+bool TForm1::assignmentFileIsAsRebuilt() {
+  std::string rebuilt;
+  for (const std::string& line : assignmentsAsRebuilt(this)) rebuilt.append(line).append("\r\n");
+  return static_cast<std::string_view>(textOfAssignmentFile()) == rebuilt;
 }
 
 std::vector<std::string> TForm1::assignmentsAsRebuilt(QObject* Sender) {

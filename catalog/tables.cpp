@@ -4,6 +4,8 @@
 #include "catalog/file_reading.h"
 #include "catalog/lines.h"
 
+#include <sys/stat.h>
+
 namespace catalog {
 namespace {
 
@@ -32,9 +34,20 @@ void fillKeyed(Column& keys, Column& texts, const LoadedFile& file, Cut cut,
 
 }  // namespace
 
+namespace {
+constexpr char kFootnoteFileUtf8[] = "Fu\xC3\x9Fnoten.txt";
+}  // namespace
+
 FileText readCatalogFile(const std::string& name, const std::function<void()>& progress) {
-  if (name == kFootnoteFile) return readWholeFile(name, {"Fu\xC3\x9Fnoten.txt", name}, progress);
+  if (name == kFootnoteFile) return readWholeFile(name, {kFootnoteFileUtf8, name}, progress);
   return readWholeFile(name, {name}, progress);
+}
+
+std::string catalogFilePath(const std::string& name) {
+  if (name != kFootnoteFile) return name;
+  struct stat file {};
+  if (::lstat(kFootnoteFileUtf8, &file) != 0 && ::lstat(kFootnoteFile, &file) == 0) return name;
+  return kFootnoteFileUtf8;
 }
 
 LoadedFile loadCatalogFile(const std::string& name, const std::function<void()>& progress) {

@@ -57,6 +57,9 @@ struct LoadedFile {
 LoadedFile loadCatalogFile(const std::string& name, const std::function<void()>& progress = {});
 // The same file's bytes, uncut.
 FileText readCatalogFile(const std::string& name, const std::function<void()>& progress = {});
+// The name a catalog file has in the folder, for writing it: the footnote
+// file is read under its UTF-8 name first, so a new one gets that name.
+std::string catalogFilePath(const std::string& name);
 
 // Cutting loaded lines into the columns, replacing what they held.
 // The lines go to CatalogLines, which keeps them.
