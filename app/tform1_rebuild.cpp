@@ -76,7 +76,11 @@ void TForm1::importAnnexYear(const annex::ImportPlan& plan) {
   Init(this);
   if (!Data.complete()) throw catalog::rebuildNeedsCompleteLoad();
   // Importing the same annexes again changes no byte, not even the backup.
-  if (!plan.changesSomething && assignmentFileIsAsRebuilt()) return;
+  // The comparison walks the catalog; the window then starts afresh.
+  if (!plan.changesSomething && assignmentFileIsAsRebuilt()) {
+    Init(this);
+    return;
+  }
   struct Restore {
     std::function<bool(QWidget*, const QString&)> asked = confirmLargeDrop;
     ~Restore() { confirmLargeDrop = asked; }
