@@ -130,6 +130,11 @@ std::string amountOf(std::string_view cell, std::string_view file, std::string_v
       break;
     }
   }
+  // A whole number, as a workbook keeps 237,00.
+  if (isDigits(text) && text.size() <= 12) {
+    for (int at = static_cast<int>(text.size()) - 3; at > 0; at -= 3) text.insert(static_cast<std::size_t>(at), 1, '.');
+    text += ",00";
+  }
   if (!isAmount(text)) throw notAnAmount(file, collapseBlanks(cell), where);
   return text;
 }
@@ -279,6 +284,7 @@ bool refersToAnnex(std::string_view amount) {
 
 int annexOfColumns(const Table& table) {
   if (table.has(Column::Code)) return table.has(Column::Zed) || table.has(Column::Amount) ? 5 : 6;
+  if (table.has(Column::Text) || table.has(Column::Zed)) return 0;
   if (table.has(Column::Ze) && table.has(Column::Description)) return table.has(Column::Amount) ? 2 : 4;
   return 0;
 }

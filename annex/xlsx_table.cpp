@@ -87,7 +87,7 @@ std::string germanNumber(const QString& value) {
   if (number == std::floor(number) && std::fabs(number) < 1e15) return std::to_string(static_cast<long long>(number));
   const long long cents = std::llround(number * 100);
   std::string whole = std::to_string(std::llabs(cents) / 100);
-  for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3) whole.insert(static_cast<std::size_t>(at), ".");
+  for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3) whole.insert(static_cast<std::size_t>(at), 1, '.');
   const long long rest = std::llabs(cents) % 100;
   return (cents < 0 ? "-" : "") + whole + "," + (rest < 10 ? "0" : "") + std::to_string(rest);
 }

@@ -1,0 +1,11 @@
+// The annex tests make their PDFs with QPdfWriter, which needs an
+// application for its fonts; it runs on the offscreen platform.
+
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  QGuiApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
