@@ -22,7 +22,7 @@ done
 programs="$(grep -c '^./usr/bin/.' <<<"$contents" || true)"
 [ "$programs" = 1 ] || { echo "expected one program in /usr/bin, found $programs"; status=1; }
 depends="$(dpkg-deb -f "$deb" Depends)"
-for dependency in libqt6widgets6 fonts-liberation qt6-translations-l10n; do
+for dependency in libqt6widgets6 libpoppler-cpp0v5 libquazip1-qt6-1 libcsv3 fonts-liberation qt6-translations-l10n; do
   grep -q "$dependency" <<<"$depends" || { echo "Depends lacks $dependency: $depends"; status=1; }
 done
 maintainer="$(dpkg-deb -f "$deb" Maintainer)"
