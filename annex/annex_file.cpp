@@ -45,7 +45,10 @@ Table tableOfSheets(const std::vector<Grid>& sheets, int annex, std::string_view
 Table readAnnexTable(const std::string& path, int annex) {
   const std::string shownName = catalog::cp1252::fromUtf8(path);
   const catalog::FileText text = catalog::readWholeFile(shownName, {path});
-  const std::string data(static_cast<std::string_view>(text));
+  return annexTableOf(std::string(static_cast<std::string_view>(text)), shownName, annex);
+}
+
+Table annexTableOf(const std::string& data, const std::string& shownName, int annex) {
   if (startsWith(data, "%PDF-")) return readPdfTable(data, shownName);
   if (startsWith(data, "PK\x03\x04")) return tableOfSheets(readXlsxSheets(data, shownName), annex, shownName);
   if (data.empty() || !looksLikeText(data)) throw unknownFileKind(shownName);

@@ -13,5 +13,7 @@ namespace annex {
 // annex: 2, 4, 5 or 6, the annex whose columns a workbook's sheet must have.
 // Throws catalog::Error with a German message naming the file.
 Table readAnnexTable(const std::string& path, int annex);
+// The same for a file's bytes already read; shownName names it in messages.
+Table annexTableOf(const std::string& data, const std::string& shownName, int annex);
 
 }  // namespace annex

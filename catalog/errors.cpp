@@ -44,6 +44,11 @@ Error cannotCreate(std::string_view fileName, int errorNumber) {
   return Error(fileInFolder(fileName) + " kann nicht erstellt werden: " + reasonOf(errorNumber));
 }
 
+Error cannotKeepBackup(std::string_view backupName, int errorNumber) {
+  return Error(fileInFolder(backupName) + " kann als Sicherung der Datei davor nicht angelegt werden: " +
+               reasonOf(errorNumber) + "; es wurde nichts geschrieben");
+}
+
 Error cannotRead(std::string_view fileName, int errorNumber) {
   return Error(fileInFolder(fileName) + " kann nicht gelesen werden: " + reasonOf(errorNumber));
 }

@@ -22,6 +22,8 @@ class Error : public std::runtime_error {
 Error cannotOpen(std::string_view fileName, int errorNumber);
 Error notARegularFile(std::string_view fileName);
 Error cannotCreate(std::string_view fileName, int errorNumber);
+// The backup "name~" of the file a save would replace cannot be made.
+Error cannotKeepBackup(std::string_view backupName, int errorNumber);
 Error cannotRead(std::string_view fileName, int errorNumber);
 Error tooLarge(std::string_view fileName);
 // A file that is a symbolic link, which a save would replace by a file.

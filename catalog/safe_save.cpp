@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -122,27 +123,77 @@ class TemporaryFile {
 };
 
 // The old file's mode and owner go to the new one; a new file keeps what the
-// umask gave it at creation.
-bool takeOverModeAndOwner(int fd, const std::string& fileName) {
-  struct stat old {};
-  if (::lstat(fileName.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return true;
-  if (retryingOnInterrupt([&] { return ::fchmod(fd, old.st_mode & 07777); }) != 0) return false;
-  // Only root may give a file away; anyone else keeps the file as theirs.
-  if (::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) return false;
-  return true;
-}
-
-// The file before stays as "name~", a second name of the same file, so that
-// the rename that follows leaves it whole. Where no second name can be
-// made (a file system without links), the save goes on without it.
-void keepPrevious(const std::string& fileName) {
+// umask gave it at creation. A file system that keeps no modes (FAT media)
+// or a user who may not give the file away changes nothing of what is
+// written, so neither stops the save.
+void takeOverModeAndOwner(int fd, const std::string& fileName) {
   struct stat old {};
   if (::lstat(fileName.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return;
+  [[maybe_unused]] const int moded = retryingOnInterrupt([&] { return ::fchmod(fd, old.st_mode & 07777); });
+  [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
+}
+
+// Copies a file into a new temporary file beside it, for a file system
+// without hard links. Returns the copy's name, or nothing with errno set.
+std::optional<std::string> copyBeside(const std::string& fileName, const Place& place, mode_t mode) {
+  const int from = retryingOnInterrupt([&] { return ::open(fileName.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC); });
+  if (from < 0) return std::nullopt;
+  TemporaryFile copy(place);
+  bool copied = copy.isOpen();
+  char buffer[1 << 16];
+  while (copied) {
+    const ssize_t n = retryingOnInterrupt([&] { return ::read(from, buffer, sizeof buffer); });
+    if (n <= 0) {
+      copied = n == 0;
+      break;
+    }
+    copied = writeAll(copy.fd(), std::string(buffer, static_cast<std::size_t>(n)));
+  }
+  const int error = errno;
+  ::close(from);
+  if (copied) {
+    [[maybe_unused]] const int moded = ::fchmod(copy.fd(), mode & 07777);
+    copied = retryingOnInterrupt([&] { return ::fsync(copy.fd()); }) == 0 && copy.close();
+  }
+  if (!copied) {
+    errno = error != 0 ? error : EIO;
+    return std::nullopt;
+  }
+  std::string name = copy.path();
+  copy.release();
+  return name;
+}
+
+// The file before stays as "name~". A second name of the same file (a hard
+// link), or a copy where the file system has no links, is made under a
+// temporary name and renamed over the old "~", so that the old backup goes
+// only when a complete new one takes its place. When no backup can be made
+// the save refuses before anything is replaced.
+void keepPrevious(const std::string& fileName, const Place& place) {
+  struct stat old {};
+  if (::lstat(fileName.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return;  // nothing to keep
   const std::string backup = fileName + "~";
   struct stat previous {};
-  if (::lstat(backup.c_str(), &previous) == 0 && !S_ISREG(previous.st_mode)) return;
-  ::unlink(backup.c_str());
-  [[maybe_unused]] const int linked = ::link(fileName.c_str(), backup.c_str());
+  if (::lstat(backup.c_str(), &previous) == 0 && S_ISDIR(previous.st_mode)) throw cannotKeepBackup(backup, EISDIR);
+  std::optional<std::string> second;
+  for (int attempt = 0; attempt < 100 && !second; ++attempt) {
+    const std::string name = place.folder + "/" + temporaryPrefix(place) + randomSuffix();
+    if (!allowed(SaveStep::Link)) {
+      errno = EPERM;
+      break;
+    }
+    if (::link(fileName.c_str(), name.c_str()) == 0) second = name;
+    else if (errno != EEXIST) break;
+  }
+  if (!second) second = copyBeside(fileName, place, old.st_mode);
+  if (!second) throw cannotKeepBackup(backup, errno);
+  if (!allowed(SaveStep::Backup) || std::rename(second->c_str(), backup.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(second->c_str());
+    throw cannotKeepBackup(backup, error);
+  }
+  // A "~" that already was this very file keeps the temporary name too.
+  ::unlink(second->c_str());
 }
 
 }  // namespace
@@ -167,13 +218,13 @@ void saveTextReplacing(const std::string& fileName, const std::string& data) {
   TemporaryFile temporary(place);
   if (!temporary.isOpen()) throw cannotCreate(fileName, errno);
   const bool written = allowed(SaveStep::Write) && writeAll(temporary.fd(), data) && allowed(SaveStep::Flush) &&
-                       retryingOnInterrupt([&] { return ::fsync(temporary.fd()); }) == 0 &&
-                       allowed(SaveStep::Mode) && takeOverModeAndOwner(temporary.fd(), fileName);
+                       retryingOnInterrupt([&] { return ::fsync(temporary.fd()); }) == 0 && allowed(SaveStep::Mode);
   if (!written) throw cannotCreate(fileName, errno);
+  takeOverModeAndOwner(temporary.fd(), fileName);
   // The name is renamed, not the descriptor: it must still be our file.
   if (!temporary.stillNamesItsFile()) throw replacedWhileSaving(fileName);
   if (!allowed(SaveStep::Close) || !temporary.close()) throw cannotCreate(fileName, errno);
-  keepPrevious(fileName);
+  keepPrevious(fileName, place);
   if (!allowed(SaveStep::Rename) || std::rename(temporary.path().c_str(), fileName.c_str()) != 0)
     throw cannotCreate(fileName, errno);
   temporary.release();
@@ -187,23 +238,31 @@ SaveLock::SaveLock(const std::string& fileName) {
   // folder opens the same file read-only. Made when missing, it takes the
   // assignment file's group and read and write bits, so that the next
   // maintainer can open it too.
-  fd_ = retryingOnInterrupt([&] { return ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC); });
+  // O_NONBLOCK: a FIFO in its place must not hang the program; anything but
+  // a regular file is refused below.
+  constexpr int kOpenLock = O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
+  fd_ = retryingOnInterrupt([&] { return ::open(lockPath.c_str(), kOpenLock); });
   if (fd_ < 0 && errno == ENOENT) {
     struct stat file {};
     const bool known = ::stat(fileName.c_str(), &file) == 0;
     const mode_t mode = known ? (file.st_mode & 0666) : 0644;
     fd_ = retryingOnInterrupt(
-        [&] { return ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode); });
+        [&] { return ::open(lockPath.c_str(), kOpenLock | O_CREAT | O_EXCL, mode); });
     if (fd_ >= 0) {
       ::fchmod(fd_, mode);  // past the umask
       if (known && ::fchown(fd_, static_cast<uid_t>(-1), file.st_gid) != 0) {
         // Not a member of the file's group: the folder's default stays.
       }
     } else if (errno == EEXIST) {
-      fd_ = retryingOnInterrupt([&] { return ::open(lockPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC); });
+      fd_ = retryingOnInterrupt([&] { return ::open(lockPath.c_str(), kOpenLock); });
     }
   }
   if (fd_ < 0) throw cannotCreate(lockPath, errno);
+  struct stat lock {};
+  if (::fstat(fd_, &lock) != 0 || !S_ISREG(lock.st_mode)) {
+    ::close(fd_);
+    throw notARegularFile(lockPath);
+  }
   if (retryingOnInterrupt([&] { return ::flock(fd_, LOCK_EX | LOCK_NB); }) != 0) {
     const auto holder = lockHolderOf(fd_);
     ::close(fd_);

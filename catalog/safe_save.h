@@ -12,7 +12,8 @@
 namespace catalog {
 
 // Writes each line followed by CR LF in place of fileName. The file before
-// stays beside it as fileName~. A fileName that is a symbolic link is
+// stays beside it as fileName~ (a hard link, else a copy, replacing the old
+// one only when complete); when none can be made, nothing is written. A fileName that is a symbolic link is
 // refused: replacing it would silently cut the link.
 void saveLinesReplacing(const std::string& fileName, const std::vector<std::string_view>& lines);
 // The same for a whole text, written as it is.
@@ -34,7 +35,7 @@ class SaveLock {
 };
 
 // The steps of a save, for tests that make one of them fail.
-enum class SaveStep { Create, Write, Flush, Mode, Close, Rename, FlushFolder };
+enum class SaveStep { Create, Write, Flush, Mode, Close, Rename, FlushFolder, Link, Backup };
 namespace testing {
 // Called before each step; returning true makes that step fail as a full
 // disk would. An empty function restores normal saving.

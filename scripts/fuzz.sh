@@ -14,7 +14,9 @@ CC=clang CXX=clang++ tarvelo_build "$dir" all -DCMAKE_BUILD_TYPE=RelWithDebInfo 
 
 sample="$TARVELO_ROOT/data/sample"
 seeds="$dir/seeds"
-rm -rf "$seeds" && mkdir -p "$seeds"/{lines,fields,window} "$dir/findings"
+rm -rf "$seeds" && mkdir -p "$seeds"/{lines,fields,window,annex} "$dir/findings"
+# The annexes' lists as published, and a few lines of each table's text.
+cp "$TARVELO_ROOT"/tests/data/annexes/2012/*.csv "$seeds/annex/"
 for file in "$sample"/*; do
   cp "$file" "$seeds/lines/"
   head -c 4096 "$file" | tr '\r' '\n' | grep -av '^$' | head -50 | split -l 1 - "$seeds/fields/$(basename "$file" | tr -cd 'A-Za-z')-"
@@ -29,7 +31,7 @@ done
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export QT_QPA_PLATFORM=offscreen
-for target in lines fields window; do
+for target in lines fields window annex; do
   regressions="$TARVELO_ROOT/tests/fuzz/regressions/$target"
   echo "== $target: $seconds s"
   status=0

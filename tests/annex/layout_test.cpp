@@ -32,6 +32,12 @@ std::vector<PlacedWord> anlage6Header(double y) {
           word(83, y + 18, "1"), word(175, y + 18, "2"), word(271, y + 18, "3"), word(415, y + 18, "4")};
 }
 
+// The columns of Anlage 5 over a page whose rows start at 130.
+std::vector<PlacedWord> anlage5Header() {
+  return {word(58, 100, "ZE"), word(120, 100, "Bezeichnung"), word(206, 100, "ZED"),
+          word(489, 100, "Betrag"), word(237, 106, "OPS-Kode"), word(360, 106, "OPS-Text")};
+}
+
 std::vector<std::string> cellsOf(const annex::TableLine& line) {
   return {line.cells.begin(), line.cells.end()};
 }
@@ -80,8 +86,7 @@ TEST(PdfLayout, ColumnsAreWhereTheirHeaderWordsStandNotWhereTheyUsuallyAre) {
 }
 
 TEST(PdfLayout, AHeadingThatRunsIntoTheAmountColumnStaysText) {
-  std::vector<PlacedWord> page = {word(58, 100, "ZE"), word(120, 100, "Bezeichnung"), word(206, 100, "ZED"),
-                                  word(489, 100, "Betrag"), word(237, 106, "OPS-Kode"), word(360, 106, "OPS-Text")};
+  std::vector<PlacedWord> page = anlage5Header();
   phrase(page, 58, 130, "ZE13");
   phrase(page, 100, 130, "Gabe von Alemtuzumab,");
   phrase(page, 283, 130, "Applikation von Medikamenten, Liste 1: Alemtuzumab, parenteral");
@@ -98,8 +103,7 @@ TEST(PdfLayout, AHeadingThatRunsIntoTheAmountColumnStaysText) {
 }
 
 TEST(PdfLayout, ARaisedMarkGoesToTheCodeItStandsBesideAndSpacedLettersAreOneWord) {
-  std::vector<PlacedWord> page = {word(58, 100, "ZE"), word(120, 100, "Bezeichnung"), word(206, 100, "ZED"),
-                                  word(489, 100, "Betrag"), word(237, 106, "OPS-Kode"), word(360, 106, "OPS-Text")};
+  std::vector<PlacedWord> page = anlage5Header();
   phrase(page, 58, 130, "ZE128");
   phrase(page, 100, 130, "Gabe von Micafungin,");
   phrase(page, 100, 139, "parenteral");

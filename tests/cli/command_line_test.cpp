@@ -133,6 +133,30 @@ TEST_F(CommandLine, TwoUsersOfASharedFolderRebuildOneAfterTheOther) {
   EXPECT_EQ(file.st_mode & 0777, 0664U);
 }
 
+// Another maintainer rebuilds a folder whose files are someone else's and
+// only readable to them: the kernel lets them make no hard link to such a
+// file, so the file before is kept as a copy.
+TEST_F(CommandLine, AnotherMaintainerKeepsTheBackupOfFilesThatAreNotTheirs) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  constexpr gid_t kGroup = 4242;
+  const fs::path folder = catalogFolder();
+  ASSERT_EQ(::chmod(root_.c_str(), 0755), 0);
+  ASSERT_EQ(::chown(folder.c_str(), 0, kGroup), 0);
+  ASSERT_EQ(::chmod(folder.c_str(), 02775), 0);
+  const std::string old = readFile(folder / "OPS-Zuordnung.csv") + "x;2026;BE;ZE01;ZE01.01\r\n";
+  std::ofstream(folder / "OPS-Zuordnung.csv", std::ios::trunc) << old;
+  std::ofstream(folder / "OPS-Zuordnung.csv~") << "older\r\n";
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    ASSERT_EQ(::chown(entry.path().c_str(), 0, 0), 0);
+    ASSERT_EQ(::chmod(entry.path().c_str(), 0644), 0);
+  }
+  ::chmod((root_ / "out").c_str(), 0666);
+  const Outcome result = run("--rebuild catalog", "setpriv --reuid=4201 --regid=4242 --clear-groups");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(readFile(folder / "OPS-Zuordnung.csv~"), old);
+  EXPECT_NE(readFile(folder / "OPS-Zuordnung.csv"), old);
+}
+
 TEST_F(CommandLine, RebuildRefusesWhenAFileDoesNotLoad) {
   std::ofstream(catalogFolder() / "OPS-Zuordnung.csv", std::ios::trunc) << "kept\r\n";
   fs::remove(catalogFolder() / "OPS-Kodes.csv");
