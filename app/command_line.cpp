@@ -112,7 +112,7 @@ std::variant<Arguments, int> parse(int argc, char** argv) {
         yearSet = true;
       }
     } else {
-      return fail(messages::unknownOption(QString::fromLocal8Bit(argument.mid(argument.startsWith("--") ? 2 : 1))), 2);
+      return fail(messages::unknownOption(QString::fromLocal8Bit(argument)), 2);
     }
   }
   if (help) {

@@ -21,7 +21,7 @@ QString withKeys(const QString& text, const QString& keys) { return text + QLati
 
 QString shortcutsText() {
   return QStringLiteral(
-      "Strg+F\tSuche: OPS-Kodes, Fallisten oder W\u00F6rter\n"
+      "Strg+F\tSuche: OPS-Kodes, Falllisten oder W\u00F6rter\n"
       "Strg+O\tOrdner \u00F6ffnen\n"
       "Strg+Q\tBeenden\n"
       "Tab\tJahr, OPS-Ziffer, Art, ZE-Gruppe, ZE, dann die Textfelder\n"

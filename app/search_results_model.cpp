@@ -4,6 +4,7 @@
 
 #include "app/shown_text.h"
 #include "app/text_codec.h"
+#include "catalog/ops_lookup.h"
 
 namespace app {
 namespace {
@@ -104,7 +105,7 @@ QString spreadsheetCell(const QString& text) {
 }
 
 QString SearchResultsModel::asTabSeparated(const std::vector<int>& rows) const {
-  QStringList lines{QStringLiteral("Eingabe\tZuordnung\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\tFundstelle")};
+  QStringList lines{toQString(catalog::lookupHeader())};
   for (int r : rows) {
     const catalog::LookupRow shown = row(r);
     QStringList cells;

@@ -171,7 +171,7 @@ class Checker {
     std::sort(opsKeys_.begin(), opsKeys_.end());
     for (std::size_t i = 0; i < lines_[kFootnotes].size(); ++i) {
       const KeyedText cut = cutFootnoteLine(lines_[kFootnotes][i]);
-      footnoteLines_.emplace(cp1252::folded(cut.key), static_cast<int>(i + 1));
+      footnoteLines_.emplace(cp1252::folded(cut.key), FootnoteLine{static_cast<int>(i + 1), std::string(cut.key)});
       addOnce(years_[kFootnotes], yearOf(lines_[kFootnotes][i]));
     }
   }
@@ -211,6 +211,8 @@ class Checker {
             "ZE " + quoted(fields.zeCode) + ": keine Gruppenzeile f\xFCr " + quoted(fields.groupKey));
       for (const std::string& code : splitOpsList(fields.opsList)) {
         if (code.empty()) continue;
+        // The "*" footnote explains wildcard codes; a "*" in a code uses it.
+        if (code.find('*') != std::string::npos) referenced.insert(cp1252::folded(joinKey({year, kind, "*"})));
         if (!ops_code::fitsLayout(code))
           add(kCatalog, number, Severity::Warning, "OPS-Kode " + quoted(code) + " passt nicht in das Feld \"9-99a.cc\"");
         if (!hasOpsText(year, code))
@@ -230,9 +232,9 @@ class Checker {
       if (!fields.amount.empty() && !isGermanAmount(fields.amount))
         add(kCatalog, number, Severity::Warning, "Betrag " + quoted(fields.amount) + " ist keine deutsche Dezimalzahl");
     }
-    for (const auto& [key, number] : footnoteLines_)
-      if (!referenced.contains(key))
-        add(kFootnotes, number, Severity::Info, "Fu\xDFnote " + quoted(key) + " wird im Katalog nicht verwendet");
+    for (const auto& [folded, line] : footnoteLines_)
+      if (!referenced.contains(folded))
+        add(kFootnotes, line.number, Severity::Info, "Fu\xDFnote " + quoted(line.key) + " wird im Katalog nicht verwendet");
   }
 
   // A wildcard code has a text when some code it covers has one.
@@ -332,7 +334,11 @@ class Checker {
   std::array<TextLines, 4> lines_;
   std::array<std::set<std::string, std::less<>>, 4> years_;
   std::vector<std::string> opsKeys_;  // folded, sorted: one short string a line, no tree node
-  std::map<std::string, int> footnoteLines_;  // folded key -> first line
+  struct FootnoteLine {
+    int number;       // the first line with the key
+    std::string key;  // as the file writes it
+  };
+  std::map<std::string, FootnoteLine> footnoteLines_;  // by folded key
   std::array<PendingFindings, 4> pending_;
   const std::function<void(const Finding&)>* report_ = nullptr;
 };

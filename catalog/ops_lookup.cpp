@@ -76,7 +76,7 @@ void OpsLookup::addRows(SearchResult& result, int codeIndex, const std::string& 
   }
 }
 
-std::string lookupHeader() { return "Eingabe\tOPS-Kode\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\tFundstelle"; }
+std::string lookupHeader() { return "Eingabe\tZuordnung\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\tFundstelle"; }
 
 std::vector<std::string_view> lookupFields(const LookupRow& row) {
   return {row.entered, row.matchedCode, row.year,   row.kind,   row.group,

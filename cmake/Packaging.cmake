@@ -20,6 +20,9 @@ add_custom_command(OUTPUT ${TARVELO_CHANGELOG}
                    COMMAND ${GZIP} -9n -c ${PROJECT_SOURCE_DIR}/desktop/changelog > ${TARVELO_CHANGELOG}
                    DEPENDS ${PROJECT_SOURCE_DIR}/desktop/changelog VERBATIM)
 add_custom_target(tarvelo_documents ALL DEPENDS ${TARVELO_MANUAL} ${TARVELO_CHANGELOG})
+# Building the program alone (the viewer's set-up command) builds what its
+# installation needs too.
+add_dependencies(tarvelo tarvelo_documents)
 install(FILES ${TARVELO_MANUAL} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${TARVELO_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarvelo)
 

@@ -43,6 +43,18 @@ TEST(Check, ConsistentCatalogHasNoFindings) {
   EXPECT_EQ(catalog::summarize(findings), "0 Fehler, 0 Warnungen, 0 Hinweise");
 }
 
+// The "*" footnote is the legend of wildcard codes: a year and kind whose
+// codes hold a "*" use it; one without does not.
+TEST(Check, TheWildcardLegendIsUsedWhereCodesHoldAStar) {
+  Files files;
+  files.footnotes.push_back("2031;BE;*;Gilt f\xFCr alle 5-Steller");
+  files.footnotes.push_back("2031;KH;*;Gilt f\xFCr alle 5-Steller");
+  std::vector<std::string> shown;
+  for (const auto& finding : catalog::checkCatalog(files.input())) shown.push_back(catalog::formatFinding(finding));
+  EXPECT_EQ(shown, (std::vector<std::string>{
+                       "Fu\xDFnoten.txt:4: Hinweis: Fu\xDFnote \"2031;KH;*\" wird im Katalog nicht verwendet"}));
+}
+
 struct FaultCase {
   const char* name;
   std::function<void(Files&)> plant;
@@ -110,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   "ZE-Katalog.csv: Warnung: Der Katalog ist leer"},
         FaultCase{"FootnoteNeverUsed", [](Files& f) { f.footnotes.push_back("2031;KH;7;Nie benutzt"); },
-                  "Fu\xDFnoten.txt:3: Hinweis: Fu\xDFnote \"2031;kh;7\" wird im Katalog nicht verwendet"},
+                  "Fu\xDFnoten.txt:3: Hinweis: Fu\xDFnote \"2031;KH;7\" wird im Katalog nicht verwendet"},
         FaultCase{"YearOnlyInOneFile", [](Files& f) { f.opsTexts.push_back("2030;1-100.0;Alt"); },
                   "ZE-Katalog.csv: Hinweis: Jahr 2030 fehlt hier, steht aber in einer anderen Datei"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -136,7 +148,7 @@ TEST(Check, ReportsEachFileBeforeTheRebuildIsAsked) {
                        "ZE-Katalog.csv:5: Fehler: Jahr \"31;B\" hat nicht vier Ziffern",
                        "ZE-Katalog.csv:5: Fehler: Art \";Z\" ist weder BE noch KH",
                        "Fu\xDFnoten.txt: Hinweis: Jahr 2030 fehlt hier, steht aber in einer anderen Datei",
-                       "Fu\xDFnoten.txt:3: Hinweis: Fu\xDFnote \"2031;kh;7\" wird im Katalog nicht verwendet",
+                       "Fu\xDFnoten.txt:3: Hinweis: Fu\xDFnote \"2031;KH;7\" wird im Katalog nicht verwendet",
                        "OPS-Zuordnung.csv: Fehler: weicht von OPS-Match ab: 0 Zeilen k\xE4men hinzu, 1 entfielen; "
                        "entfallend: \"9-999.9;2031;BE;ZE01;ZE01.01\" (tarvelo --rebuild schreibt sie neu)"}))
       << ::testing::PrintToString(shown);

@@ -201,7 +201,7 @@ TEST_F(CommandLine, LookupOnACatalogWithoutTheCurrentYearSearchesItsNewestAndSay
   EXPECT_EQ(result.err, "tarvelo: ignoriert: 1., 03.01.2012\ntarvelo: Jahr " + current +
                             " fehlt im Katalog; gesucht in 2012\n");
   EXPECT_EQ(result.out,
-            "Eingabe\tOPS-Kode\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\tFundstelle\n"
+            "Eingabe\tZuordnung\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\tFundstelle\n"
             "8-854.2\t8-854.2\t2012\tBE\tZE01\tZE01.01\tDialyse\t1,00\t\n");
   EXPECT_EQ(run("--lookup --folder old --year 2012 8-854.2").err, "") << "a year named is searched as named";
   EXPECT_EQ(run("--lookup --folder old Dialyse").status, 2) << "no code at all";
@@ -218,7 +218,7 @@ TEST_F(CommandLine, ArgumentErrorsAreGermanAndExitWithTwo) {
            {"--lookup --year 99999999999999999999 8-854.2",
             "tarvelo: --year erwartet ein Jahr mit vier Ziffern, nicht \xE2\x80\x9E" "99999999999999999999\xE2\x80\x9C\n"},
            {"--check=ja", "tarvelo: --check nimmt keinen Wert\n"},
-           {"-x", "tarvelo: unbekannte Option: x (tarvelo --help)\n"},
+           {"-x", "tarvelo: unbekannte Option: -x (tarvelo --help)\n"},
            {"--check --rebuild", "tarvelo: nur einer von --check, --rebuild, --lookup, --import\n"},
            {"--folder", "tarvelo: --folder braucht einen Wert\n"},
            {"catalog other", "tarvelo: zu viele Argumente: catalog other\n"}}) {
@@ -286,7 +286,7 @@ TEST_F(CommandLine, HelpVersionAndUnknownOptions) {
   EXPECT_NE(help.out.find("README"), std::string::npos);
   const Outcome unknown = run("--frobnicate");
   EXPECT_EQ(unknown.status, 2);
-  EXPECT_EQ(unknown.err, "tarvelo: unbekannte Option: frobnicate (tarvelo --help)\n");
+  EXPECT_EQ(unknown.err, "tarvelo: unbekannte Option: --frobnicate (tarvelo --help)\n");
 }
 
 }  // namespace
