@@ -162,7 +162,8 @@ int runWindow(int argc, char** argv, bool folderNamed) {
   if (!hasDisplay()) return fail(messages::noDisplay(), 1);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarvelo"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
+  // No display name: the platform would add it to every window title
+  // ("Tarvelo – katalog — Tarvelo"); message boxes take the name instead.
   QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("tarvelo"));
   installGermanTranslations(application);

@@ -6,6 +6,9 @@
 #include "app/tform1.h"
 
 void TForm1::Werte_holen(QObject* /*Sender*/) {
+  // An amount is shown only while a line of the current choice gives it
+  // (the window once kept the last one beside an empty choice).
+  Label5->setCaption({});
   resetOpsField();
 
   for (app::DetailBox* box : {RichEdit1, RichEdit2, RichEdit3, RichEdit4, RichEdit5, RichEdit6}) box->clear();

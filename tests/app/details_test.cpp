@@ -72,25 +72,40 @@ TEST_F(Details, GroupInAnotherCaseFillsOnlyTheUpperHalf) {
   EXPECT_EQ(lines(*form->RichEdit2), Strings{"Gruppe Eins"});
   EXPECT_TRUE(lines(*form->RichEdit1).empty());
   EXPECT_TRUE(lines(*form->RichEdit4).empty());
-  EXPECT_EQ(form->Label5->caption(), "11,00") << "the amount shown before stays";
+  EXPECT_EQ(form->Label5->caption(), "") << "no line of this choice gives an amount";
 }
 
-TEST_F(Details, PartlyTypedZeKeepsTheAmountShownBefore) {
+// The amount follows the choice: shown only while a line of it gives one,
+// never left from the choice before beside an empty one.
+TEST_F(Details, PartlyTypedZeShowsNoAmount) {
   openWith(testing_support::smallCatalog());
   show("ZE01", "ZE01.02");
+  ASSERT_EQ(form->Label5->caption(), "12,00");
   show("ZE01", "ZE01.0");
   EXPECT_EQ(lines(*form->RichEdit2), Strings{"Gruppe Eins"});
   EXPECT_TRUE(lines(*form->RichEdit1).empty());
   EXPECT_TRUE(lines(*form->RichEdit6).empty());
-  EXPECT_EQ(form->Label5->caption(), "12,00");
+  EXPECT_EQ(form->Label5->caption(), "");
 }
 
-TEST_F(Details, UnknownGroupLeavesEverythingEmptyAndTheAmount) {
+TEST_F(Details, UnknownGroupLeavesEverythingEmpty) {
   openWith(testing_support::smallCatalog());
+  show("ZE01", "ZE01.01");
   show("ZE99", "");
   for (auto* box : {form->RichEdit1, form->RichEdit2, form->RichEdit3, form->RichEdit4, form->RichEdit5, form->RichEdit6})
     EXPECT_TRUE(lines(*box).empty());
-  EXPECT_EQ(form->Label5->caption(), "11,00");
+  EXPECT_EQ(form->Label5->caption(), "");
+}
+
+TEST_F(Details, AYearWithoutLinesShowsNoAmount) {
+  openWith(testing_support::smallCatalog());
+  show("ZE01", "ZE01.01");
+  ASSERT_EQ(form->Label5->caption(), "11,00");
+  form->ComboBox1->setText("2013");
+  form->ZE_Gruppe_holen(form.get());
+  EXPECT_EQ(form->ComboBox2->text(), "");
+  EXPECT_EQ(form->ComboBox3->text(), "");
+  EXPECT_EQ(form->Label5->caption(), "");
 }
 
 TEST_F(Details, TwoLinesOfOneZeShowBothDescriptionsAndTheLastValues) {
