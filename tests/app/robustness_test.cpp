@@ -160,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(Steps, FailedSave,
                          ::testing::Values(catalog::SaveStep::Create, catalog::SaveStep::Write,
                                            catalog::SaveStep::Flush, catalog::SaveStep::Mode,
                                            catalog::SaveStep::Close, catalog::SaveStep::Rename,
-                                           catalog::SaveStep::FlushFolder));
+                                           catalog::SaveStep::FlushFolder),
+    [](const auto& info) { return testing_support::caseName(info.index, std::array<const char*, 7>{"Create", "Write", "Flush", "Mode", "Close", "Rename", "FlushFolder"}[static_cast<std::size_t>(info.param)]); });
 
 using Rebuild = WindowTest;
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temporary_folder.h"
+
 #include "app/error_display.h"
 #include "catalog/cp1252.h"
 
@@ -45,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MessageCase{"Datei x kann nicht erstellt werden", "Datei x kann nicht erstellt werden."},
                       MessageCase{"Maximum (3)", "Maximum (3)"}, MessageCase{"Ende.", "Ende."},
                       MessageCase{"Strich-", "Strich-"}, MessageCase{"Pfad/", "Pfad/."}, MessageCase{"7", "7."},
-                      MessageCase{"gr\xF6\xDF", "gr\u00F6\u00DF."}, MessageCase{"", ""}));
+                      MessageCase{"gr\xF6\xDF", "gr\u00F6\u00DF."}, MessageCase{"", ""}),
+    [](const auto& info) { return testing_support::caseName(info.index, info.param.error); });
 
 }  // namespace

@@ -108,7 +108,8 @@ TEST_P(WildcardTyping, EveryCoveredCodeEndsOnTheLineOfItsFullSearch) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, WildcardTyping,
                          ::testing::Values(Way::AsPrinted, Way::AfterAClick, Way::PastedWithBlanks,
-                                           Way::WithoutSeparators));
+                                           Way::WithoutSeparators),
+    [](const auto& info) { return testing_support::caseName(info.index, std::array<const char*, 4>{"AsPrinted", "AfterAClick", "PastedWithBlanks", "WithoutSeparators"}[static_cast<std::size_t>(info.param)]); });
 
 using FieldAfterAHit = WildcardTyping;
 

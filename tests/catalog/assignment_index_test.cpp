@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temporary_folder.h"
+
 #include "catalog/catalog.h"
 #include "catalog/ops_lookup.h"
 
@@ -55,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HitCase{"5-597.0", "2031", 3, Kind::Federal},  // key 2 holds the "*" as it stands
                       HitCase{"8-854", "2031", 5, Kind::Federal},
                       HitCase{"8-825.10", "2030", 8, Kind::Federal},
-                      HitCase{"8-825.10", "2029", -1, Kind::Federal}));
+                      HitCase{"8-825.10", "2029", -1, Kind::Federal}),
+    [](const auto& info) { return testing_support::caseName(info.index, std::string(info.param.code) + "_" + info.param.year); });
 
 TEST_F(WildcardCatalog, LookupRowsKeysThenCoveringLinesThenLongerCodes) {
   const catalog::OpsLookup lookup(data);

@@ -31,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ColumnFindTest,
                          ::testing::Values(FindCase{"2031;BE;ZE01", 0}, FindCase{"2031;Be;zE01", 0},
                                            FindCase{"STRASSE \xC4RZTE", -1}, FindCase{"stra\xDF" "e \xE4rzte", 2},
                                            FindCase{"", 3}, FindCase{"a  b", -1}, FindCase{"2031;BE;ZE0", -1},
-                                           FindCase{"2031;BE;ZE01 ", -1}, FindCase{"a b", 4}));
+                                           FindCase{"2031;BE;ZE01 ", -1}, FindCase{"a b", 4}),
+    [](const auto& info) { return testing_support::caseName(info.index, std::string(info.param.text)); });
 
 TEST(Column, FindFollowsReplaceAppendAndClear) {
   catalog::Column column = columnOf({"x", "y", "x"});

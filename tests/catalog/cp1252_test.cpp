@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temporary_folder.h"
+
 #include <algorithm>
 
 namespace cp = catalog::cp1252;
@@ -38,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(Letters, FoldCaseTest,
                                            FoldCase{0xD6, 0xF6} /* Ö */, FoldCase{0xDE, 0xFE} /* Þ */,
                                            FoldCase{0xC0, 0xE0} /* À */, FoldCase{0x8A, 0x9A} /* Š */,
                                            FoldCase{0x8C, 0x9C} /* Œ */, FoldCase{0x8E, 0x9E} /* Ž */,
-                                           FoldCase{0x9F, 0xFF} /* Ÿ */));
+                                           FoldCase{0x9F, 0xFF} /* Ÿ */),
+    [](const auto& info) { return testing_support::caseName(info.index, std::to_string(info.param.capital)); });
 
 TEST(Cp1252, LeavesNonLettersAndTheMultiplicationSignAlone) {
   for (int c : {0xD7 /* × */, 0xDF /* ß */, 0xF7 /* ÷ */, int('1'), int('*'), int(';'), 0x80 /* € */})

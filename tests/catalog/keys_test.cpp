@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temporary_folder.h"
+
 namespace {
 
 using Strings = std::vector<std::string>;
@@ -28,7 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CarryOverCase{"ZE2008-01", "", "ZE-01"},
                       CarryOverCase{"ZE2020-01", "2031", "ZE2020-01"}, CarryOverCase{"ze2008-01", "2031", "ze2008-01"},
                       CarryOverCase{"ZE20", "2031", "ZE20"}, CarryOverCase{"ZE01", "2031", "ZE01"},
-                      CarryOverCase{"", "2031", ""}));
+                      CarryOverCase{"", "2031", ""}),
+    [](const auto& info) { return testing_support::caseName(info.index, info.param.text + "_" + info.param.year); });
 
 struct SplitCase {
   std::string list;
@@ -42,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, OpsListSplitTest,
                          ::testing::Values(SplitCase{"A/B", {"A", "B"}}, SplitCase{"A/", {"A"}}, SplitCase{"A/ ", {"A"}},
                                            SplitCase{"/A", {"", "A"}}, SplitCase{"A//B", {"A", "", "B"}},
                                            SplitCase{"A//", {"A", ""}}, SplitCase{" ", {}}, SplitCase{"", {}},
-                                           SplitCase{" A / B", {" A ", " B"}}, SplitCase{"A/  ", {"A", "  "}}));
+                                           SplitCase{" A / B", {" A ", " B"}}, SplitCase{"A/  ", {"A", "  "}}),
+    [](const auto& info) { return testing_support::caseName(info.index, info.param.list); });
 
 struct MarksCase {
   std::string list;
@@ -56,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, FootnoteMarksTest,
                          ::testing::Values(MarksCase{"1,2", {"1", "2"}}, MarksCase{"1, 2", {"1", " 2"}},
                                            MarksCase{"1,", {"1", ""}}, MarksCase{"1, ", {"1"}}, MarksCase{" ", {}},
                                            MarksCase{"", {}}, MarksCase{"1,1", {"1", "1"}}, MarksCase{",1", {"", "1"}},
-                                           MarksCase{"12", {"12"}}));
+                                           MarksCase{"12", {"12"}}),
+    [](const auto& info) { return testing_support::caseName(info.index, info.param.list); });
 
 TEST(OnlyFirstPositionFilled, HoldsForOneLeadingCharacterAlone) {
   EXPECT_TRUE(catalog::ops_code::onlyFirstPositionFilled("5-   .  "));
@@ -85,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"5-999. b", "5-999. b", {"5-999. b;2031;BE", "5-999. *;2031;BE", "5-999.*b;2031;BE"}},
         SearchCase{"5-999.  ", "5-999", {"5-999;2031;BE", "5-999*;2031;BE", "5-999*;2031;BE"}},
         SearchCase{"5-9 9.  ", "5-9 9", {"5-9 9;2031;BE", "5-9 9*;2031;BE", "5-9 9*;2031;BE"}},
-        SearchCase{" -   .  ", " -   ", {" -   ;2031;BE", " -   *;2031;BE", " -   *;2031;BE"}}));
+        SearchCase{" -   .  ", " -   ", {" -   ;2031;BE", " -   *;2031;BE", " -   *;2031;BE"}}),
+    [](const auto& info) { return testing_support::caseName(info.index, info.param.field); });
 
 }  // namespace

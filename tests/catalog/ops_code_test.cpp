@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temporary_folder.h"
+
 namespace {
 
 namespace ops_code = catalog::ops_code;
@@ -42,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CoverCase{"8-854.2", "8-854.20", false}, CoverCase{"8-854.2", "8-854.3", false},
                       // A blank is an empty position, not a character.
                       CoverCase{"5-999.*b", "5-999. b", false}, CoverCase{"5-999.*", "5-999.1 ", false},
-                      CoverCase{"", "8-854.2", false}));
+                      CoverCase{"", "8-854.2", false}),
+    [](const auto& info) { return testing_support::caseName(info.index, std::string(info.param.line) + "_" + info.param.code); });
 
 TEST(WildcardRule, WhatALineCouldStillCover) {
   EXPECT_TRUE(ops_code::couldCoverLonger("5-597.0*", "5-597"));

@@ -29,6 +29,16 @@ std::string TemporaryFolder::read(const std::string& name) const {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::string caseName(std::size_t index, std::string_view text) {
+  std::string name = std::to_string(index);
+  if (!text.empty()) name += '_';
+  for (const char c : text.substr(0, 40)) {
+    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    name += plain ? c : '_';
+  }
+  return name;
+}
+
 ::testing::AssertionResult failsWith(const std::function<void()>& call, const std::string& message) {
   try {
     call();

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,10 @@ class TemporaryFolder {
  private:
   std::filesystem::path path_;
 };
+
+// A parameterised case's name, readable and the same in every build: its
+// number and what tells it apart, letters and digits only.
+std::string caseName(std::size_t index, std::string_view text);
 
 // Whether call fails with an error (of catalog::Error or any std::exception)
 // whose text is exactly message.
