@@ -1,6 +1,7 @@
 #include "app/search_results_model.h"
 
 #include <QFont>
+#include <algorithm>
 
 #include "app/shown_text.h"
 #include "app/text_codec.h"
@@ -45,6 +46,16 @@ void SearchResultsModel::clear() {
   result_ = {};
   describedIndex_ = -1;
   endResetModel();
+}
+
+bool SearchResultsModel::columnEmpty(int column) const {
+  const auto all = [this](auto empty) { return std::all_of(result_.rows.begin(), result_.rows.end(), empty); };
+  if (column == kEntered) return all([](const catalog::SearchRow& row) { return row.code < 0; });
+  if (column == kFoundIn)
+    return all([](const catalog::SearchRow& row) {
+      return row.foundIn == catalog::FoundIn::Code || row.foundIn == catalog::FoundIn::NoZe;
+    });
+  return false;
 }
 
 bool SearchResultsModel::stale() const { return catalog_ && catalog_->revision() != revision_; }

@@ -15,6 +15,10 @@ class SearchResultsModel : public QAbstractTableModel {
   Q_OBJECT
  public:
   enum Column { kEntered, kMatched, kYear, kKind, kZe, kAmount, kFoundIn, kDescription, kColumns };
+  // Whether a column shows nothing in any row: the entered code in a word
+  // search, the place found in a code search. Told by the rows' kinds,
+  // without reading their texts.
+  bool columnEmpty(int column) const;
 
   using QAbstractTableModel::QAbstractTableModel;
 

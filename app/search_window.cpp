@@ -77,7 +77,9 @@ SearchWindow::SearchWindow(SearchHost& host, QWidget* parent)
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setTabKeyNavigation(false);
   table_->setWordWrap(false);
-  table_->setTextElideMode(Qt::ElideRight);
+  // Descriptions of dose classes differ at their end: a cut text keeps both
+  // ends; the tooltip and the pane have it whole.
+  table_->setTextElideMode(Qt::ElideMiddle);
   table_->verticalHeader()->setVisible(false);
   table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 8);
   // Widths are the user's, not measured per keystroke: the description
@@ -87,11 +89,15 @@ SearchWindow::SearchWindow(SearchHost& host, QWidget* parent)
   header->setStretchLastSection(true);
   // Wide enough for a usual entry and the header; a longer one elides.
   const QFontMetrics metrics(font());
-  const char* const samples[] = {"8-854.2 R", "8-854.21", "2026", "", "ZE2026-01", "12.345,67", "OPS-Text 8-854.2"};
+  const char* const samples[] = {"8-854.2 R", "8-854.21", "2026", "", "ZE2026-01", "krankenhausindividuell",
+                                 "OPS-Text 8-854.2"};
   for (int column = 0; column < SearchResultsModel::kDescription; ++column) {
     const QString headerText = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-    header->resizeSection(column, std::max(metrics.horizontalAdvance(QString::fromLatin1(samples[column])),
-                                           metrics.horizontalAdvance(headerText)) + 20);
+    header->resizeSection(column, std::max({metrics.horizontalAdvance(QString::fromLatin1(samples[column])),
+                                            metrics.horizontalAdvance(headerText),
+                                            column == SearchResultsModel::kAmount
+                                                ? metrics.horizontalAdvance(QStringLiteral("999.999,99"))
+                                                : 0}) + 20);
   }
 
   details_->setObjectName(QStringLiteral("SearchDetails"));
@@ -113,6 +119,22 @@ SearchWindow::SearchWindow(SearchHost& host, QWidget* parent)
   connect(copy, &QAction::triggered, this, [this] { copySelectedRows(); });
   table_->addAction(copy);
   table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  // Strg+W and Escape close this window, Strg+Q ends the program from here
+  // as from the main window.
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)}) {
+    auto* closing = new QAction(this);
+    closing->setShortcut(keys);
+    connect(closing, &QAction::triggered, this, &QWidget::close);
+    addAction(closing);
+  }
+  auto* quit = new QAction(this);
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(quit, &QAction::triggered, this, [this] {
+    if (parentWidget()) parentWidget()->window()->close();
+    close();
+  });
+  addAction(quit);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
@@ -238,6 +260,8 @@ void SearchWindow::refresh() {
     status << (year ? toQString(catalog::searchedYearNote(*year)) : QStringLiteral("alle Jahre"));
     if (!result.ignored.empty()) status << toQString(catalog::ignoredNote(result.ignored));
     model_->setResult(catalog, std::move(result));
+    for (const int column : {SearchResultsModel::kEntered, SearchResultsModel::kFoundIn})
+      table_->setColumnHidden(column, model_->columnEmpty(column));
     showStatus(status.join(QStringLiteral(" \u00B7 ")));
   });
   if (error) showErrorMessage(*error);
@@ -258,9 +282,10 @@ void SearchWindow::showCurrentRow() {
   const catalog::LookupRow row = model_->row(current.isValid() ? current.row() : 0);
   if (!row.found) return;
   host_.showLookupRow(row);
+  // The main window comes to the front, not only the form inside it.
   if (parentWidget()) {
-    parentWidget()->raise();
-    parentWidget()->activateWindow();
+    parentWidget()->window()->raise();
+    parentWidget()->window()->activateWindow();
   }
 }
 

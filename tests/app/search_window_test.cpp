@@ -114,6 +114,41 @@ TEST_F(SearchWindowTest, RowPickedByArrowAndEnterAllYearsAndCopy) {
             "11000\t1-100.0\t2030\tBE\tZE01\tZE01.01\tAlt\t9,00\t\n");
 }
 
+TEST_F(SearchWindowTest, ColumnsEmptyInEveryRowAreHiddenAndTheAmountFitsItsWords) {
+  QTest::keyClicks(search->input(), QStringLiteral("1-100.0"));
+  ASSERT_GT(search->model()->rowCount(), 0);
+  EXPECT_FALSE(search->table()->isColumnHidden(app::SearchResultsModel::kEntered));
+  EXPECT_TRUE(search->table()->isColumnHidden(app::SearchResultsModel::kFoundIn)) << "a code search finds by code";
+  search->input()->clear();
+  QTest::keyClicks(search->input(), QStringLiteral("Zwei"));
+  ASSERT_GT(search->model()->rowCount(), 0);
+  EXPECT_TRUE(search->table()->isColumnHidden(app::SearchResultsModel::kEntered)) << "words enter no code";
+  EXPECT_FALSE(search->table()->isColumnHidden(app::SearchResultsModel::kFoundIn));
+  const QFontMetrics metrics(search->table()->font());
+  EXPECT_GE(search->table()->columnWidth(app::SearchResultsModel::kAmount),
+            metrics.horizontalAdvance(QStringLiteral("krankenhausindividuell")));
+  EXPECT_EQ(search->table()->textElideMode(), Qt::ElideMiddle);
+}
+
+TEST_F(SearchWindowTest, StrgWAndEscapeCloseItStrgQEndsTheProgram) {
+  // Keys as the window system delivers them, so that shortcuts see them.
+  const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    search->show();
+    search->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(search));
+    search->allYears()->setFocus();
+    QTest::keyClick(search->windowHandle(), key, modifiers);
+  };
+  press(Qt::Key_W, Qt::ControlModifier);
+  EXPECT_FALSE(search->isVisible());
+  press(Qt::Key_Escape, Qt::NoModifier);
+  EXPECT_FALSE(search->isVisible());
+  ASSERT_TRUE(form->isVisible());
+  press(Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(search->isVisible());
+  EXPECT_FALSE(form->window()->isVisible()) << "the main window closes, which ends the program";
+}
+
 TEST_F(SearchWindowTest, UnknownCodeSaysSoInItsOwnRow) {
   QTest::keyClicks(search->input(), QStringLiteral("9-999.9 1-100.0"));
   ASSERT_EQ(search->model()->rowCount(), 4);
