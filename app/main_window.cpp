@@ -6,10 +6,13 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QLabel>
+#include <QStatusBar>
 
 #include "app/import_dialog.h"
 #include "app/information.h"
 #include "app/start_folder.h"
+#include "app/text_codec.h"
 #include "app/tform1.h"
 
 namespace app {
@@ -38,14 +41,34 @@ MainWindow::MainWindow() : form_(new TForm1(this)) {
   setWindowIcon(QIcon::fromTheme(QStringLiteral("tarvelo")));
   setCentralWidget(form_);
   createMenus();
+  createStatusLine();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(68, 106);
   form_->onCatalogLoaded([this] { followCatalog(); });
+  form_->onEventShown([this] { showStatus(); });
   followCatalog();
+  showStatus();
   form_->ComboBox1->widget()->setFocus();
 }
 
-MainWindow::~MainWindow() { form_->onCatalogLoaded({}); }
+MainWindow::~MainWindow() {
+  form_->onCatalogLoaded({});
+  form_->onEventShown({});
+}
+
+// Below the form, which keeps its size: the window grows by the line. A
+// label's text is its accessible name, so a screen reader reads each new
+// status as it changes.
+void MainWindow::createStatusLine() {
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("Statuszeile"));
+  status_->setAccessibleDescription(QStringLiteral("Statuszeile"));
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  statusBar()->setSizeGripEnabled(false);
+  statusBar()->addWidget(status_, 1);
+}
+
+void MainWindow::showStatus() { status_->setText(toQString(form_->statusText())); }
 
 void MainWindow::createMenus() {
   fileMenu_ = menuBar()->addMenu(QStringLiteral("&Datei"));

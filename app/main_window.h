@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+class QLabel;
 class QMenu;
 class TForm1;
 
@@ -24,6 +25,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void createMenus();
+  void createStatusLine();
+  void showStatus();
   void followCatalog();
   void fillRecentFolders();
   void openFolder(const QString& folder);
@@ -34,6 +37,7 @@ class MainWindow : public QMainWindow {
   QMenu* recentMenu_ = nullptr;
   QMenu* searchMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
+  QLabel* status_ = nullptr;
 };
 
 }  // namespace app

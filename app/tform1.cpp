@@ -189,6 +189,9 @@ void TForm1::wireHandlers() {
   MaskEdit1->model().onContinuation([this](const std::string& code) { return probeLongerCode(code); },
                                     [this](const std::string& code) { showLongerCode(code); });
   MaskEdit1->onUserAction([this](const std::function<void()>& action) { runUserEvent(action); });
+  MaskEdit1->onStateShown([this] {
+    if (eventShown_) eventShown_();
+  });
   connect(Button1, &QPushButton::clicked, this, [this] { runUserEvent([this] { Button1Click(Button1); }); });
   // The button stays hidden; maintainers reach the rebuild by keyboard.
   auto* rebuild = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this);
@@ -221,6 +224,10 @@ void TForm1::runUserEvent(const std::function<void()>& event) {
   // A reload or a rebuild's walk changed the tables the search rows refer to.
   if (searchWindow_) searchWindow_->followCatalogChange();
   if (generation != catalogGeneration_ && catalogLoaded_) catalogLoaded_();
+  // Marking and saying what the form cannot come after the controls show
+  // the event's result; they change nothing the handlers read.
+  app::runCatchingErrors([this] { markHitCode(); });
+  if (eventShown_) eventShown_();
 }
 
 void TForm1::syncControls() {

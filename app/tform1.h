@@ -24,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,10 @@ class TForm1 : public QWidget, public app::SearchHost {
 
   // Called after every event that loaded the catalog anew.
   void onCatalogLoaded(std::function<void()> callback) { catalogLoaded_ = std::move(callback); }
+  // Called after every user event, when the controls show its result.
+  void onEventShown(std::function<void()> callback) { eventShown_ = std::move(callback); }
+  // What the status line under the form says now (Windows-1252).
+  std::string statusText() const;
 
   // Runs a user-originated event: an error ends it and is shown in the
   // message box; the controls then show what the handlers left.
@@ -167,6 +172,19 @@ class TForm1 : public QWidget, public app::SearchHost {
   catalog::AssignmentCollector collected_;
   QElapsedTimer lastRepaint_;
   int catalogGeneration_ = 0;
+  // The OPS field's last hit, while the choice it made is shown.
+  struct Hit {
+    std::string code;  // as searched
+    std::string year, kind, group, ze;
+    std::string matchedCode;  // the assignment line's code, a "*" form perhaps
+    std::vector<std::string> alsoTriggered;
+  };
+  std::optional<Hit> lastHit_;
+  bool markPending_ = false;  // the hit's code to be marked once shown
+  std::function<void()> eventShown_;
+  void rememberHit(const std::string& code, int line);
+  const Hit* currentHit() const;
+  void markHitCode();
   app::SearchWindow* searchWindow_ = nullptr;
   std::function<void()> catalogLoaded_;
 };

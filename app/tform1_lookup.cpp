@@ -3,6 +3,7 @@
 
 #include "app/search_window.h"
 #include "app/tform1.h"
+#include "app/text_codec.h"
 
 namespace {
 
@@ -22,6 +23,10 @@ void pick(app::DropDownBox& box, const std::string& text) {
 app::SearchWindow* TForm1::showSearchWindow() {
   if (!searchWindow_) searchWindow_ = new app::SearchWindow(*this, this);
   searchWindow_->followMainWindowYear();
+  // After a code that triggers more than the ZE shown, the search shows
+  // every line of it.
+  if (const Hit* hit = currentHit(); hit && !hit->alsoTriggered.empty())
+    searchWindow_->input()->setText(app::toQString(hit->code));
   searchWindow_->refresh();
   searchWindow_->show();
   searchWindow_->raise();

@@ -22,6 +22,7 @@ void TForm1::ZE_suchen(QObject* Sender) {
   const auto hit = Data.fieldSearch(code, year());
   if (!hit) return;
   showAssignment(Sender, *hit);
+  rememberHit(code, hit->line);
   // A user who goes on typing after the hit may be typing a longer code.
   MaskEdit1->model().rememberHit(code, hit->line);
 }
@@ -48,5 +49,8 @@ app::OpsFieldModel::ProbeResult TForm1::probeLongerCode(const std::string& code)
 }
 
 void TForm1::showLongerCode(const std::string& code) {
-  if (const auto hit = Data.fieldSearch(code, year())) showAssignment(MaskEdit1, *hit);
+  if (const auto hit = Data.fieldSearch(code, year())) {
+    showAssignment(MaskEdit1, *hit);
+    rememberHit(code, hit->line);
+  }
 }

@@ -188,6 +188,10 @@ AssignmentTarget Catalog::assignmentTarget(int line) const {
   return splitTarget(assignmentTable_.AssignmentTargets.get(line));
 }
 
+std::string_view Catalog::assignmentCode(int line) const {
+  return splitAssignmentKey(assignmentTable_.AssignmentKeys.get(line)).code;
+}
+
 unsigned long Catalog::revision() const {
   unsigned long sum = 0;
   for (const Column* column :

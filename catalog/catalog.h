@@ -123,6 +123,8 @@ class Catalog {
   };
   std::optional<AssignmentHit> fieldSearch(std::string_view code, std::string_view year) const;
   AssignmentTarget assignmentTarget(int line) const;
+  // A found assignment's code as its line writes it ("5-597.0*").
+  std::string_view assignmentCode(int line) const;
   // The assignment lines by code, for the lookup and the field.
   const AssignmentIndex& assignments() const { return assignmentIndex_; }
   // Changes whenever a table changes, so that what refers to lines knows.

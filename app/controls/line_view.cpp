@@ -143,6 +143,12 @@ void LineView::copy() const {
   if (hasSelectedText()) QApplication::clipboard()->setText(selectedText());
 }
 
+void LineView::markLine(int line) {
+  if (line < 0 || line >= lineCount()) return;
+  ensureVisible({line, 0});
+  setSelection({line, 0}, {line, shownLength(line)});
+}
+
 void LineView::setSelection(Position anchor, Position cursor) {
   anchor_ = anchor;
   cursor_ = cursor;

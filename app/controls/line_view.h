@@ -73,6 +73,8 @@ class LineView : public QAbstractScrollArea {
   Position selectionStart() const { return std::min(anchor_, cursor_); }
   Position selectionEnd() const { return std::max(anchor_, cursor_); }
   void setSelection(Position anchor, Position cursor);
+  // Selects a whole line and scrolls it into view.
+  void markLine(int line);
   // Offsets into toPlainText() and back, for a screen reader.
   qsizetype offsetOf(Position position) const;
   Position positionAt(qsizetype offset) const;

@@ -40,6 +40,7 @@ void OpsField::sync() {
     // Selected backwards so that the visible cursor stands on the caret.
     setSelection(model_.selectionEnd(), model_.selectionStart() - model_.selectionEnd());
   }
+  if (stateShown_) stateShown_();
 }
 
 void OpsField::typeText(const QString& text) {
@@ -87,6 +88,7 @@ void OpsField::keyPressEvent(QKeyEvent* event) {
         break;
       case Qt::Key_Escape:
         if (!model_.edited()) {
+          sync();  // the key ended a continuation, which the window says
           event->ignore();
           return;
         }

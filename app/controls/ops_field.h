@@ -26,6 +26,9 @@ class OpsField : public QLineEdit {
   void onUserAction(std::function<void(const std::function<void()>&)> route) { route_ = std::move(route); }
 
   void sync();
+  // Called after the field showed a change of its state, also one that no
+  // handler sees (an arrow key or a click ending the continuation of a code).
+  void onStateShown(std::function<void()> shown) { stateShown_ = std::move(shown); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -51,6 +54,7 @@ class OpsField : public QLineEdit {
 
   OpsFieldModel model_;
   std::function<void(const std::function<void()>&)> route_;
+  std::function<void()> stateShown_;
 };
 
 }  // namespace app

@@ -46,6 +46,10 @@ class OpsFieldModel {
   // and the field is empty.
   void rememberHit(std::string code, int line);
   bool continuing() const { return continued_.has_value(); }
+  // The found code that typing on would lengthen, while it would.
+  std::optional<std::string> continuedCode() const {
+    return continued_ ? std::optional(continued_->code) : std::nullopt;
+  }
 
   // What the user sees: "_" on every empty position.
   const std::string& shownForm() const { return shown_; }
