@@ -66,9 +66,6 @@ std::string TForm1::statusText() const {
   }
   facts.hospitalZe = kindCode() == "KH" && !ComboBox3->text().empty() &&
                      !Data.linesOfZe(year(), kind(), ComboBox2->text(), ComboBox3->text()).empty();
-  // Only where a longer code could still be found does a typed character
-  // lengthen the code; elsewhere it starts a new one.
-  const std::optional<std::string> continued = MaskEdit1->model().continuedCode();
-  if (continued && Data.assignments().someLineCouldCoverLonger(*continued, year())) facts.lengthening = continued;
+  facts.lengthening = MaskEdit1->model().codeTypingWouldLengthen();
   return app::statusText(facts);
 }

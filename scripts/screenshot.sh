@@ -50,4 +50,18 @@ shoot_search() {
 export XDG_CONFIG_HOME="$long/config"
 shoot_search 1 "$TARVELO_ROOT/docs/search.png"
 shoot_search 2 "$TARVELO_ROOT/docs/search-scale2.png"
-echo "docs/window.png, docs/window-scale2.png, docs/search.png und docs/search-scale2.png erneuert."
+# The status line after 8-854.2 on the 2012 catalog imported from its
+# annexes, where the code triggers ZE01.01 and ZE01.02.
+imported=$(mktemp -d)
+trap 'rm -rf "$long" "$imported"' EXIT
+annexes="$TARVELO_ROOT/tests/data/annexes/2012"
+"$TARVELO_ROOT/build/app/tarvelo" --import 2012 --anlage2 "$annexes/Anlage2.csv" --anlage4 "$annexes/Anlage4.csv" \
+  --anlage5 "$annexes/Anlage5.pdf" --anlage6 "$annexes/Anlage6.pdf" --folder "$imported" >/dev/null
+xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
+  "$0" "$1" & pid=$!
+  sleep 3
+  xdotool mousemove 100 170 click 1; sleep 0.3; xdotool key ctrl+a; xdotool type 2012; sleep 0.5
+  xdotool mousemove 185 170 click 1; sleep 0.3; xdotool type 8-854.2; sleep 1
+  import -window root -crop 792x537+68+106 +repage "$2"
+  kill $pid' "$TARVELO_ROOT/build/app/tarvelo" "$imported" "$TARVELO_ROOT/docs/status-line.png"
+echo "docs/window.png, docs/window-scale2.png, docs/search.png, docs/search-scale2.png und docs/status-line.png erneuert."

@@ -75,15 +75,31 @@ void OpsFieldModel::rememberHit(std::string code, int line) {
   if (notifyingUserEdit_ && text() == kEmptyText) continued_ = FoundCode{std::move(code), line};
 }
 
+std::optional<std::string> OpsFieldModel::lengthened(const std::string& code, unsigned char c) {
+  std::string longer = code;
+  const int end = static_cast<int>(longer.size());
+  // The field skips a separator for the user; so does the longer code.
+  if (isSeparator(end) && c != static_cast<unsigned char>(separatorAt(end))) longer += separatorAt(end);
+  longer += static_cast<char>(c);
+  if (static_cast<int>(longer.size()) > kLength) return std::nullopt;
+  return longer;
+}
+
+std::optional<std::string> OpsFieldModel::codeTypingWouldLengthen() const {
+  if (!continued_ || !probe_) return std::nullopt;
+  for (const char c : std::string_view("0123456789abcdefghijklmnopqrstuvwxyz")) {
+    const auto longer = lengthened(continued_->code, static_cast<unsigned char>(c));
+    if (longer && probe_(*longer).probe != Probe::Nothing) return continued_->code;
+  }
+  return std::nullopt;
+}
+
 bool OpsFieldModel::continueFoundCode(Char c) {
   FoundCode found = *std::exchange(continued_, std::nullopt);
   if (!c || !probe_) return false;
-  std::string longer = found.code;
-  const int end = static_cast<int>(longer.size());
-  // The field skips a separator for the user; so does the longer code.
-  if (isSeparator(end) && *c != static_cast<unsigned char>(separatorAt(end))) longer += separatorAt(end);
-  longer += static_cast<char>(*c);
-  if (static_cast<int>(longer.size()) > kLength) return false;
+  const std::optional<std::string> lengthenedCode = lengthened(found.code, *c);
+  if (!lengthenedCode) return false;
+  std::string longer = *lengthenedCode;
   const ProbeResult result = probe_(longer);
   if (result.probe == Probe::Nothing) return false;
   const bool otherLine = result.probe == Probe::Found && result.line != found.line;

@@ -46,10 +46,9 @@ class OpsFieldModel {
   // and the field is empty.
   void rememberHit(std::string code, int line);
   bool continuing() const { return continued_.has_value(); }
-  // The found code that typing on would lengthen, while it would.
-  std::optional<std::string> continuedCode() const {
-    return continued_ ? std::optional(continued_->code) : std::nullopt;
-  }
+  // The found code, while some typed letter or digit would lengthen it
+  // rather than start a new code.
+  std::optional<std::string> codeTypingWouldLengthen() const;
 
   // What the user sees: "_" on every empty position.
   const std::string& shownForm() const { return shown_; }
@@ -107,6 +106,8 @@ class OpsFieldModel {
   // Lengthens the code found before by the typed character, when the
   // search still finds it or may find it; false ends the continuation.
   bool continueFoundCode(Char c);
+  // The code with c typed after it, the field's separator skipped for it.
+  static std::optional<std::string> lengthened(const std::string& code, unsigned char c);
   int lastFilledPosition() const;
 
   std::string shown_;
