@@ -14,6 +14,8 @@ std::string joined(const std::vector<std::string>& items, const std::string& sep
 std::string statusText(const StatusFacts& facts) {
   constexpr char kDash[] = " \x96 ";  // en dash
   std::vector<std::string> parts;
+  if (facts.reloadedBeforeRebuild)
+    parts.push_back("Die Dateien wurden seit dem Laden ge\xE4ndert und vor OPS-Match neu geladen");
   if (facts.yearsWhenMissing) {
     std::string missing = "Jahr " + facts.year + " fehlt im Katalog";
     if (!facts.yearsWhenMissing->empty()) missing += kDash + std::string("vorhanden: ") + joined(*facts.yearsWhenMissing, ", ");

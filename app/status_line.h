@@ -18,6 +18,7 @@ struct StatusFacts {
   std::vector<std::string> alsoTriggered;    // the other ZEs the code triggers in the year
   bool hospitalZe = false;
   std::optional<std::string> lengthening;    // the code typing on would lengthen
+  bool reloadedBeforeRebuild = false;        // the files had changed since the load
 };
 
 // The line's text in Windows-1252, its parts set apart by " · ".

@@ -216,6 +216,7 @@ void TForm1::setTabOrder() {
 
 void TForm1::runUserEvent(const std::function<void()>& event) {
   const int generation = catalogGeneration_;
+  reloadedBeforeRebuild_ = false;
   // Showing the controls belongs to the event: its errors are shown too.
   auto error = app::runCatchingErrors(event);
   const auto paintError = app::runCatchingErrors([this] { syncControls(); });

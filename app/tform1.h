@@ -23,6 +23,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -37,6 +38,7 @@
 #include "app/search_host.h"
 #include "catalog/assignment_collector.h"
 #include "annex/import.h"
+#include "catalog/file_identity.h"
 
 class QFrame;
 class QLabel;
@@ -180,6 +182,10 @@ class TForm1 : public QWidget, public app::SearchHost {
     std::vector<std::string> alsoTriggered;
   };
   std::optional<Hit> lastHit_;
+  // The catalog files as they were when last loaded.
+  std::array<catalog::FileIdentity, 4> loadedFiles_{};
+  // A rebuild found the files changed since the load and loaded them again.
+  bool reloadedBeforeRebuild_ = false;
   bool markPending_ = false;  // the hit's code to be marked once shown
   std::function<void()> eventShown_;
   void rememberHit(const std::string& code, int line);

@@ -2,9 +2,13 @@
 
 #include "app/clock.h"
 #include "app/tform1.h"
+#include "catalog/file_identity.h"
 
 void TForm1::Init(QObject* Sender) {
   ++catalogGeneration_;
+  // Taken before reading: a file that changes while it is read differs
+  // from this next time, and is read again before a rebuild.
+  loadedFiles_ = catalog::identitiesOfCatalogFiles();
   // The boxes show the catalog's own text; it goes now.
   for (app::DetailBox* box : {RichEdit1, RichEdit2, RichEdit3, RichEdit4, RichEdit5, RichEdit6}) box->keepOwnCopies();
   Data.clear();

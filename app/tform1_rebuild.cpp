@@ -34,6 +34,14 @@ void TForm1::Button1Click(QObject* Sender) {
   if (!Data.complete())
     throw catalog::rebuildNeedsCompleteLoad();
   const catalog::SaveLock lock(catalog::kAssignmentFile);
+  // Another maintainer may have changed the files since this window loaded
+  // them (and rebuilt): the walk must see what is there now, not write an
+  // older catalog's assignments over a newer file.
+  if (catalog::identitiesOfCatalogFiles() != loadedFiles_) {
+    Init(Sender);
+    reloadedBeforeRebuild_ = true;
+    if (!Data.complete()) throw catalog::rebuildNeedsCompleteLoad();
+  }
   const BusyCursor busy;
   collectAssignments(Sender);
   repaintNow();

@@ -54,6 +54,7 @@ void TForm1::markHitCode() {
 std::string TForm1::statusText() const {
   app::StatusFacts facts;
   facts.year = year();
+  facts.reloadedBeforeRebuild = reloadedBeforeRebuild_;
   std::vector<std::string> years = Data.yearsLastFirst();
   if (Data.complete() && std::find(years.begin(), years.end(), facts.year) == years.end()) {
     std::sort(years.begin(), years.end());

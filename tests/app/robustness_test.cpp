@@ -207,6 +207,29 @@ TEST_F(Rebuild, RemovesStaleTemporaryFilesAndKeepsTheFilesMode) {
   EXPECT_EQ(info.st_mode & 07777, 0640U);
 }
 
+// Another maintainer added a ZE and rebuilt while this window was open: the
+// window's rebuild loads the files again first, so it writes what a rebuild
+// of the folder writes, not the assignments of the catalog it loaded.
+TEST_F(Rebuild, AStaleWindowLoadsTheChangedFilesBeforeItWrites) {
+  writeFiles(testing_support::smallCatalog());
+  auto& window = open();
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  const std::string before = folder.read(catalog::kAssignmentFile);
+  folder.write(catalog::kCatalogFile,
+               folder.read(catalog::kCatalogFile) + "2031;BE;ZE02;ZE02.02;Zwei Stufe 2;22,00;2-200.2;;\r\n");
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  EXPECT_TRUE(messages.empty());
+  const std::string after = folder.read(catalog::kAssignmentFile);
+  EXPECT_NE(after.find("2-200.0;2031;BE;ZE02;ZE02.01\r\n2-200.2;2031;BE;ZE02;ZE02.02\r\n"), std::string::npos) << after;
+  EXPECT_EQ(after.size(), before.size() + std::string("2-200.2;2031;BE;ZE02;ZE02.02\r\n").size());
+  EXPECT_EQ(window.statusText(), "Die Dateien wurden seit dem Laden ge\xE4ndert und vor OPS-Match neu geladen");
+  // Unchanged files are not loaded again.
+  const int loads = window.catalogGeneration();
+  window.runUserEvent([&window] { window.Button1Click(window.Button1); });
+  EXPECT_EQ(window.catalogGeneration(), loads + 1) << "only the reload after writing";
+  EXPECT_EQ(window.statusText(), "");
+}
+
 TEST_F(Rebuild, SecondProgramOnTheSameFolderWritesNothing) {
   writeFiles(testing_support::smallCatalog());
   folder.write(catalog::kAssignmentFile, "kept\r\n");
