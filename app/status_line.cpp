@@ -15,7 +15,7 @@ std::string statusText(const StatusFacts& facts) {
   constexpr char kDash[] = " \x96 ";  // en dash
   std::vector<std::string> parts;
   if (facts.reloadedBeforeRebuild)
-    parts.push_back("Die Dateien wurden seit dem Laden ge\xE4ndert und vor OPS-Match neu geladen");
+    parts.push_back("ZE-Katalog.csv wurde seit dem Laden ge\xE4ndert und vor OPS-Match neu geladen");
   if (facts.yearsWhenMissing) {
     std::string missing = "Jahr " + facts.year + " fehlt im Katalog";
     if (!facts.yearsWhenMissing->empty()) missing += kDash + std::string("vorhanden: ") + joined(*facts.yearsWhenMissing, ", ");

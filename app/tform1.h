@@ -182,8 +182,8 @@ class TForm1 : public QWidget, public app::SearchHost {
     std::vector<std::string> alsoTriggered;
   };
   std::optional<Hit> lastHit_;
-  // The catalog files as they were when last loaded.
-  std::array<catalog::FileIdentity, 4> loadedFiles_{};
+  // The catalog file as it was when last loaded.
+  catalog::FileIdentity loadedCatalog_{};
   // A rebuild found the files changed since the load and loaded them again.
   bool reloadedBeforeRebuild_ = false;
   bool markPending_ = false;  // the hit's code to be marked once shown

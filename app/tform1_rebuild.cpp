@@ -14,6 +14,7 @@
 #include "app/tform1.h"
 #include "catalog/errors.h"
 #include "catalog/safe_save.h"
+#include "catalog/tables.h"
 
 namespace {
 
@@ -34,10 +35,12 @@ void TForm1::Button1Click(QObject* Sender) {
   if (!Data.complete())
     throw catalog::rebuildNeedsCompleteLoad();
   const catalog::SaveLock lock(catalog::kAssignmentFile);
-  // Another maintainer may have changed the files since this window loaded
-  // them (and rebuilt): the walk must see what is there now, not write an
-  // older catalog's assignments over a newer file.
-  if (catalog::identitiesOfCatalogFiles() != loadedFiles_) {
+  // Another maintainer may have changed the catalog since this window
+  // loaded it (and rebuilt): the walk must see what is there now, not write
+  // an older catalog's assignments over a newer file. The assignments come
+  // from the catalog file alone; the other files are loaded again after the
+  // save in any case.
+  if (catalog::identityOf(catalog::catalogFilePath(catalog::kCatalogFile)) != loadedCatalog_) {
     Init(Sender);
     reloadedBeforeRebuild_ = true;
     if (!Data.complete()) throw catalog::rebuildNeedsCompleteLoad();

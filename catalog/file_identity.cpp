@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include "catalog/file_names.h"
-#include "catalog/tables.h"
 
 namespace catalog {
 
@@ -16,12 +14,6 @@ FileIdentity identityOf(const std::string& path) {
   struct stat file {};
   if (::stat(path.c_str(), &file) != 0) return {};
   return {true, file.st_dev, file.st_ino, file.st_size, file.st_mtim};
-}
-
-std::array<FileIdentity, 4> identitiesOfCatalogFiles() {
-  std::array<FileIdentity, 4> identities;
-  for (std::size_t f = 0; f < kCatalogFiles.size(); ++f) identities[f] = identityOf(catalogFilePath(kCatalogFiles[f]));
-  return identities;
 }
 
 }  // namespace catalog

@@ -3,7 +3,6 @@
 // and modification time. A window that loaded the catalog a while ago
 // compares them before it writes anything derived from what it loaded.
 
-#include <array>
 #include <ctime>
 #include <string>
 #include <sys/types.h>
@@ -20,7 +19,5 @@ struct FileIdentity {
 };
 
 FileIdentity identityOf(const std::string& path);
-// The four catalog files of the current directory, in load order.
-std::array<FileIdentity, 4> identitiesOfCatalogFiles();
 
 }  // namespace catalog
