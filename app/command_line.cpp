@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <optional>
 #include <variant>
 #include <unistd.h>
@@ -158,9 +159,23 @@ bool hasDisplay() {
          !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+// Qt ends the program with its own English words when the display it is
+// given does not answer (a stale DISPLAY after a closed session); while the
+// application starts, that end is the program's own German one.
+void displayUnusableEnds(QtMsgType type, const QMessageLogContext&, const QString&) {
+  if (type != QtFatalMsg) return;
+  QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+  if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
+  if (display.isEmpty()) display = qEnvironmentVariable("QT_QPA_PLATFORM");
+  printError(messages::displayUnusable(display));
+  std::_Exit(1);
+}
+
 int runWindow(int argc, char** argv, bool folderNamed) {
   if (!hasDisplay()) return fail(messages::noDisplay(), 1);
+  const QtMessageHandler before = qInstallMessageHandler(displayUnusableEnds);
   QApplication application(argc, argv);
+  qInstallMessageHandler(before);
   QApplication::setApplicationName(QStringLiteral("Tarvelo"));
   // No display name: the platform would add it to every window title
   // ("Tarvelo – katalog — Tarvelo"); message boxes take the name instead.

@@ -64,6 +64,12 @@ QString noCodeIn(const QString& text) { return QStringLiteral("kein OPS-Kode in:
 
 QString tooManyArguments(const QString& arguments) { return QStringLiteral("zu viele Argumente: %1").arg(arguments); }
 
+QString displayUnusable(const QString& display) {
+  return QStringLiteral("Keine grafische Oberfl\u00E4che gefunden (die Anzeige \u201E%1\u201C antwortet nicht). Ohne "
+                        "Fenster: tarvelo --check, --rebuild, --lookup (tarvelo --help).")
+      .arg(display);
+}
+
 QString noDisplay() {
   return QStringLiteral(
       "Keine grafische Oberfl\u00E4che gefunden (weder DISPLAY noch WAYLAND_DISPLAY gesetzt). Ohne Fenster: "

@@ -19,6 +19,8 @@ QString lookupNeedsCode();
 QString noCodeIn(const QString& text);
 QString tooManyArguments(const QString& arguments);
 QString noDisplay();
+// DISPLAY or WAYLAND_DISPLAY is set, but no window system answers there.
+QString displayUnusable(const QString& display);
 QString folderCannotBeOpened(const QString& folder, const QString& reason);
 QString rebuildNeedsCompleteLoad();
 QString notWrittenWithoutForce();

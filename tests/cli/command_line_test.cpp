@@ -278,6 +278,15 @@ TEST_F(CommandLine, WindowWithoutADisplaySaysSoInOneLine) {
   EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
 }
 
+// A display that is named but does not answer (left from a closed session)
+// ends the program with its own German line, not Qt's English abort.
+TEST_F(CommandLine, WindowOnAStaleDisplaySaysSoInOneLine) {
+  const Outcome result = run("catalog", "DISPLAY=:97");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "tarvelo: Keine grafische Oberfl\xC3\xA4" "che gefunden (die Anzeige \xE2\x80\x9E:97\xE2\x80\x9C "
+                        "antwortet nicht). Ohne Fenster: tarvelo --check, --rebuild, --lookup (tarvelo --help).\n");
+}
+
 TEST_F(CommandLine, HelpVersionAndUnknownOptions) {
   EXPECT_EQ(run("--version").out, "tarvelo " TARVELO_VERSION "\n");
   const Outcome help = run("--help");
