@@ -20,7 +20,13 @@ namespace {
 const auto& kNames = kCatalogFiles;
 enum FileIndex { kCatalog, kFootnotes, kOpsTexts, kAssignments };
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// A quoted piece of a line; a long one is cut, so that a line of 50 MB
+// makes a finding of a line, not of 50 MB.
+std::string quoted(std::string_view text) {
+  constexpr std::size_t kQuoted = 200;
+  if (text.size() <= kQuoted) return "\"" + std::string(text) + "\"";
+  return "\"" + std::string(text.substr(0, kQuoted)) + "\x85\"";  // "…"
+}
 
 bool isFourDigits(std::string_view text) {
   return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });

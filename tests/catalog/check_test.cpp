@@ -55,6 +55,17 @@ TEST(Check, TheWildcardLegendIsUsedWhereCodesHoldAStar) {
                        "Fu\xDFnoten.txt:4: Hinweis: Fu\xDFnote \"2031;KH;*\" wird im Katalog nicht verwendet"}));
 }
 
+// A finding quotes at most 200 characters of a line, then "…".
+TEST(Check, AQuotedLineIsCutAt200Characters) {
+  Files files;
+  files.catalog.push_back("2031;BE;ZE01;ZE01.01;Eins Stufe 1;" + std::string(300, 'x') + ";1-101.0;;");
+  std::vector<std::string> shown;
+  for (const auto& finding : catalog::checkCatalog(files.input())) shown.push_back(catalog::formatFinding(finding));
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown[0], "ZE-Katalog.csv:5: Warnung: Betrag \"" + std::string(200, 'x') +
+                          "\x85\" ist keine deutsche Dezimalzahl");
+}
+
 struct FaultCase {
   const char* name;
   std::function<void(Files&)> plant;
