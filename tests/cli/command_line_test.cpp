@@ -36,6 +36,13 @@ class CommandLine : public ::testing::Test {
 
   fs::path catalogFolder() const { return root_ / "catalog"; }
 
+  // The catalog folder root's, writable by a group of maintainers, as a
+  // shared folder is.
+  bool shareFolderWithGroup(gid_t group) const {
+    return ::chmod(root_.c_str(), 0755) == 0 && ::chown(catalogFolder().c_str(), 0, group) == 0 &&
+           ::chmod(catalogFolder().c_str(), 02775) == 0;
+  }
+
   // Runs the program in the test's folder, without any display; a prefix
   // (another user, say) goes before the program.
   Outcome run(const std::string& arguments, const std::string& prefix = "") const {
@@ -109,9 +116,7 @@ TEST_F(CommandLine, TwoUsersOfASharedFolderRebuildOneAfterTheOther) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as two users";
   constexpr gid_t kGroup = 4242;
   const fs::path folder = catalogFolder();
-  ASSERT_EQ(::chmod(root_.c_str(), 0755), 0);
-  ASSERT_EQ(::chown(folder.c_str(), 0, kGroup), 0);
-  ASSERT_EQ(::chmod(folder.c_str(), 02775), 0);
+  ASSERT_TRUE(shareFolderWithGroup(kGroup));
   for (const auto& entry : fs::directory_iterator(folder)) {
     ASSERT_EQ(::chown(entry.path().c_str(), 0, kGroup), 0);
     ASSERT_EQ(::chmod(entry.path().c_str(), 0664), 0);
@@ -140,9 +145,7 @@ TEST_F(CommandLine, AnotherMaintainerKeepsTheBackupOfFilesThatAreNotTheirs) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
   constexpr gid_t kGroup = 4242;
   const fs::path folder = catalogFolder();
-  ASSERT_EQ(::chmod(root_.c_str(), 0755), 0);
-  ASSERT_EQ(::chown(folder.c_str(), 0, kGroup), 0);
-  ASSERT_EQ(::chmod(folder.c_str(), 02775), 0);
+  ASSERT_TRUE(shareFolderWithGroup(kGroup));
   const std::string old = readFile(folder / "OPS-Zuordnung.csv") + "x;2026;BE;ZE01;ZE01.01\r\n";
   std::ofstream(folder / "OPS-Zuordnung.csv", std::ios::trunc) << old;
   std::ofstream(folder / "OPS-Zuordnung.csv~") << "older\r\n";
