@@ -64,6 +64,9 @@ void MainWindow::createStatusLine() {
   status_->setObjectName(QStringLiteral("Statuszeile"));
   status_->setAccessibleDescription(QStringLiteral("Statuszeile"));
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // One line high also while empty, so that the window keeps its size when
+  // something is said.
+  status_->setMinimumHeight(status_->fontMetrics().height());
   statusBar()->setSizeGripEnabled(false);
   statusBar()->addWidget(status_, 1);
 }

@@ -17,9 +17,10 @@ shoot() {
     import -window root -crop "$2" +repage "$3"
     kill $pid' "$TARVELO_ROOT/build/app/tarvelo" "$TARVELO_ROOT/data/sample" "$3" "$out"
 }
-# The window opens at 68,106 (scaled with the desktop), 792 x 492 inside.
-shoot 1 "$TARVELO_ROOT/docs/window.png" 792x492+68+106
-shoot 2 "$TARVELO_ROOT/docs/window-scale2.png" 1584x984+136+212
+# The window opens at 68,106 (scaled with the desktop): the menu bar, the
+# form of 792 x 492 and the status line, 530 high in all.
+shoot 1 "$TARVELO_ROOT/docs/window.png" 792x530+68+106
+shoot 2 "$TARVELO_ROOT/docs/window-scale2.png" 1584x1060+136+212
 
 # The sample with the long ZE descriptions of a real catalog's dose classes.
 long=$(mktemp -d)
@@ -62,6 +63,6 @@ xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
   sleep 3
   xdotool mousemove 100 170 click 1; sleep 0.3; xdotool key ctrl+a; xdotool type 2012; sleep 0.5
   xdotool mousemove 185 170 click 1; sleep 0.3; xdotool type 8-854.2; sleep 1
-  import -window root -crop 792x537+68+106 +repage "$2"
+  import -window root -crop 792x530+68+106 +repage "$2"
   kill $pid' "$TARVELO_ROOT/build/app/tarvelo" "$imported" "$TARVELO_ROOT/docs/status-line.png"
 echo "docs/window.png, docs/window-scale2.png, docs/search.png, docs/search-scale2.png und docs/status-line.png erneuert."

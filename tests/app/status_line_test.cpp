@@ -65,7 +65,9 @@ TEST_F(StatusLine, SaysTheShownYearIsMissingAndWhichYearsThereAre) {
 TEST_F(StatusLine, NamesTheHitAndTheOtherZesTheCodeTriggers) {
   start("2012");
   EXPECT_EQ(status(), QString());
+  const QSize quiet = window->sizeHint();
   type(QStringLiteral("8-854.2"));
+  EXPECT_EQ(window->sizeHint(), quiet) << "the window keeps its size when the line speaks";
   EXPECT_EQ(form().ComboBox3->text(), "ZE01.01");
   EXPECT_EQ(status(), QStringLiteral("8-854.2 l\u00F6st ZE01.01 aus \u00B7 8-854.2 l\u00F6st auch ZE01.02 aus \u2013 alle "
                                      "Zeilen: Strg+F"));
