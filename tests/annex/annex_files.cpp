@@ -36,15 +36,15 @@ std::string pdfOf(const std::vector<Page>& pages) {
 
 std::string workbookOf(const std::vector<std::vector<std::vector<std::string>>>& sheets) {
   testing_support::TemporaryFolder folder;
-  std::string spec;
+  std::string cells;
   for (std::size_t s = 0; s < sheets.size(); ++s) {
-    if (s > 0) spec += "#SHEET\n";
+    if (s > 0) cells += "#SHEET\n";
     for (const auto& row : sheets[s]) {
-      for (std::size_t c = 0; c < row.size(); ++c) spec += (c > 0 ? "\t" : "") + row[c];
-      spec += "\n";
+      for (std::size_t c = 0; c < row.size(); ++c) cells += (c > 0 ? "\t" : "") + row[c];
+      cells += "\n";
     }
   }
-  folder.write("sheets.txt", spec);
+  folder.write("sheets.txt", cells);
   const std::string command = std::string("'") + TARVELO_MAKE_WORKBOOK + "' '" + folder.file("book.xlsx") + "' < '" +
                               folder.file("sheets.txt") + "'";
   if (std::system(command.c_str()) != 0) throw std::runtime_error("make_workbook failed");
