@@ -55,8 +55,10 @@ std::string TForm1::statusText() const {
   app::StatusFacts facts;
   facts.year = year();
   facts.reloadedBeforeRebuild = reloadedBeforeRebuild_;
-  std::vector<std::string> years = Data.yearsLastFirst();
-  if (Data.complete() && std::find(years.begin(), years.end(), facts.year) == years.end()) {
+  // The year box lists the catalog's years; walking the catalog for them
+  // on every keystroke would cost a pass over every line.
+  if (Data.complete() && ComboBox1->find(facts.year) == -1) {
+    std::vector<std::string> years = ComboBox1->items().entries();
     std::sort(years.begin(), years.end());
     facts.yearsWhenMissing = std::move(years);
   }

@@ -18,6 +18,14 @@ OpsField::OpsField(QWidget* parent) : QLineEdit(parent) {
   sync();
 }
 
+// A change that runs no handler (an arrow, a click, the focus): shown here,
+// and told, since it may end the continuation of a found code. A user
+// action is told by the window's event instead.
+void OpsField::showOwnChange() {
+  sync();
+  if (stateShown_) stateShown_();
+}
+
 void OpsField::userAction(const std::function<void()>& action) {
   if (route_) {
     route_(action);
@@ -40,7 +48,6 @@ void OpsField::sync() {
     // Selected backwards so that the visible cursor stands on the caret.
     setSelection(model_.selectionEnd(), model_.selectionStart() - model_.selectionEnd());
   }
-  if (stateShown_) stateShown_();
 }
 
 void OpsField::typeText(const QString& text) {
@@ -70,25 +77,26 @@ void OpsField::keyPressEvent(QKeyEvent* event) {
     copyToClipboard(model_.copy());
   } else if (event == QKeySequence::SelectAll) {
     model_.selectAll();
-    sync();
+    showOwnChange();
   } else if (event == QKeySequence::Undo || event == QKeySequence::Redo) {
     // The field keeps no undo history.
   } else {
     switch (event->key()) {
       case Qt::Key_Backspace: userAction([this] { model_.backspace(); }); break;
       case Qt::Key_Delete: userAction([this] { model_.deleteKey(); }); break;
-      case Qt::Key_Left: model_.left(shift); sync(); break;
-      case Qt::Key_Right: model_.right(shift); sync(); break;
-      case Qt::Key_Home: model_.home(shift); sync(); break;
-      case Qt::Key_End: model_.end(shift); sync(); break;
+      case Qt::Key_Left: model_.left(shift); showOwnChange(); break;
+      case Qt::Key_Right: model_.right(shift); showOwnChange(); break;
+      case Qt::Key_Home: model_.home(shift); showOwnChange(); break;
+      case Qt::Key_End: model_.end(shift); showOwnChange(); break;
       case Qt::Key_Up:
       case Qt::Key_Down:
       case Qt::Key_Return:
       case Qt::Key_Enter:
+        showOwnChange();
         break;
       case Qt::Key_Escape:
         if (!model_.edited()) {
-          sync();  // the key ended a continuation, which the window says
+          showOwnChange();  // the key may have ended a continuation
           event->ignore();
           return;
         }
@@ -97,6 +105,7 @@ void OpsField::keyPressEvent(QKeyEvent* event) {
       default: {
         const QString text = event->text();
         if (!isTypedCharacter(event)) {
+          showOwnChange();
           event->ignore();
           return;
         }
@@ -131,19 +140,19 @@ void OpsField::focusInEvent(QFocusEvent* event) {
   } else if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
     model_.focusByKeyboard();
   }
-  sync();
+  showOwnChange();
 }
 
 void OpsField::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   model_.otherAction();
-  sync();
+  showOwnChange();
 }
 
 void OpsField::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     model_.clickAt(positionAt(event->position().toPoint()));
-    sync();
+    showOwnChange();
   }
   event->accept();
 }
@@ -175,7 +184,7 @@ void OpsField::contextMenuEvent(QContextMenuEvent* event) {
   menu.addSeparator();
   menu.addAction(QStringLiteral("Alles markieren"), this, [this] {
     model_.selectAll();
-    sync();
+    showOwnChange();
   });
   menu.exec(event->globalPos());
   event->accept();

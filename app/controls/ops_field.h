@@ -26,8 +26,8 @@ class OpsField : public QLineEdit {
   void onUserAction(std::function<void(const std::function<void()>&)> route) { route_ = std::move(route); }
 
   void sync();
-  // Called after the field showed a change of its state, also one that no
-  // handler sees (an arrow key or a click ending the continuation of a code).
+  // Called after the field showed a change of its own that no handler sees
+  // (an arrow key or a click ending the continuation of a code).
   void onStateShown(std::function<void()> shown) { stateShown_ = std::move(shown); }
 
  protected:
@@ -47,6 +47,7 @@ class OpsField : public QLineEdit {
   static bool isTypedCharacter(const QKeyEvent* event);
   static bool isModifierKey(int key);
   void userAction(const std::function<void()>& action);
+  void showOwnChange();
   void typeText(const QString& text);
   void pasteClipboard();
   void copyToClipboard(const std::string& shown);
