@@ -10,28 +10,8 @@
 namespace annex {
 namespace {
 
-std::vector<std::string> wordsOf(std::string_view text) {
-  std::vector<std::string> words;
-  std::string word;
-  for (const char c : text) {
-    if (c == ' ' || c == '\n') {
-      if (!word.empty()) words.push_back(std::move(word));
-      word.clear();
-    } else {
-      word += c;
-    }
-  }
-  if (!word.empty()) words.push_back(std::move(word));
-  return words;
-}
-
-bool isDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// "1)", "*)", "3)," : a footnote mark, given without its parenthesis.
+// "1)", "*)": a footnote mark, given without its parenthesis.
 std::optional<std::string> markOf(std::string_view word) {
-  while (!word.empty() && word.back() == ',') word.remove_suffix(1);
   if (word.size() < 2 || word.back() != ')') return std::nullopt;
   const std::string_view mark = word.substr(0, word.size() - 1);
   if (mark == "*" || (isDigits(mark) && mark.size() <= 2)) return std::string(mark);
@@ -58,36 +38,34 @@ void splitGluedMark(std::string& code, std::vector<std::string>& marks) {
 struct CodeCell {
   std::string code;
   std::vector<std::string> marks;
-  std::vector<std::string> rest;  // words that are neither
 };
 
-CodeCell readZeCell(std::string_view cell) {
+// The code of a cell and the footnote marks before or beside it; isCode
+// tells the cell's codes from other words.
+template <typename IsCode>
+CodeCell readCodeCell(std::string_view cell, IsCode isCode) {
   CodeCell read;
-  for (std::string& word : wordsOf(cell)) {
-    if (const auto mark = markOf(word)) {
-      read.marks.push_back(*mark);
-    } else if (read.code.empty() && (isZeCode(word) || (word.size() > 4 && word.substr(0, 2) == "ZE" && word.back() == ')'))) {
-      read.code = std::move(word);
-      splitGluedMark(read.code, read.marks);
-    } else {
-      read.rest.push_back(std::move(word));
-    }
+  for (std::string& word : catalog::ops_code::splitTokens(cell)) {
+    if (const auto mark = markOf(word)) read.marks.push_back(*mark);
+    else if (read.code.empty() && isCode(word)) read.code = std::move(word);
   }
   return read;
 }
 
-CodeCell readCodeCell(std::string_view cell) {
-  CodeCell read;
-  for (std::string& word : wordsOf(cell)) {
-    if (const auto mark = markOf(word)) {
-      read.marks.push_back(*mark);
-    } else if (read.code.empty() && word.size() >= 4 && std::isdigit(static_cast<unsigned char>(word[0])) && word[1] == '-') {
-      read.code = std::move(word);
-    } else {
-      read.rest.push_back(std::move(word));
-    }
-  }
+// The ZE and ZED columns: "ZE40.01", also with its mark glued to it.
+CodeCell readZeCell(std::string_view cell) {
+  CodeCell read = readCodeCell(cell, [](std::string_view word) {
+    return isZeCode(word) || (word.size() > 4 && word.substr(0, 2) == "ZE" && word.back() == ')');
+  });
+  splitGluedMark(read.code, read.marks);
   return read;
+}
+
+// The OPS-Kode column: "5-597.0*", a digit and a hyphen first.
+CodeCell readOpsCodeCell(std::string_view cell) {
+  return readCodeCell(cell, [](std::string_view word) {
+    return word.size() >= 4 && std::isdigit(static_cast<unsigned char>(word[0])) && word[1] == '-';
+  });
 }
 
 void appendLines(PrintedLines& lines, std::string_view cell) {
@@ -131,10 +109,7 @@ std::string amountOf(std::string_view cell, std::string_view file, std::string_v
     }
   }
   // A whole number, as a workbook keeps 237,00.
-  if (isDigits(text) && text.size() <= 12) {
-    for (int at = static_cast<int>(text.size()) - 3; at > 0; at -= 3) text.insert(static_cast<std::size_t>(at), 1, '.');
-    text += ",00";
-  }
+  if (isDigits(text) && text.size() <= 12) text = withThousandPoints(text) + ",00";
   if (!isAmount(text)) throw notAnAmount(file, collapseBlanks(cell), where);
   return text;
 }
@@ -193,7 +168,7 @@ class DefinitionReader {
         append(zed_->marks, zed.marks);
       }
     }
-    const CodeCell code = readCodeCell(line[Column::Code]);
+    const CodeCell code = readOpsCodeCell(line[Column::Code]);
     if (!code.code.empty()) startRow(code);
     else if (!code.marks.empty() && row_) append(row_->marks, code.marks);
     readText(line[Column::Text]);
@@ -237,10 +212,7 @@ class DefinitionReader {
     if (cell.empty()) return;
     if (row_) appendLines(row_->text, cell);
     else if (zed_ && zed_->rows.empty()) appendLines(zed_->ownText, cell);
-    else {
-      row_ = nullptr;
-      appendLines(heading_, cell);
-    }
+    else appendLines(heading_, cell);
   }
 
   void readAmount(std::string_view cell, bool onRowLine) {

@@ -39,6 +39,15 @@ std::string collapseBlanks(std::string_view text) {
   return out;
 }
 
+bool isDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string withThousandPoints(std::string digits) {
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), 1, '.');
+  return digits;
+}
+
 std::optional<Column> columnNamed(std::string_view headerText) {
   const std::string words = withoutMarks(headerText);
   if (words == "ZE") return Column::Ze;
@@ -52,24 +61,20 @@ std::optional<Column> columnNamed(std::string_view headerText) {
 
 bool isColumnNumber(std::string_view text) {
   const std::string word = collapseBlanks(text);
-  return !word.empty() && word.size() <= 2 &&
-         std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return word.size() <= 2 && isDigits(word);
 }
 
 bool isPageFooter(std::string_view lineText) {
   // "Seite 3" or "Seite 3 von 26"
   const std::string words = collapseBlanks(lineText);
-  const auto isNumber = [](std::string_view word) {
-    return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
-  };
   std::vector<std::string_view> parts;
   for (std::size_t start = 0; start <= words.size();) {
     const std::size_t end = std::min(words.find(' ', start), words.size());
     parts.push_back(std::string_view(words).substr(start, end - start));
     start = end + 1;
   }
-  if (parts.size() == 2) return parts[0] == "Seite" && isNumber(parts[1]);
-  if (parts.size() == 4) return parts[0] == "Seite" && isNumber(parts[1]) && parts[2] == "von" && isNumber(parts[3]);
+  if (parts.size() == 2) return parts[0] == "Seite" && isDigits(parts[1]);
+  if (parts.size() == 4) return parts[0] == "Seite" && isDigits(parts[1]) && parts[2] == "von" && isDigits(parts[3]);
   return false;
 }
 
@@ -84,8 +89,7 @@ std::optional<std::string> printedYearIn(std::string_view lineText) {
   const auto at = words.find(marker);
   if (at == std::string::npos) return std::nullopt;
   const std::string_view year = std::string_view(words).substr(at + marker.size(), 4);
-  if (year.size() != 4 || !std::all_of(year.begin(), year.end(), [](char c) { return c >= '0' && c <= '9'; }))
-    return std::nullopt;
+  if (year.size() != 4 || !isDigits(year)) return std::nullopt;
   return std::string(year);
 }
 

@@ -28,5 +28,10 @@ std::optional<std::string> printedYearIn(std::string_view lineText);
 // Blanks (spaces, tabs, line ends, no-break spaces) collapsed to one space,
 // none at either end.
 std::string collapseBlanks(std::string_view text);
+// At least one character, all of them 0-9.
+bool isDigits(std::string_view text);
+// Digits with a point before every group of three, as German notation
+// writes a number: "1265" gives "1.265".
+std::string withThousandPoints(std::string digits);
 
 }  // namespace annex

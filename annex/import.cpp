@@ -2,6 +2,7 @@
 
 #include "annex/annex_file.h"
 #include "annex/definitions.h"
+#include "annex/header_words.h"
 #include "annex/messages.h"
 #include "annex/year_replacement.h"
 
@@ -23,11 +24,7 @@ std::string currentText(const std::string& fileName) {
   return std::string(static_cast<std::string_view>(catalog::readWholeFile(fileName, {path})));
 }
 
-std::string count(std::size_t n) {
-  std::string digits = std::to_string(n);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), 1, '.');
-  return digits;
-}
+std::string count(std::size_t n) { return withThousandPoints(std::to_string(n)); }
 
 void section(std::vector<std::string>& lines, const std::string& title, const std::vector<std::string>& items) {
   lines.push_back(title + " (" + count(items.size()) + "):");

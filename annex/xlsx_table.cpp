@@ -8,6 +8,7 @@
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 
+#include "annex/header_words.h"
 #include "annex/messages.h"
 #include "catalog/cp1252.h"
 
@@ -86,8 +87,7 @@ std::string germanNumber(const QString& value) {
   if (!ok) return cp1252Of(value);
   if (number == std::floor(number) && std::fabs(number) < 1e15) return std::to_string(static_cast<long long>(number));
   const long long cents = std::llround(number * 100);
-  std::string whole = std::to_string(std::llabs(cents) / 100);
-  for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3) whole.insert(static_cast<std::size_t>(at), 1, '.');
+  const std::string whole = withThousandPoints(std::to_string(std::llabs(cents) / 100));
   const long long rest = std::llabs(cents) % 100;
   return (cents < 0 ? "-" : "") + whole + "," + (rest < 10 ? "0" : "") + std::to_string(rest);
 }
