@@ -59,7 +59,7 @@ ImportPlan planImport(const Annexes& annexes, const std::string& year) {
   for (std::size_t f = 0; f < plan.fileNames.size(); ++f) {
     const std::string old = currentText(plan.fileNames[f]);
     Replacement replacement = replaceYearLines(old, year, *newLines[f]);
-    plan.changesSomething = plan.changesSomething || replacement.text != old;
+    plan.changes[f] = replacement.text != old;
     plan.texts[f] = std::move(replacement.text);
     plan.added[f] = newLines[f]->size();
     plan.removed[f] = replacement.removed;
@@ -73,7 +73,7 @@ void writeImport(const ImportPlan& plan) {
   // A new folder gets its assignment file empty, for the rebuild to fill.
   if (::access(catalog::kAssignmentFile, F_OK) != 0) catalog::saveTextReplacing(catalog::kAssignmentFile, {});
   for (std::size_t f = 0; f < plan.fileNames.size(); ++f) {
-    if (currentText(plan.fileNames[f]) == plan.texts[f]) continue;
+    if (!plan.changes[f]) continue;
     catalog::saveTextReplacing(catalog::catalogFilePath(plan.fileNames[f]), plan.texts[f]);
   }
 }

@@ -32,7 +32,8 @@ struct ImportPlan {
   std::array<std::string, 3> fileNames;
   std::array<std::string, 3> texts;  // each file's whole new text
   std::array<std::size_t, 3> added{}, removed{};
-  bool changesSomething = false;
+  std::array<bool, 3> changes{};  // whether the new text differs from the file's
+  bool changesSomething() const { return changes[0] || changes[1] || changes[2]; }
 };
 
 ImportPlan planImport(const Annexes& annexes, const std::string& year);

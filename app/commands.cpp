@@ -156,7 +156,7 @@ int runImport(int argc, char** argv, const QString& year, const std::array<QByte
     return 1;
   }
   // Importing the same annexes again changes no byte, not even the backup.
-  if (!plan.changesSomething && assignmentFileIsAsRebuilt(argc, argv)) {
+  if (!plan.changesSomething() && assignmentFileIsAsRebuilt(argc, argv)) {
     printLine(messages::assignmentsUnchanged());
     return 0;
   }

@@ -88,7 +88,7 @@ void TForm1::importAnnexYear(const annex::ImportPlan& plan) {
   if (!Data.complete()) throw catalog::rebuildNeedsCompleteLoad();
   // Importing the same annexes again changes no byte, not even the backup.
   // The comparison walks the catalog; the window then starts afresh.
-  if (!plan.changesSomething && assignmentFileIsAsRebuilt()) {
+  if (!plan.changesSomething() && assignmentFileIsAsRebuilt()) {
     Init(this);
     return;
   }
