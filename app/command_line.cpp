@@ -27,7 +27,7 @@ namespace app {
 namespace {
 
 struct Arguments {
-  enum class Command { Window, Check, Rebuild, Lookup, Import } command = Command::Window;
+  enum class Command { Window, Check, Rebuild, Lookup, Import, Compare } command = Command::Window;
   QByteArray folder;  // as the shell passed it: any bytes a file name may hold
   std::optional<QString> year;
   bool allYears = false;
@@ -35,6 +35,9 @@ struct Arguments {
   QStringList codes;
   QString importYear;
   std::array<QByteArray, 4> annexFiles;  // Anlage 2, 4, 5, 6, made absolute
+  QStringList compareYears;              // old, new
+  std::optional<QString> kind;
+  QByteArray workbook;  // --xlsx, made absolute
 };
 
 // An annex named relative to where the program was started, before the
@@ -91,7 +94,15 @@ std::variant<Arguments, int> parse(int argc, char** argv) {
       if (name == "--force") arguments.force = true;
       if (name == "-h" || name == "--help") help = true;
       if (name == "-v" || name == "--version") version = true;
-    } else if (name == "--folder" || name == "--year" || name == "--import" || annexIndexOf(name) >= 0) {
+    } else if (name == "--compare") {
+      arguments.command = Arguments::Command::Compare;
+      ++commands;
+      if (equals != -1) arguments.compareYears << QString::fromLocal8Bit(argument.mid(equals + 1));
+      while (arguments.compareYears.size() < 2 && i + 1 < argc && argv[i + 1][0] != '-')
+        arguments.compareYears << QString::fromLocal8Bit(argv[++i]);
+      if (arguments.compareYears.size() < 2) return fail(messages::compareNeedsTwoYears(), 2);
+    } else if (name == "--folder" || name == "--year" || name == "--import" || name == "--kind" || name == "--xlsx" ||
+               annexIndexOf(name) >= 0) {
       std::optional<QByteArray> given;
       if (equals != -1) {
         given = argument.mid(equals + 1);
@@ -106,6 +117,10 @@ std::variant<Arguments, int> parse(int argc, char** argv) {
         arguments.command = Arguments::Command::Import;
         arguments.importYear = QString::fromLocal8Bit(*given);
         ++commands;
+      } else if (name == "--kind") {
+        arguments.kind = QString::fromLocal8Bit(*given);
+      } else if (name == "--xlsx") {
+        arguments.workbook = absolutePath(*given);
       } else if (const int annex = annexIndexOf(name); annex >= 0) {
         arguments.annexFiles[static_cast<std::size_t>(annex)] = absolutePath(*given);
       } else {
@@ -139,6 +154,15 @@ std::variant<Arguments, int> parse(int argc, char** argv) {
       if (arguments.annexFiles[a].isEmpty()) return fail(messages::importNeedsAnnex(QLatin1String(kOptions[a])), 2);
   } else if (anyAnnex) {
     return fail(messages::annexOnlyWithImport(), 2);
+  }
+  if (arguments.command == Arguments::Command::Compare) {
+    for (const QString& year : arguments.compareYears)
+      if (!isFourDigits(year)) return fail(messages::badCompareYear(year), 2);
+    if (arguments.kind && *arguments.kind != QLatin1String("BE") && *arguments.kind != QLatin1String("KH"))
+      return fail(messages::badKind(*arguments.kind), 2);
+  } else {
+    if (arguments.kind) return fail(messages::onlyWithCompare(QStringLiteral("--kind")), 2);
+    if (!arguments.workbook.isEmpty()) return fail(messages::onlyWithCompare(QStringLiteral("--xlsx")), 2);
   }
   if (arguments.command == Arguments::Command::Lookup) {
     for (const QByteArray& code : positional) arguments.codes << QString::fromLocal8Bit(code);
@@ -214,6 +238,9 @@ int runProgram(int argc, char** argv) {
       return runLookup(arguments.codes, {arguments.allYears, arguments.year});
     case Arguments::Command::Import:
       return runImport(argc, argv, arguments.importYear, arguments.annexFiles);
+    case Arguments::Command::Compare:
+      return runCompare(arguments.compareYears[0], arguments.compareYears[1], arguments.kind,
+                        QFile::decodeName(arguments.workbook));
   }
   return 2;
 }

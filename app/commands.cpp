@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/clock.h"
+#include "app/comparison_table.h"
 #include "app/console.h"
 #include "app/error_display.h"
 #include "app/messages.h"
@@ -200,6 +201,40 @@ int runLookup(const QStringList& codes, const LookupYear& year) {
     everyCodeFound = everyCodeFound && row.found;
   }
   return everyCodeFound ? 0 : 1;
+}
+
+int runCompare(const QString& before, const QString& after, const std::optional<QString>& kind, const QString& workbook) {
+  catalog::Catalog catalog;
+  try {
+    catalog.load();
+  } catch (const std::exception& error) {
+    printError(printable(error.what()));
+    return 2;
+  }
+  const QStringList years = catalogYears(catalog);
+  for (const QString& year : {before, after})
+    if (!years.contains(year)) {
+      printError(messages::compareYearMissing(year, years));
+      return 1;
+    }
+  std::optional<catalog::Kind> onlyKind;
+  if (kind) onlyKind = catalog::kindOfCode(toCp1252(*kind));
+  const auto rows = catalog::compareYears(catalog, toCp1252(before), toCp1252(after), onlyKind);
+  if (!workbook.isEmpty()) {
+    std::vector<QStringList> cells;
+    cells.reserve(rows.size());
+    for (const catalog::ComparisonRow& row : rows) cells.push_back(comparisonCells(row));
+    try {
+      writeWorkbook(workbook, QStringLiteral("Jahresvergleich"), comparisonWorkbookColumns(), cells);
+    } catch (const std::exception& error) {
+      printError(printable(error.what()));
+      return 2;
+    }
+    return 0;
+  }
+  printLine(comparisonHeader().join(QLatin1Char('\t')));
+  for (const catalog::ComparisonRow& row : rows) printLine(comparisonCells(row).join(QLatin1Char('\t')));
+  return 0;
 }
 
 }  // namespace app

@@ -24,4 +24,8 @@ int runLookup(const QStringList& codes, const LookupYear& year);
 // names them), prints the report, then rebuilds the assignment file.
 int runImport(int argc, char** argv, const QString& year, const std::array<QByteArray, 4>& annexFiles);
 
+// Compares two years of the catalog (kind "BE" or "KH", else both): the
+// rows tab-separated, or as a workbook when one is named.
+int runCompare(const QString& before, const QString& after, const std::optional<QString>& kind, const QString& workbook);
+
 }  // namespace app

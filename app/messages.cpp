@@ -18,6 +18,9 @@ QString help() {
       "  tarvelo --import JAHR --anlage2 DATEI --anlage4 DATEI --anlage5 DATEI --anlage6 DATEI [ORDNER]\n"
       "                                   ein Jahr aus den Anlagen des Fallpauschalen-Katalogs (PDF, CSV, .xlsx)\n"
       "                                   einlesen, danach OPS-Zuordnung.csv neu schreiben\n"
+      "  tarvelo --compare ALT NEU [--kind BE|KH] [--xlsx DATEI] [ORDNER]\n"
+      "                                   zwei Jahre vergleichen: neue, entfallene und ge\u00E4nderte ZE,\n"
+      "                                   tabulatorgetrennt oder als Excel-Datei\n"
       "  --folder ORDNER                  statt des ORDNER-Arguments\n"
       "  -h, --help                       diese Hilfe\n"
       "  -v, --version                    die Version\n"
@@ -36,7 +39,7 @@ QString missingValue(const QString& option) { return QStringLiteral("%1 braucht 
 
 QString unexpectedValue(const QString& option) { return QStringLiteral("%1 nimmt keinen Wert").arg(option); }
 
-QString oneCommandOnly() { return QStringLiteral("nur einer von --check, --rebuild, --lookup, --import"); }
+QString oneCommandOnly() { return QStringLiteral("nur einer von --check, --rebuild, --lookup, --import, --compare"); }
 
 QString yearOnlyWithLookup() { return QStringLiteral("--year und --all-years gelten nur mit --lookup"); }
 
@@ -96,5 +99,22 @@ QString rebuildWritten(qsizetype lines, qsizetype added, qsizetype dropped) {
 }
 
 QString yearMissing(const QString& year) { return QStringLiteral("Jahr %1 fehlt im Katalog").arg(year); }
+
+QString compareNeedsTwoYears() { return QStringLiteral("--compare braucht zwei Jahre: --compare ALT NEU"); }
+
+QString badCompareYear(const QString& value) {
+  return QStringLiteral("--compare erwartet Jahre mit vier Ziffern, nicht \u201E%1\u201C").arg(value);
+}
+
+QString badKind(const QString& value) {
+  return QStringLiteral("--kind erwartet BE oder KH, nicht \u201E%1\u201C").arg(value);
+}
+
+QString onlyWithCompare(const QString& option) { return QStringLiteral("%1 gilt nur mit --compare").arg(option); }
+
+QString compareYearMissing(const QString& year, const QStringList& years) {
+  if (years.isEmpty()) return QStringLiteral("Jahr %1 fehlt im Katalog; er enth\u00E4lt kein Jahr").arg(year);
+  return QStringLiteral("Jahr %1 fehlt im Katalog; er enth\u00E4lt %2").arg(year, years.join(QStringLiteral(", ")));
+}
 
 }  // namespace app::messages

@@ -3,6 +3,7 @@
 // check's findings are the catalog's (catalog/errors.cpp, catalog/check.cpp).
 
 #include <QString>
+#include <QStringList>
 
 namespace app::messages {
 
@@ -31,5 +32,11 @@ QString annexOnlyWithImport();
 QString assignmentsUnchanged();
 QString rebuildWritten(qsizetype lines, qsizetype added, qsizetype dropped);
 QString yearMissing(const QString& year);
+QString compareNeedsTwoYears();
+QString badCompareYear(const QString& value);
+QString badKind(const QString& value);
+QString onlyWithCompare(const QString& option);
+// A year to compare that the catalog lacks, and the years it has.
+QString compareYearMissing(const QString& year, const QStringList& years);
 
 }  // namespace app::messages

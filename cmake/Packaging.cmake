@@ -2,6 +2,7 @@
 include(GNUInstallDirs)
 
 install(TARGETS tarvelo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tarvelo-xlsx RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/tarvelo)
 install(FILES desktop/tarvelo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES desktop/tarvelo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES desktop/de.tarvelo.Tarvelo.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -54,5 +55,5 @@ include(CPack)
 add_custom_target(deb
                   COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${CMAKE_CPACK_COMMAND} -G DEB
                   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-                  DEPENDS tarvelo tarvelo_documents
+                  DEPENDS tarvelo tarvelo-xlsx tarvelo_documents
                   USES_TERMINAL)

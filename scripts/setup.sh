@@ -6,8 +6,8 @@
 
 # What the viewer needs to build and run, and what the tests add.
 TARVELO_VIEWER_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation
-  libpoppler-cpp-dev libquazip1-qt6-dev libcsv-dev)
-TARVELO_TEST_PACKAGES=(libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file desktop-file-utils lintian appstream man-db)
+  libpoppler-cpp-dev libquazip1-qt6-dev libcsv-dev libxlsxwriter-dev)
+TARVELO_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file desktop-file-utils lintian appstream man-db)
 
 tarvelo_install_packages() {
   local missing=()

@@ -222,7 +222,7 @@ TEST_F(CommandLine, ArgumentErrorsAreGermanAndExitWithTwo) {
             "tarvelo: --year erwartet ein Jahr mit vier Ziffern, nicht \xE2\x80\x9E" "99999999999999999999\xE2\x80\x9C\n"},
            {"--check=ja", "tarvelo: --check nimmt keinen Wert\n"},
            {"-x", "tarvelo: unbekannte Option: -x (tarvelo --help)\n"},
-           {"--check --rebuild", "tarvelo: nur einer von --check, --rebuild, --lookup, --import\n"},
+           {"--check --rebuild", "tarvelo: nur einer von --check, --rebuild, --lookup, --import, --compare\n"},
            {"--folder", "tarvelo: --folder braucht einen Wert\n"},
            {"catalog other", "tarvelo: zu viele Argumente: catalog other\n"}}) {
     const Outcome result = run(c.arguments);

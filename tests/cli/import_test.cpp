@@ -204,7 +204,7 @@ TEST_F(Import, WrongArgumentsAreUsageErrors) {
            {"--import 12 " + annexes(), "--import erwartet ein Jahr mit vier Ziffern, nicht \xE2\x80\x9E" "12\xE2\x80\x9C"},
            {"--import 2012 --anlage2 a --anlage4 b --anlage5 c", "--import braucht --anlage6 DATEI"},
            {"--anlage2 a catalog", "--anlage2, --anlage4, --anlage5 und --anlage6 gelten nur mit --import"},
-           {"--import 2012 --check " + annexes(), "nur einer von --check, --rebuild, --lookup, --import"},
+           {"--import 2012 --check " + annexes(), "nur einer von --check, --rebuild, --lookup, --import, --compare"},
        }) {
     const Outcome result = run(bad.arguments);
     EXPECT_EQ(result.status, 2) << bad.arguments;
