@@ -25,6 +25,7 @@ QString withKeys(const QString& text, const QString& keys) { return text + QLati
 QString shortcutsText() {
   return QStringLiteral(
       "Strg+F\tSuche: OPS-Kodes, Falllisten oder W\u00F6rter\n"
+      "Strg+J\tJahresvergleich: neue, entfallene und ge\u00E4nderte ZE zweier Jahre\n"
       "Strg+O\tOrdner \u00F6ffnen\n"
       "Strg+Q\tBeenden\n"
       "Tab\tJahr, OPS-Ziffer, Art, ZE-Gruppe, ZE, dann die Textfelder\n"
@@ -93,6 +94,10 @@ void MainWindow::createMenus() {
   QAction* search = searchMenu_->addAction(withKeys(QStringLiteral("Suche\u2026"), QStringLiteral("Strg+F")));
   search->setObjectName(QStringLiteral("Suche"));
   connect(search, &QAction::triggered, this, [this] { form_->showSearchWindow(); });
+  QAction* comparison =
+      searchMenu_->addAction(withKeys(QStringLiteral("Jahresvergleich\u2026"), QStringLiteral("Strg+J")));
+  comparison->setObjectName(QStringLiteral("Jahresvergleich"));
+  connect(comparison, &QAction::triggered, this, [this] { form_->showComparisonWindow(); });
 
   helpMenu_ = menuBar()->addMenu(QStringLiteral("&Hilfe"));
   QAction* keys = helpMenu_->addAction(QStringLiteral("&Tastenk\u00FCrzel"));

@@ -105,13 +105,24 @@ QVariant SearchResultsModel::headerData(int section, Qt::Orientation orientation
   return section + 1;
 }
 
+namespace {
+
+// A signed number ("+11,50", "-5,00") is a value, not a formula.
+bool isSignedNumber(const QString& cell) {
+  if (cell.size() < 2 || (cell[0] != QLatin1Char('+') && cell[0] != QLatin1Char('-'))) return false;
+  return std::all_of(cell.begin() + 1, cell.end(),
+                     [](QChar c) { return c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('.'); });
+}
+
+}  // namespace
+
 QString spreadsheetCell(const QString& text) {
   QString cell = text;
   for (QChar& c : cell)
     if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) c = QLatin1Char(' ');
-  const bool formula = !cell.isEmpty() && (cell[0] == QLatin1Char('=') || cell[0] == QLatin1Char('+') ||
-                                           cell[0] == QLatin1Char('@') ||
-                                           (cell[0] == QLatin1Char('-') && !(cell.size() > 1 && cell[1].isDigit())));
+  const bool formula = !cell.isEmpty() && !isSignedNumber(cell) &&
+                       (cell[0] == QLatin1Char('=') || cell[0] == QLatin1Char('+') || cell[0] == QLatin1Char('@') ||
+                        cell[0] == QLatin1Char('-'));
   return formula ? QLatin1Char('\'') + cell : cell;
 }
 

@@ -308,6 +308,11 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
     showCurrentRow();
     return true;
   }
+  // The table would copy its current cell alone.
+  if (watched == table_ && key->matches(QKeySequence::Copy)) {
+    copySelectedRows();
+    return true;
+  }
   if (key->key() == Qt::Key_Escape) {
     close();
     return true;

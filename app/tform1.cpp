@@ -7,6 +7,7 @@
 #include <QShortcut>
 
 #include "app/error_display.h"
+#include "app/comparison_window.h"
 #include "app/search_window.h"
 
 namespace {
@@ -198,6 +199,8 @@ void TForm1::wireHandlers() {
   connect(rebuild, &QShortcut::activated, this, [this] { runUserEvent([this] { Button1Click(Button1); }); });
   auto* search = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
   connect(search, &QShortcut::activated, this, [this] { showSearchWindow(); });
+  auto* comparison = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this);
+  connect(comparison, &QShortcut::activated, this, [this] { showComparisonWindow(); });
   auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
   connect(open, &QShortcut::activated, this, [this] {
     const QString folder = chooseFolder(this);
@@ -224,6 +227,7 @@ void TForm1::runUserEvent(const std::function<void()>& event) {
   if (error) app::showErrorMessage(*error);
   // A reload or a rebuild's walk changed the tables the search rows refer to.
   if (searchWindow_) searchWindow_->followCatalogChange();
+  if (comparisonWindow_) comparisonWindow_->followCatalogChange();
   if (generation != catalogGeneration_ && catalogLoaded_) catalogLoaded_();
   // Marking and saying what the form cannot come after the controls show
   // the event's result; they change nothing the handlers read.

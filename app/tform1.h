@@ -44,6 +44,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 namespace app {
+class ComparisonWindow;
 class SearchWindow;
 }
 
@@ -71,6 +72,8 @@ class TForm1 : public QWidget, public app::SearchHost {
 
   // Ctrl+F: the search window, created on first use.
   app::SearchWindow* showSearchWindow();
+  // Ctrl+J: the year comparison, created on first use.
+  app::ComparisonWindow* showComparisonWindow();
   // What the search window asks of this window.
   const catalog::Catalog& catalog() const override { return Data; }
   // Counts the loads, so that others know when to index the tables anew.
@@ -192,5 +195,6 @@ class TForm1 : public QWidget, public app::SearchHost {
   const Hit* currentHit() const;
   void markHitCode();
   app::SearchWindow* searchWindow_ = nullptr;
+  app::ComparisonWindow* comparisonWindow_ = nullptr;
   std::function<void()> catalogLoaded_;
 };

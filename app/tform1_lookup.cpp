@@ -1,6 +1,9 @@
 // The search window's way into the main window: a result is shown by the
 // handlers a user's picks run, so the window ends where picking by hand ends.
 
+#include <QTableView>
+
+#include "app/comparison_window.h"
 #include "app/search_window.h"
 #include "app/tform1.h"
 #include "app/text_codec.h"
@@ -34,6 +37,16 @@ app::SearchWindow* TForm1::showSearchWindow() {
   searchWindow_->input()->setFocus();
   searchWindow_->input()->selectAll();
   return searchWindow_;
+}
+
+app::ComparisonWindow* TForm1::showComparisonWindow() {
+  if (!comparisonWindow_) comparisonWindow_ = new app::ComparisonWindow(*this, this);
+  comparisonWindow_->followCatalog();
+  comparisonWindow_->show();
+  comparisonWindow_->raise();
+  comparisonWindow_->activateWindow();
+  comparisonWindow_->table()->setFocus();
+  return comparisonWindow_;
 }
 
 void TForm1::showLookupRow(const catalog::LookupRow& row) {

@@ -88,6 +88,53 @@ std::size_t writeCatalog(const std::string& folder, const CatalogShape& shape) {
   return catalog.bytes() + footnotes.bytes() + opsTexts.bytes();
 }
 
+std::size_t writeYearPair(const std::string& folder) {
+  // year;kind;group;ZE;description;amount;codes;footnotes; without the year.
+  const std::vector<std::string> before = {
+      "BE;ZE01;;H\xE4modialyse, intermittierend;;;1;",
+      "BE;ZE01;ZE01.01;H\xE4modialyse, Alter > 14 Jahre;225,60;8-854.2/8-854.3;1;",
+      "BE;ZE01;ZE01.02;H\xE4modialyse, Alter < 15 Jahre;408,50;8-854.2/8-854.3;1;",
+      "BE;ZE02;;H\xE4modiafiltration, intermittierend;;;;",
+      "BE;ZE02;ZE02.01;H\xE4modiafiltration, einmalig;263,37;8-855.1;;",
+      "BE;ZE02;ZE02.02;H\xE4modiafiltration, Serie;254,10;8-855.2/8-855.3;;",
+      "BE;ZE03;;Plasmapherese;;;;",
+      "BE;ZE03;ZE03.01;1 Plasmapherese;1.086,12;8-820.00;;",
+      "BE;ZE03;ZE03.02;2 Plasmapheresen;2.172,24;8-820.01;;",
+      "BE;ZE05;;Implantation einer Medikamentenpumpe;;;;",
+      "BE;ZE05;ZE05.01;Pumpe mit konstanter Flussrate;3.948,12;5-038.40;;",
+      "KH;ZE2025-01;ZE2025-01;Beckenimplantate;;5-785.2d/5-785.3d;;",
+      "KH;ZE2025-02;ZE2025-02;Gabe von Docetaxel, parenteral;;6-002.h0/6-002.h1/6-002.h2;;",
+      "KH;ZE2025-05;ZE2025-05;Radiofrequenzablation Osophagus;;5-422.55;;",
+  };
+  const std::vector<std::string> after = {
+      "BE;ZE01;;H\xE4modialyse, intermittierend;;;1;",
+      "BE;ZE01;ZE01.01;H\xE4modialyse, Alter > 14 Jahre;225,60;8-854.2/8-854.3;1;",
+      "BE;ZE01;ZE01.02;H\xE4modialyse, Alter < 15 Jahre;431,80;8-854.2/8-854.3;1;",
+      "BE;ZE02;;H\xE4modiafiltration, intermittierend;;;;",
+      "BE;ZE02;ZE02.01;H\xE4modiafiltration, einmalig;249,90;8-855.1;;",
+      "BE;ZE02;ZE02.02;H\xE4modiafiltration, Serie, je Sitzung;254,10;8-855.2/8-855.3;;",
+      "BE;ZE03;;Plasmapherese;;;;",
+      "BE;ZE03;ZE03.01;1 Plasmapherese;1.086,12;8-820.00/8-820.0a;;",
+      "BE;ZE04;;Gabe von Erythrozytenkonzentraten;;;;",
+      "BE;ZE04;ZE04.01;6 bis unter 11 Einheiten;477,18;8-800.c0;;",
+      "BE;ZE05;;Implantation einer Medikamentenpumpe;;;;",
+      "BE;ZE05;ZE05.01;Pumpe mit konstanter Flussrate;4.102,55;5-038.40/5-038.41;;",
+      "KH;ZE2026-01;ZE2026-01;Gabe von Docetaxel, parenteral, je Gabe;;6-002.h0/6-002.h1/6-002.h2/6-002.h3;;",
+      "KH;ZE2026-03;ZE2026-03;Beckenimplantate;;5-785.2d/5-785.3d;;",
+      "KH;ZE2026-07;ZE2026-07;Stent-Prothesen, gecoatet;;8-83b.e1;;",
+  };
+  Writer catalog(folder + "/ZE-Katalog.csv"), footnotes(folder + "/Fu\xC3\x9Fnoten.txt"),
+      opsTexts(folder + "/OPS-Kodes.csv");
+  Writer(folder + "/OPS-Zuordnung.csv");
+  for (const auto& [year, lines] : {std::pair{"2025", &before}, std::pair{"2026", &after}}) {
+    for (const std::string& line : *lines) catalog.line(std::string(year) + ";" + line);
+    footnotes.line(std::string(year) + ";BE;1;Nur bei ambulanter Behandlung nicht abrechenbar.");
+    for (const char* code : {"8-854.2", "8-854.3", "8-855.1", "8-820.00", "5-038.40"})
+      opsTexts.line(std::string(year) + ";" + code + ";Prozedur " + code);
+  }
+  return catalog.bytes() + footnotes.bytes() + opsTexts.bytes();
+}
+
 std::size_t writeIdenticalLines(const std::string& folder, std::size_t lines) {
   Writer catalog(folder + "/ZE-Katalog.csv");
   for (std::size_t i = 0; i < lines; ++i) catalog.line("2026;BE;Z;");

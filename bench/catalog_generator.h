@@ -35,4 +35,10 @@ std::size_t writeLongLine(const std::string& folder, std::size_t bytes);
 // its ZEs ("2026;BE;G17;Z1234017;;;;;"), the other files nearly empty.
 std::size_t writeShortLines(const std::string& folder, std::size_t lines);
 
+// Two years (2025 and 2026) of a small catalog whose second year shows
+// every kind of change the year comparison knows: amounts up and down, new
+// descriptions and OPS codes, new and dropped ZEs, renumbered
+// hospital-specific ZEs found by their description or their codes.
+std::size_t writeYearPair(const std::string& folder);
+
 }  // namespace bench

@@ -197,8 +197,10 @@ TEST_F(SearchPane, LongNoteKeepsTheWidthAndAStoredOversizeIsFitted) {
 TEST(SpreadsheetCell, TabsAndLineBreaksBecomeSpacesAndFormulasText) {
   const std::vector<std::pair<QString, QString>> cases = {
       {QStringLiteral("a\tb\nc\r"), QStringLiteral("a b c ")}, {QStringLiteral("=SUMME(A1)"), QStringLiteral("'=SUMME(A1)")},
-      {QStringLiteral("+1"), QStringLiteral("'+1")},           {QStringLiteral("@x"), QStringLiteral("'@x")},
+      {QStringLiteral("+1+A1"), QStringLiteral("'+1+A1")},     {QStringLiteral("@x"), QStringLiteral("'@x")},
       {QStringLiteral("-x"), QStringLiteral("'-x")},           {QStringLiteral("-5,00"), QStringLiteral("-5,00")},
+      {QStringLiteral("+11,50"), QStringLiteral("+11,50")},    {QStringLiteral("-5+A1"), QStringLiteral("'-5+A1")},
+      {QStringLiteral("+"), QStringLiteral("'+")},
       {QStringLiteral("8-854.2"), QStringLiteral("8-854.2")},  {QString(), QString()}};
   for (const auto& [cell, safe] : cases) EXPECT_EQ(app::spreadsheetCell(cell), safe) << cell.toStdString();
 }

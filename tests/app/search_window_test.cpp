@@ -108,7 +108,7 @@ TEST_F(SearchWindowTest, RowPickedByArrowAndEnterAllYearsAndCopy) {
   EXPECT_EQ(form->ComboBox3->text(), "ZE41.01");
 
   search->table()->selectRow(3);
-  search->copySelectedRows();
+  QTest::keyClick(search->table(), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(),
             "Eingabe\tZuordnung\tJahr\tArt\tGruppe\tZE\tBezeichnung\tBetrag\tFundstelle\n"
             "11000\t1-100.0\t2030\tBE\tZE01\tZE01.01\tAlt\t9,00\t\n");

@@ -12,7 +12,7 @@ trap 'rm -rf "$out"' EXIT
 deb="$(ls "$out"/*.deb)"
 contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
 status=0
-for path in ./usr/bin/tarvelo ./usr/share/applications/tarvelo.desktop \
+for path in ./usr/bin/tarvelo ./usr/libexec/tarvelo/tarvelo-xlsx ./usr/share/applications/tarvelo.desktop \
             ./usr/share/icons/hicolor/scalable/apps/tarvelo.svg ./usr/share/doc/tarvelo/README.md \
             ./usr/share/doc/tarvelo/copyright ./usr/share/doc/tarvelo/changelog.gz \
             ./usr/share/man/man1/tarvelo.1.gz ./usr/share/metainfo/de.tarvelo.Tarvelo.metainfo.xml \
@@ -22,13 +22,16 @@ done
 programs="$(grep -c '^./usr/bin/.' <<<"$contents" || true)"
 [ "$programs" = 1 ] || { echo "expected one program in /usr/bin, found $programs"; status=1; }
 depends="$(dpkg-deb -f "$deb" Depends)"
-for dependency in libqt6widgets6 libpoppler-cpp0v5 libquazip1-qt6-1 libcsv3 fonts-liberation qt6-translations-l10n; do
+for dependency in libqt6widgets6 libpoppler-cpp0v5 libquazip1-qt6-1 libcsv3 libxlsxwriter4 fonts-liberation \
+                  qt6-translations-l10n; do
   grep -q "$dependency" <<<"$depends" || { echo "Depends lacks $dependency: $depends"; status=1; }
 done
 maintainer="$(dpkg-deb -f "$deb" Maintainer)"
 [[ "$maintainer" != *localhost* ]] || { echo "Maintainer is no real address: $maintainer"; status=1; }
 dpkg-deb -x "$deb" "$out/root"
-file "$out/root/usr/bin/tarvelo" | grep -q ", stripped" || { echo "the program is not stripped"; status=1; }
+for program in usr/bin/tarvelo usr/libexec/tarvelo/tarvelo-xlsx; do
+  file "$out/root/$program" | grep -q ", stripped" || { echo "$program is not stripped"; status=1; }
+done
 desktop-file-validate "$out/root/usr/share/applications/tarvelo.desktop" || status=1
 appstreamcli validate --no-net "$out/root/usr/share/metainfo/de.tarvelo.Tarvelo.metainfo.xml" >/dev/null || {
   appstreamcli validate --no-net "$out/root/usr/share/metainfo/de.tarvelo.Tarvelo.metainfo.xml"
