@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,11 +25,6 @@
 namespace app {
 namespace {
 
-QString askForWorkbookFile(QWidget* parent, const QString& proposed) {
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Als Excel-Datei speichern"), proposed,
-                                      QStringLiteral("Excel-Arbeitsmappe (*.xlsx)"));
-}
-
 QString withThousands(catalog::Amount amount) {
   const QString plain = toQString(catalog::formatAmount(amount, false));
   const qsizetype comma = plain.indexOf(QLatin1Char(','));
@@ -45,8 +39,6 @@ QString withThousands(catalog::Amount amount) {
 }
 
 }  // namespace
-
-std::function<QString(QWidget*, const QString&)> ComparisonWindow::chooseWorkbookFile = askForWorkbookFile;
 
 QString comparisonSummary(const std::vector<catalog::ComparisonRow>& rows, const QString& before,
                           const QString& after) {
@@ -250,9 +242,8 @@ void ComparisonWindow::copySelectedRows() const {
 void ComparisonWindow::saveWorkbook() {
   const QString proposed =
       QStringLiteral("Jahresvergleich %1-%2.xlsx").arg(before_->currentText(), after_->currentText());
-  QString file = chooseWorkbookFile(this, proposed);
+  const QString file = askForWorkbookPath(this, proposed);
   if (file.isEmpty()) return;
-  if (!file.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) file += QStringLiteral(".xlsx");
   if (const auto error = runCatchingErrors([&] {
         writeWorkbook(file, QStringLiteral("Jahresvergleich"), comparisonWorkbookColumns(), model_->shownCells());
       }))

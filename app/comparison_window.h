@@ -40,9 +40,6 @@ class ComparisonWindow : public QWidget {
   void copySelectedRows() const;
   // Asks for a file and saves the rows shown as a workbook.
   void saveWorkbook();
-  // Asks where to save a workbook (the name proposed given); an empty name
-  // cancels. Tests replace it.
-  static std::function<QString(QWidget*, const QString&)> chooseWorkbookFile;
 
   QComboBox* before() const { return before_; }
   QComboBox* after() const { return after_; }

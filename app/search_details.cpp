@@ -44,9 +44,23 @@ std::vector<std::string> codesWithWords(const std::vector<std::string>& codes, c
   return matching;
 }
 
+// The ZE's partners in the other years of the catalog, each year paired
+// with the next as the year comparison pairs them.
+QStringList otherYearsSection(catalog::YearComparisons& comparisons, const catalog::LookupRow& row) {
+  QStringList lines{QString(), QStringLiteral("In anderen Jahren:")};
+  for (const auto& entry : comparisons.amountsThroughYears(row.year, catalog::kindOfCode(row.kind), row.group, row.ze)) {
+    if (entry.year == row.year) continue;
+    lines << QStringLiteral("  %1 %2: %3")
+                 .arg(toQString(entry.year), toQString(entry.code),
+                      toQString(catalog::amountShown(row.kind, entry.amount)));
+  }
+  if (lines.size() == 2) lines << QStringLiteral("  keine Entsprechung");
+  return lines;
+}
+
 }  // namespace
 
-QString detailsText(const SearchResultsModel& model, int index) {
+QString detailsText(const SearchResultsModel& model, int index, catalog::YearComparisons* comparisons) {
   const catalog::Catalog* catalog = model.catalog();
   if (!catalog) return {};
   const catalog::SearchResult& result = model.result();
@@ -77,6 +91,7 @@ QString detailsText(const SearchResultsModel& model, int index) {
   addSection(lines, QStringLiteral("Fu\u00DFnoten der ZE:"), details.zeFootnotes);
   addSection(lines, QStringLiteral("OPS-Kodes der Gruppe:"), details.groupCodes);
   addSection(lines, QStringLiteral("OPS-Kodes der ZE:"), details.zeCodes);
+  if (comparisons && !row.ze.empty()) lines << otherYearsSection(*comparisons, row);
   return lines.join(QLatin1Char('\n'));
 }
 

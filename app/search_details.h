@@ -4,10 +4,14 @@
 
 #include <QString>
 
+#include "catalog/year_comparison.h"
+
 namespace app {
 
 class SearchResultsModel;
 
-QString detailsText(const SearchResultsModel& model, int row);
+// comparisons: the catalog's year comparisons, for the ZE's amounts in
+// other years; none leaves that section out.
+QString detailsText(const SearchResultsModel& model, int row, catalog::YearComparisons* comparisons = nullptr);
 
 }  // namespace app

@@ -126,14 +126,24 @@ QString spreadsheetCell(const QString& text) {
   return formula ? QLatin1Char('\'') + cell : cell;
 }
 
+std::vector<QStringList> SearchResultsModel::workbookRows() const {
+  std::vector<QStringList> rows;
+  rows.reserve(static_cast<std::size_t>(rowCount()));
+  for (int r = 0; r < rowCount(); ++r) {
+    const catalog::LookupRow shown = row(r);
+    QStringList cells;
+    for (const std::string_view field : catalog::lookupFields(shown)) cells << toQString(field);
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
 QString SearchResultsModel::asTabSeparated(const std::vector<int>& rows) const {
   QStringList lines{toQString(catalog::lookupHeader())};
   for (int r : rows) {
     const catalog::LookupRow shown = row(r);
     QStringList cells;
-    for (const std::string* text : {&shown.entered, &shown.matchedCode, &shown.year, &shown.kind, &shown.group,
-                                    &shown.ze, &shown.description, &shown.amount, &shown.foundIn})
-      cells << spreadsheetCell(toQString(*text));
+    for (const std::string_view field : catalog::lookupFields(shown)) cells << spreadsheetCell(toQString(field));
     lines << cells.join(QLatin1Char('\t'));
   }
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

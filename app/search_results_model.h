@@ -39,6 +39,10 @@ class SearchResultsModel : public QAbstractTableModel {
   // The given rows as tab-separated text with a header line, for a
   // spreadsheet: every text of a row, each cell safe to paste.
   QString asTabSeparated(const std::vector<int>& rows) const;
+  // Every row's fields in the columns of the lookup, for a workbook; the
+  // amount's column.
+  std::vector<QStringList> workbookRows() const;
+  static constexpr int kWorkbookAmount = 7;
 
  private:
   const catalog::LookupRow& described(int index) const;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -23,6 +24,8 @@
 #include <set>
 
 #include "app/clock.h"
+#include "app/workbook_file.h"
+#include "catalog/ops_lookup.h"
 #include "app/shown_text.h"
 #include "app/error_display.h"
 #include "app/search_details.h"
@@ -48,6 +51,7 @@ SearchWindow::SearchWindow(SearchHost& host, QWidget* parent)
       table_(new QTableView(splitter_)),
       details_(new QPlainTextEdit(splitter_)),
       status_(new QLabel(this)),
+      save_(new QPushButton(QStringLiteral("Als &Excel-Datei speichern\u2026"), this)),
       model_(new SearchResultsModel(this)) {
   setObjectName(QStringLiteral("Suche"));
   setWindowTitle(QStringLiteral("Suche"));
@@ -146,11 +150,17 @@ SearchWindow::SearchWindow(SearchHost& host, QWidget* parent)
   scope->addStretch(1);
   layout->addLayout(scope);
   layout->addWidget(splitter_, 1);
-  layout->addWidget(status_);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(status_, 1);
+  bottom->addWidget(save_);
+  layout->addLayout(bottom);
   setTabOrder(input_, year_);
   setTabOrder(year_, allYears_);
   setTabOrder(allYears_, table_);
   setTabOrder(table_, details_);
+  setTabOrder(details_, save_);
+  save_->setObjectName(QStringLiteral("AlsExcelSpeichern"));
+  connect(save_, &QPushButton::clicked, this, [this] { saveWorkbook(); });
 
   connect(input_, &QLineEdit::textChanged, this, [this] { refresh(); });
   connect(allYears_, &QCheckBox::toggled, this, [this](bool all) {
@@ -210,6 +220,7 @@ void SearchWindow::followCatalog() {
   // repaint meanwhile.
   search_ = whilePainting([&catalog = host_.catalog()] { return std::make_unique<catalog::CatalogSearch>(catalog); },
                           [this] { repaintWindows(); });
+  comparisons_ = std::make_unique<catalog::YearComparisons>(host_.catalog());
   searchGeneration_ = host_.catalogGeneration();
   std::vector<std::string> years = host_.catalog().yearsLastFirst();
   std::sort(years.rbegin(), years.rend());
@@ -234,6 +245,7 @@ void SearchWindow::followCatalogChange() {
   // Shown again, the window searches anew; until then it holds nothing of
   // the tables that went.
   search_.reset();
+  comparisons_.reset();
   searchGeneration_ = -1;
   model_->clear();
 }
@@ -271,7 +283,7 @@ void SearchWindow::showDetails() {
   const QModelIndex current = table_->currentIndex();
   const int row = current.isValid() ? current.row() : (model_->rowCount() > 0 ? 0 : -1);
   const auto error = runCatchingErrors([this, row] {
-    details_->setPlainText(row == -1 || model_->stale() ? QString() : withLongLinesCut(detailsText(*model_, row)));
+    details_->setPlainText(row == -1 || model_->stale() ? QString() : withLongLinesCut(detailsText(*model_, row, comparisons_.get())));
   });
   if (error) details_->setPlainText(QString());
 }
@@ -287,6 +299,18 @@ void SearchWindow::showCurrentRow() {
     parentWidget()->window()->raise();
     parentWidget()->window()->activateWindow();
   }
+}
+
+void SearchWindow::saveWorkbook() {
+  const QString file = askForWorkbookPath(this, QStringLiteral("Suche.xlsx"));
+  if (file.isEmpty()) return;
+  if (const auto error = runCatchingErrors([&] {
+        std::vector<WorkbookColumn> columns;
+        for (const QString& name : toQString(catalog::lookupHeader()).split(QLatin1Char('\t'))) columns.push_back({name, {}});
+        columns[SearchResultsModel::kWorkbookAmount].numberFormat = amountFormat();
+        writeWorkbook(file, QStringLiteral("Suche"), columns, model_->workbookRows());
+      }))
+    showErrorMessage(*error);
 }
 
 void SearchWindow::copySelectedRows() const {

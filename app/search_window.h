@@ -9,12 +9,14 @@
 
 #include "app/search_host.h"
 #include "catalog/search.h"
+#include "catalog/year_comparison.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QSplitter;
 class QTableView;
 
@@ -33,6 +35,8 @@ class SearchWindow : public QWidget {
   // Shows the current row (or the first) in the main window.
   void showCurrentRow();
   void copySelectedRows() const;
+  // Asks for a file and saves every row as a workbook.
+  void saveWorkbook();
   // Puts the main window's year into the year box, or the catalog's default
   // year when the catalog lacks it.
   void followMainWindowYear();
@@ -68,9 +72,11 @@ class SearchWindow : public QWidget {
   QTableView* table_;
   QPlainTextEdit* details_;
   QLabel* status_;
+  QPushButton* save_;
   SearchResultsModel* model_;
   // Built again whenever the main window has loaded its files anew.
   std::unique_ptr<catalog::CatalogSearch> search_;
+  std::unique_ptr<catalog::YearComparisons> comparisons_;
   int searchGeneration_ = -1;
 };
 

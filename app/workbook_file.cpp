@@ -1,6 +1,7 @@
 #include "app/workbook_file.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -101,7 +102,20 @@ std::optional<QString> runWriter(const QString& rowsPath, const QString& workboo
   return said.isEmpty() ? QStringLiteral("%1 endete mit Fehler").arg(QFile::decodeName(program)) : said;
 }
 
+QString askWithDialog(QWidget* parent, const QString& proposed) {
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Als Excel-Datei speichern"), proposed,
+                                      QStringLiteral("Excel-Arbeitsmappe (*.xlsx)"));
+}
+
 }  // namespace
+
+std::function<QString(QWidget*, const QString&)> chooseWorkbookFile = askWithDialog;
+
+QString askForWorkbookPath(QWidget* parent, const QString& proposed) {
+  QString file = chooseWorkbookFile(parent, proposed);
+  if (!file.isEmpty() && !file.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) file += QStringLiteral(".xlsx");
+  return file;
+}
 
 QString amountFormat() { return QStringLiteral("#,##0.00"); }
 QString differenceFormat() { return QStringLiteral("+#,##0.00;-#,##0.00;0.00"); }

@@ -6,7 +6,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
+
+class QWidget;
 
 namespace app {
 
@@ -27,6 +30,13 @@ QString percentFormat();
 // German reason.
 void writeWorkbook(const QString& path, const QString& sheet, const std::vector<WorkbookColumn>& columns,
                    const std::vector<QStringList>& rows);
+
+// Asks where to save a workbook, the name proposed given; an empty name
+// cancels. Tests replace it.
+extern std::function<QString(QWidget*, const QString&)> chooseWorkbookFile;
+// The file chosen, with the workbook's ending added when it lacks one;
+// empty when cancelled.
+QString askForWorkbookPath(QWidget* parent, const QString& proposed);
 
 // Where the writer program is; tests name the one they built.
 QString workbookProgram();

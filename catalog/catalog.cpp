@@ -156,6 +156,10 @@ Catalog::LinesAs<std::string_view> Catalog::groupNames(std::string_view year, Ki
   return {this, readGroupName, groupsByPrefix_.indexesOf(joinKey({year, kindCodeOf(kind)}))};
 }
 
+EntryNumbers Catalog::linesOfYearAndKind(std::string_view year, Kind kind) const {
+  return groupsByPrefix_.indexesOf(joinKey({year, kindCodeOf(kind)}));
+}
+
 std::optional<Catalog::LineView> Catalog::firstLineOfGroup(std::string_view year, Kind kind,
                                                            std::string_view group) const {
   const int line = catalogTable_.GroupKeys.find(joinKey({year, kindCodeOf(kind), group}));

@@ -8,6 +8,7 @@
 // The tables are the catalog's own; everything else asks it:
 //   yearsLastFirst, defaultYear      the years of the catalog lines
 //   groupNames(year, kind)           each catalog line's group, in table order
+//   linesOfYearAndKind(year, kind)   those lines' numbers
 //   firstLineOfGroup(y, k, group)    the group's line (letter case ignored)
 //   linesOfGroup(y, k, group)        its lines, compared exactly, in table order
 //   linesOfZe(y, k, group, ze)       those of one ZE, compared exactly
@@ -130,6 +131,9 @@ class Catalog {
   // Changes whenever a table changes, so that what refers to lines knows.
   unsigned long revision() const;
 
+  // The catalog lines of a year and kind (group keys beginning with
+  // year;KK, compared exactly), in table order.
+  EntryNumbers linesOfYearAndKind(std::string_view year, Kind kind) const;
   // The catalog lines whose group key is key, compared exactly, in table
   // order.
   EntryNumbers linesWithGroupKey(std::string_view key) const;

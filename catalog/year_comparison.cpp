@@ -224,14 +224,11 @@ std::vector<YearZe> zesOfYear(const Catalog& catalog, std::string_view year, Kin
   const CatalogTable& table = catalog.catalogTable();
   std::vector<YearZe> zes;
   std::unordered_map<std::string, std::size_t> indexOf;  // group;ZE
-  const std::string prefix = joinKey({year, kindCodeOf(kind), ""});
-  const int lines = table.CatalogLines.count();
-  for (int i = 0; i < lines; ++i) {
+  for (const std::uint32_t line : catalog.linesOfYearAndKind(year, kind)) {
+    const int i = static_cast<int>(line);
     const std::string_view code = table.ZeCodes.get(i);
     if (code.empty()) continue;
-    const std::string_view key = table.GroupKeys.get(i);
-    if (!key.starts_with(prefix)) continue;
-    const std::string_view group = key.substr(prefix.size());
+    const std::string_view group = groupNameOf(table.GroupKeys.get(i));
     const auto [at, isNew] = indexOf.try_emplace(joinKey({group, code}), zes.size());
     if (isNew) {
       YearZe ze;

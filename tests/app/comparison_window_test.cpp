@@ -48,7 +48,7 @@ class ComparisonWindowTest : public WindowTest {
     ASSERT_NE(comparison, nullptr);
     EXPECT_TRUE(comparison->isVisible());
   }
-  void TearDown() override { app::ComparisonWindow::chooseWorkbookFile = chosen_; }
+  void TearDown() override { app::chooseWorkbookFile = chosen_; }
 
   // Each shown row as "mark kind old>new change".
   std::vector<std::string> rows() const {
@@ -67,7 +67,7 @@ class ComparisonWindowTest : public WindowTest {
   app::ComparisonWindow* comparison = nullptr;
 
  private:
-  std::function<QString(QWidget*, const QString&)> chosen_ = app::ComparisonWindow::chooseWorkbookFile;
+  std::function<QString(QWidget*, const QString&)> chosen_ = app::chooseWorkbookFile;
 };
 
 TEST_F(ComparisonWindowTest, OpensOnTheNewestYearAndTheOneBeforeWithMarkedRowsAndASummary) {
@@ -131,7 +131,7 @@ TEST_F(ComparisonWindowTest, CopyGivesTheHeaderAndTheSelectedRowsTabSeparated) {
 TEST_F(ComparisonWindowTest, SavesTheRowsShownAsAWorkbookOrSaysWhyNot) {
   QString proposed;
   const std::string target = folder.file("vergleich");
-  app::ComparisonWindow::chooseWorkbookFile = [&](QWidget*, const QString& name) {
+  app::chooseWorkbookFile = [&](QWidget*, const QString& name) {
     proposed = name;
     return QString::fromStdString(target);
   };
@@ -143,7 +143,7 @@ TEST_F(ComparisonWindowTest, SavesTheRowsShownAsAWorkbookOrSaysWhyNot) {
   EXPECT_EQ(start, "PK") << "the name gets the workbook's ending";
   EXPECT_TRUE(messages.empty());
 
-  app::ComparisonWindow::chooseWorkbookFile = [&](QWidget*, const QString&) {
+  app::chooseWorkbookFile = [&](QWidget*, const QString&) {
     return QString::fromStdString(folder.file("fehlt/vergleich.xlsx"));
   };
   QTest::mouseClick(comparison->findChild<QPushButton*>(QStringLiteral("AlsExcelSpeichern")), Qt::LeftButton);
@@ -153,7 +153,7 @@ TEST_F(ComparisonWindowTest, SavesTheRowsShownAsAWorkbookOrSaysWhyNot) {
       << messages[0].text.toStdString();
 
   // Cancelled: nothing written, nothing said.
-  app::ComparisonWindow::chooseWorkbookFile = [](QWidget*, const QString&) { return QString(); };
+  app::chooseWorkbookFile = [](QWidget*, const QString&) { return QString(); };
   QTest::mouseClick(comparison->findChild<QPushButton*>(QStringLiteral("AlsExcelSpeichern")), Qt::LeftButton);
   EXPECT_EQ(messages.size(), 1u);
 }

@@ -6,12 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTableView>
 #include <QScreen>
 #include <QTest>
 
+#include "annex/xlsx_table.h"
 #include "app/search_results_model.h"
+#include "app/workbook_file.h"
 #include "app/search_window.h"
 #include "fixture.h"
 
@@ -79,7 +82,10 @@ TEST_F(SearchPane, FederalRowShowsAmountCodeTextFootnotesAndCodes) {
                               "  8-854.0 - Dialyse allgemein\n"
                               "\n"
                               "OPS-Kodes der ZE:\n"
-                              "  8-854.2 - H\u00E4modialyse: Intermittierend"));
+                              "  8-854.2 - H\u00E4modialyse: Intermittierend\n"
+                              "\n"
+                              "In anderen Jahren:\n"
+                              "  keine Entsprechung"));
   EXPECT_TRUE(search->details()->isReadOnly());
   EXPECT_TRUE(search->details()->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
 }
@@ -93,6 +99,26 @@ TEST_F(SearchPane, HospitalRowNamesTheHospitalsAmountAndTheWildcardLine) {
   EXPECT_TRUE(pane.contains(QStringLiteral("Fu\u00DFnoten der ZE:\n  Nur abrechenbar, wenn vereinbart.")));
   const QModelIndex amount = search->model()->index(0, app::SearchResultsModel::kAmount);
   EXPECT_EQ(amount.data().toString(), "krankenhausindividuell");
+}
+
+TEST_F(SearchPane, OtherYearsShowTheZesAmountWhereTheComparisonPairsIt) {
+  writeFiles({{"2029;KH;ZE2029-3;ZE2029-3;Stent klein;;5-38a.70/5-38a.71;;",
+               "2030;BE;ZE01;ZE01.01;Dialyse kurz;900,00;8-854.2;;",
+               "2030;KH;ZE2030-1;ZE2030-1;Stent klein;;5-38a.70/5-38a.71;;",
+               "2031;BE;ZE01;ZE01.01;Dialyse kurz;968,59;8-854.2;;",
+               "2031;KH;ZE2031-9;ZE2031-9;Stent, klein;12,00;5-38a.70/5-38a.71/5-38a.72;;",
+               "2032;BE;ZE01;ZE01.02;Ganz anders;1,00;1-111.1;;"},
+              {},
+              {},
+              {"8-854.2;2031;BE;ZE01;ZE01.01", "5-38a.70;2031;KH;ZE2031-9;ZE2031-9"}});
+  form->runUserEvent([this] { form->Init(form.get()); });
+  EXPECT_TRUE(paneFor(QStringLiteral("8-854.2")).endsWith(
+      QString::fromUtf8("In anderen Jahren:\n  2030 ZE01.01: 900,00")))
+      << search->details()->toPlainText().toStdString();
+  EXPECT_TRUE(paneFor(QStringLiteral("5-38a.70")).endsWith(
+      QString::fromUtf8("In anderen Jahren:\n  2029 ZE2029-3: krankenhausindividuell\n"
+                        "  2030 ZE2030-1: krankenhausindividuell")))
+      << search->details()->toPlainText().toStdString();
 }
 
 TEST_F(SearchPane, WordRowsSayWhereTheWordsWereFoundAndWhichCodesMatch) {
@@ -192,6 +218,33 @@ TEST_F(SearchPane, LongNoteKeepsTheWidthAndAStoredOversizeIsFitted) {
   ASSERT_NE(search, nullptr);
   EXPECT_LE(search->width(), screen.width());
   EXPECT_LE(search->height(), screen.height());
+}
+
+TEST_F(SearchPane, SavesEveryRowAsAWorkbookThatReadsBackTheSame) {
+  app::useWorkbookProgram(QStringLiteral(TARVELO_XLSX_PROGRAM));
+  const auto chosen = app::chooseWorkbookFile;
+  QString proposed;
+  app::chooseWorkbookFile = [&](QWidget*, const QString& name) {
+    proposed = name;
+    return QString::fromStdString(folder.file("suche.xlsx"));
+  };
+  search->input()->setText(QStringLiteral("8-854.2 8-854.3 5-38a.70"));
+  QTest::mouseClick(search->findChild<QPushButton*>(QStringLiteral("AlsExcelSpeichern")), Qt::LeftButton);
+  app::chooseWorkbookFile = chosen;
+  EXPECT_EQ(proposed, "Suche.xlsx");
+  EXPECT_TRUE(messages.empty());
+  const auto sheets = annex::readXlsxSheets(folder.read("suche.xlsx"), "suche.xlsx");
+  ASSERT_EQ(sheets.size(), 1u);
+  // Amounts are stored as numbers, which the reader gives in German
+  // notation without the format's thousands point; empty cells at a row's
+  // end are not stored.
+  EXPECT_EQ(sheets[0], (annex::Grid{
+                           {"Eingabe", "Zuordnung", "Jahr", "Art", "Gruppe", "ZE", "Bezeichnung", "Betrag", "Fundstelle"},
+                           {"8-854.2", "8-854.2", "2031", "BE", "ZE01", "ZE01.01", "Dialyse kurz", "968,59"},
+                           {"8-854.3", "8-854.3", "2031", "BE", "ZE01", "ZE01.02", "Dialyse lang", "1234"},
+                           {"5-38a.70", "5-38a.7*", "2031", "KH", "ZE40", "ZE40.01", "Stent klein",
+                            "krankenhausindividuell"},
+                       }));
 }
 
 TEST(SpreadsheetCell, TabsAndLineBreaksBecomeSpacesAndFormulasText) {
