@@ -39,6 +39,7 @@
 
 #include "app/clock.h"
 #include "app/commands.h"
+#include "app/comparison_window.h"
 #include "app/error_display.h"
 #include "app/search_results_model.h"
 #include "app/search_window.h"
@@ -47,6 +48,7 @@
 #include "bench/peak_memory.h"
 #include "catalog/catalog.h"
 #include "catalog/ops_lookup.h"
+#include "catalog/year_comparison.h"
 #include "catalog/tables.h"
 #include "annex/import.h"
 
@@ -208,6 +210,36 @@ int measure(const fs::path& folder) {
               searchKeys.size(), search->model()->rowCount(), searchKeys[searchKeys.size() / 2], searchKeys.back(),
               broadest);
   search->close();
+
+  // The year comparison of the two newest years, then its window's filter
+  // switched on and off by the user.
+  std::vector<std::string> years = form.Data.yearsLastFirst();
+  std::sort(years.begin(), years.end());
+  if (years.size() >= 2) {
+    const auto compareStart = Clock::now();
+    const auto compared = catalog::compareYears(form.Data, years[years.size() - 2], years.back());
+    std::printf("compare_ms %.2f\ncompare_rows %zu\n", millisecondsSince(compareStart), compared.size());
+    // The command as a controller runs it, its rows printed to nowhere.
+    std::fflush(stdout);
+    const int figures = ::dup(STDOUT_FILENO);
+    const int nowhere = ::open("/dev/null", O_WRONLY);
+    ::dup2(nowhere, STDOUT_FILENO);
+    const auto commandStart = Clock::now();
+    app::runCompare(QString::fromStdString(years[years.size() - 2]), QString::fromStdString(years.back()), {}, {});
+    std::fflush(stdout);
+    const double command = millisecondsSince(commandStart);
+    ::dup2(figures, STDOUT_FILENO);
+    ::close(nowhere);
+    ::close(figures);
+    std::printf("compare_command_ms %.1f\n", command);
+    app::ComparisonWindow* comparison = form.showComparisonWindow();
+    double slowest = 0;
+    QApplication::processEvents();  // its first paint is the opening's, not the filter's
+    for (int i = 0; i < 4; ++i)
+      slowest = std::max(slowest, timedEvent([&] { comparison->changesOnly()->click(); }));
+    std::printf("compare_filter_ms %.2f\n", slowest);
+    comparison->close();
+  }
 
   PaintClock paints;
   QApplication::instance()->installEventFilter(&paints);
@@ -475,6 +507,10 @@ int report(const fs::path& workdir) {
   row("search window keystroke with its table, median (ms)", "", number("search_median_ms", "%.1f"));
   row("search window keystroke, slowest (ms)", "<= 16", number("search_max_ms", "%.1f"));
   row("rows of the broadest search (\"er\", all years)", "", number("search_rows", "%.0f"));
+  row("year comparison of the two newest years (ms)", "<= 100", number("compare_ms", "%.1f"));
+  row("its rows", "", number("compare_rows", "%.0f"));
+  row("--compare of the two newest years, with reading (ms)", "<= 100", number("compare_command_ms", "%.0f"));
+  row("its window: \"nur \u00C4nderungen\" switched, slowest (ms)", "<= 16", number("compare_filter_ms", "%.1f"));
   row("--check of the folder (ms)", "", number("check_ms", "%.0f"));
   row("--check / (start-up + rebuild)", "<= 2", [](const std::map<std::string, double>& r) {
     char text[32];
