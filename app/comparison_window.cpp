@@ -105,7 +105,7 @@ ComparisonWindow::ComparisonWindow(SearchHost& host, QWidget* parent)
   for (int column = 0; column < static_cast<int>(catalog::kComparisonColumns); ++column) {
     const QString header = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     int width = metrics.horizontalAdvance(header) + 24;
-    if (column == catalog::kColumnDescription) width = metrics.horizontalAdvance(QLatin1Char('x')) * 40;
+    if (column == catalog::kColumnDescription) width = metrics.horizontalAdvance(QLatin1Char('x')) * 34;
     if (column == catalog::kColumnZeBefore || column == catalog::kColumnZeAfter)
       width = std::max(width, metrics.horizontalAdvance(QStringLiteral("ZE2026-100")) + 16);
     if (column == catalog::kColumnChange)
@@ -155,7 +155,7 @@ ComparisonWindow::ComparisonWindow(SearchHost& host, QWidget* parent)
   connect(save_, &QPushButton::clicked, this, [this] { saveWorkbook(); });
   connect(table_, &QTableView::doubleClicked, this, [this] { showCurrentRow(); });
   table_->installEventFilter(this);
-  resize(1100, 560);
+  resize(1280, 480);
 }
 
 ComparisonWindow::~ComparisonWindow() = default;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Refreshes the README's screenshots under a virtual X server: the window on
 # the sample catalog (docs/window.png at scale 1, docs/window-scale2.png at
-# QT_SCALE_FACTOR=2), and the search window with a pasted case list on the
-# sample made to have long descriptions (docs/search.png, docs/search-scale2.png).
+# QT_SCALE_FACTOR=2), the search window with a pasted case list on the
+# sample made to have long descriptions (docs/search.png, docs/search-scale2.png),
+# the status line (docs/status-line.png) and the year comparison
+# (docs/comparison.png).
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 tarvelo_install_packages "${TARVELO_VIEWER_PACKAGES[@]}" xvfb xauth imagemagick xdotool xclip
@@ -65,4 +67,16 @@ xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
   xdotool mousemove 185 170 click 1; sleep 0.3; xdotool type 8-854.2; sleep 1
   import -window root -crop 792x530+68+106 +repage "$2"
   kill $pid' "$TARVELO_ROOT/build/app/tarvelo" "$imported" "$TARVELO_ROOT/docs/status-line.png"
-echo "docs/window.png, docs/window-scale2.png, docs/search.png, docs/search-scale2.png und docs/status-line.png erneuert."
+# The year comparison on two generated years with every kind of change.
+tarvelo_build "$TARVELO_ROOT/build" generate_catalog
+pair=$(mktemp -d)
+trap 'rm -rf "$long" "$imported" "$pair"' EXIT
+"$TARVELO_ROOT/build/bench/generate_catalog" --year-pair "$pair" 2>/dev/null
+"$TARVELO_ROOT/build/app/tarvelo" --rebuild "$pair" >/dev/null
+xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
+  "$0" "$1" & pid=$!
+  sleep 3
+  xdotool mousemove 300 300 click 1; xdotool key ctrl+j; sleep 1.5
+  import -window "$(xdotool search --name "^Jahresvergleich\$" | head -1)" "$2"
+  kill $pid' "$TARVELO_ROOT/build/app/tarvelo" "$pair" "$TARVELO_ROOT/docs/comparison.png"
+echo "docs/window.png, docs/window-scale2.png, docs/search.png, docs/search-scale2.png, docs/status-line.png und docs/comparison.png erneuert."
