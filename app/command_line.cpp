@@ -232,12 +232,12 @@ int runProgram(int argc, char** argv) {
   }
   switch (arguments.command) {
     case Arguments::Command::Window: return runWindow(argc, argv, !arguments.folder.isEmpty());
-    case Arguments::Command::Check: return runCheck(argc, argv);
-    case Arguments::Command::Rebuild: return runRebuild(argc, argv, arguments.force);
+    case Arguments::Command::Check: return runCheck();
+    case Arguments::Command::Rebuild: return runRebuild(arguments.force);
     case Arguments::Command::Lookup:
       return runLookup(arguments.codes, {arguments.allYears, arguments.year});
     case Arguments::Command::Import:
-      return runImport(argc, argv, arguments.importYear, arguments.annexFiles);
+      return runImport(arguments.importYear, arguments.annexFiles);
     case Arguments::Command::Compare:
       return runCompare(arguments.compareYears[0], arguments.compareYears[1], arguments.kind,
                         QFile::decodeName(arguments.workbook));

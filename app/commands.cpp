@@ -1,6 +1,5 @@
 #include "app/commands.h"
 
-#include <QApplication>
 #include <array>
 #include <cstdio>
 #include <algorithm>
@@ -11,9 +10,11 @@
 #include "app/console.h"
 #include "app/error_display.h"
 #include "app/messages.h"
-#include "app/tform1.h"
 #include "app/text_codec.h"
 #include "catalog/check.h"
+#include "catalog/file_reading.h"
+#include "catalog/rebuild_walk.h"
+#include "catalog/safe_save.h"
 #include "catalog/errors.h"
 #include "catalog/lines.h"
 #include "catalog/ops_lookup.h"
@@ -23,56 +24,41 @@
 namespace app {
 namespace {
 
-// Qt's own warnings (a missing runtime folder as root, a font) are not
-// this program's messages; a command prints only its own.
-void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtFatalMsg || type == QtCriticalMsg) printError(message);
+// The catalog lines, cut and indexed: all the rebuild's walk reads. The
+// other files are read too, only so that the rebuild refuses as the window
+// does when one of them cannot be read; none of them is kept.
+std::unique_ptr<catalog::Catalog> catalogToWalk() {
+  auto catalog = std::make_unique<catalog::Catalog>();
+  const auto error = runCatchingErrors([&catalog] {
+    catalog->loadCatalogLines();
+    for (const char* name : {catalog::kFootnoteFile, catalog::kOpsTextFile, catalog::kAssignmentFile})
+      static_cast<void>(catalog::readCatalogFile(name));
+    catalog->splitCatalog();
+  });
+  if (error) {
+    printError(errorMessageText(*error));
+    return nullptr;
+  }
+  return catalog;
 }
 
-// The window, built and driven without a display: the offscreen platform
-// draws nothing. Errors the window would show go to standard error.
-class HeadlessWindow {
- public:
-  HeadlessWindow(int argc, char** argv) : argc_(argc) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietQtMessages);
-    // A program that has its application already (the window fuzzer runs
-    // the commands beside the window) keeps it.
-    if (!QCoreApplication::instance()) application_ = std::make_unique<QApplication>(argc_, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarvelo"));
-    setErrorMessageHook([this](const QString&, const QString& text) {
-      printError(text);
-      ++errors_;
-    });
-    form_ = std::make_unique<TForm1>();
-  }
-  ~HeadlessWindow() {
-    form_.reset();
-    setErrorMessageHook({});
-  }
-  HeadlessWindow(const HeadlessWindow&) = delete;
-  HeadlessWindow& operator=(const HeadlessWindow&) = delete;
+// What a rebuild would write now: the window's walk from a start-up in the
+// current year.
+std::vector<std::string> rebuiltLines(const catalog::Catalog& catalog) {
+  return catalog::rebuiltAssignments(catalog, currentYearText());
+}
 
-  TForm1& form() { return *form_; }
-  int errors() const { return errors_; }
-
- private:
-  int argc_;
-  std::unique_ptr<QApplication> application_;
-  std::unique_ptr<TForm1> form_;
-  int errors_ = 0;
-};
-
-
-bool assignmentFileIsAsRebuilt(int argc, char** argv) {
-  HeadlessWindow window(argc, argv);
-  TForm1& form = window.form();
-  return form.Data.complete() && form.assignmentFileIsAsRebuilt();
+bool assignmentFileIsAsRebuilt() {
+  const auto catalog = catalogToWalk();
+  if (!catalog) return false;
+  std::string rebuilt;
+  for (const std::string& line : rebuiltLines(*catalog)) rebuilt.append(line).append("\r\n");
+  return static_cast<std::string_view>(catalog::textOfAssignmentFile()) == rebuilt;
 }
 
 }  // namespace
 
-int runCheck(int argc, char** argv) {
+int runCheck() {
   catalog::CheckInput input;
   const auto& names = catalog::kCatalogFiles;
   std::array<catalog::FileText, 4> texts;  // what the input views
@@ -87,10 +73,11 @@ int runCheck(int argc, char** argv) {
       return 2;
     }
   }
-  HeadlessWindow window(argc, argv);
-  input.rebuiltAssignments = [&window] {
-    TForm1& form = window.form();
-    return form.Data.complete() ? form.assignmentsAsRebuilt(&form) : std::vector<std::string>{};
+  // The walk reads the catalog lines alone, from the text the check read.
+  input.rebuiltAssignments = [&texts] {
+    catalog::Catalog catalog;
+    catalog.loadTexts({texts[0], {}, {}, {}});
+    return rebuiltLines(catalog);
   };
   // Each finding is printed as soon as its file is checked, so a huge
   // catalog shows progress; only their number is kept.
@@ -106,44 +93,42 @@ int runCheck(int argc, char** argv) {
   return counts[static_cast<std::size_t>(catalog::Severity::Error)] > 0 ? 1 : 0;
 }
 
-int runRebuild(int argc, char** argv, bool force) {
-  HeadlessWindow window(argc, argv);
-  const auto asked = TForm1::confirmLargeDrop;
-  bool refused = false;
-  TForm1::confirmLargeDrop = [force, &refused](QWidget*, const QString& question) {
-    if (!force) printError(question + QLatin1Char(' ') + messages::notWrittenWithoutForce());
-    refused = !force;
-    return force;
-  };
-  struct Restore {
-    std::function<bool(QWidget*, const QString&)> asked;
-    ~Restore() { TForm1::confirmLargeDrop = asked; }
-  } restore{asked};
-  TForm1& form = window.form();
-  if (!form.Data.complete()) {
+int runRebuild(bool force) {
+  const auto loaded = catalogToWalk();
+  if (!loaded) {
     printError(messages::rebuildNeedsCompleteLoad());
     return 1;
   }
-  const catalog::FileText before = TForm1::textOfAssignmentFile();
-  const int errorsBefore = window.errors();
-  // Errors of the walk and the save end the rebuild; one of the reload after
-  // the save does not undo what was written.
-  bool written = false;
-  form.runUserEvent([&form, &written] {
-    form.Button1Click(&form);
-    written = true;
+  const catalog::FileText before = catalog::textOfAssignmentFile();
+  bool refused = false;
+  const auto error = runCatchingErrors([&] {
+    const catalog::SaveLock lock(catalog::kAssignmentFile);
+    const std::vector<std::string> lines = rebuiltLines(*loaded);
+    const std::vector<std::string_view> views(lines.begin(), lines.end());
+    // A catalog that loads but holds nothing usable would empty the file.
+    const catalog::FileText old = catalog::textOfAssignmentFile();
+    const std::vector<std::string_view> oldLines = catalog::lineViews(old);
+    const std::size_t kept = catalog::linesKept(oldLines, views);
+    if (kept * 2 < oldLines.size() && !force) {
+      printError(toQString(catalog::rebuildWouldDrop(oldLines.size() - kept, oldLines.size())) + QLatin1Char(' ') +
+                 messages::notWrittenWithoutForce());
+      refused = true;
+      return;
+    }
+    catalog::saveLinesReplacing(catalog::kAssignmentFile, views);
   });
-  if (!written || refused) return 1;
-  const catalog::FileText after = TForm1::textOfAssignmentFile();
+  if (error) printError(errorMessageText(*error));
+  if (error || refused) return 1;
+  const catalog::FileText after = catalog::textOfAssignmentFile();
   const std::vector<std::string_view> linesBefore = catalog::lineViews(before), linesAfter = catalog::lineViews(after);
   const std::size_t kept = catalog::linesKept(linesBefore, linesAfter);
   printLine(messages::rebuildWritten(static_cast<qsizetype>(linesAfter.size()),
                                      static_cast<qsizetype>(linesAfter.size() - kept),
                                      static_cast<qsizetype>(linesBefore.size() - kept)));
-  return window.errors() > errorsBefore ? 1 : 0;
+  return 0;
 }
 
-int runImport(int argc, char** argv, const QString& year, const std::array<QByteArray, 4>& annexFiles) {
+int runImport(const QString& year, const std::array<QByteArray, 4>& annexFiles) {
   const auto path = [](const QByteArray& file) { return std::string(file.constData(), static_cast<std::size_t>(file.size())); };
   annex::ImportPlan plan;
   try {
@@ -157,12 +142,12 @@ int runImport(int argc, char** argv, const QString& year, const std::array<QByte
     return 1;
   }
   // Importing the same annexes again changes no byte, not even the backup.
-  if (!plan.changesSomething() && assignmentFileIsAsRebuilt(argc, argv)) {
+  if (!plan.changesSomething() && assignmentFileIsAsRebuilt()) {
     printLine(messages::assignmentsUnchanged());
     return 0;
   }
   // The import is why most assignment lines change: no question first.
-  return runRebuild(argc, argv, true);
+  return runRebuild(true);
 }
 
 int runLookup(const QStringList& codes, const LookupYear& year) {

@@ -1,7 +1,9 @@
 #pragma once
-// The commands that need no display. Each runs in the current directory,
-// prints to standard output and errors to standard error, and returns the
-// exit status.
+// The commands that need no display, and no window: they ask the catalog
+// (the rebuild and the check walk it as the window would, see
+// catalog/rebuild_walk.h). Each runs in the current directory, prints to
+// standard output and errors to standard error, and returns the exit
+// status.
 
 #include <QString>
 #include <QStringList>
@@ -10,9 +12,9 @@
 
 namespace app {
 
-int runCheck(int argc, char** argv);
+int runCheck();
 // force: writes even a file that keeps fewer than half of the old lines.
-int runRebuild(int argc, char** argv, bool force);
+int runRebuild(bool force);
 // The year searched: all years, the one named, or else the catalog's
 // default year (said on standard error when it is not the current year).
 struct LookupYear {
@@ -22,7 +24,7 @@ struct LookupYear {
 int runLookup(const QStringList& codes, const LookupYear& year);
 // Imports a year from the annexes (Anlage 2, 4, 5, 6, as the file system
 // names them), prints the report, then rebuilds the assignment file.
-int runImport(int argc, char** argv, const QString& year, const std::array<QByteArray, 4>& annexFiles);
+int runImport(const QString& year, const std::array<QByteArray, 4>& annexFiles);
 
 // Compares two years of the catalog (kind "BE" or "KH", else both): the
 // rows tab-separated, or as a workbook when one is named.

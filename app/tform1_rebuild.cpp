@@ -100,13 +100,7 @@ void TForm1::importAnnexYear(const annex::ImportPlan& plan) {
   Button1Click(this);
 }
 
-catalog::FileText TForm1::textOfAssignmentFile() {
-  try {
-    return catalog::readWholeFile(catalog::kAssignmentFile, {catalog::kAssignmentFile});
-  } catch (const catalog::Error&) {
-    return {};
-  }
-}
+catalog::FileText TForm1::textOfAssignmentFile() { return catalog::textOfAssignmentFile(); }
 
 bool TForm1::assignmentFileIsAsRebuilt() {
   std::string rebuilt;

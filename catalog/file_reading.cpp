@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "catalog/errors.h"
+#include "catalog/file_names.h"
 
 namespace catalog {
 namespace {
@@ -84,6 +85,14 @@ FileText readWholeFile(std::string_view displayName, const std::vector<std::stri
     return readRegularFile(displayName, file.get(), progress);
   }
   throw cannotOpen(displayName, ENOENT);
+}
+
+FileText textOfAssignmentFile() {
+  try {
+    return readWholeFile(kAssignmentFile, {kAssignmentFile});
+  } catch (const Error&) {
+    return {};
+  }
 }
 
 }  // namespace catalog

@@ -24,4 +24,8 @@ inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths,
                        const std::function<void()>& progress = {});
 
+// The assignment file's bytes as they are now; none when it cannot be read
+// (a rebuild then writes it anew).
+FileText textOfAssignmentFile();
+
 }  // namespace catalog

@@ -274,6 +274,18 @@ TEST_F(CommandLine, CommandsPrintNothingButTheirOwnMessages) {
   EXPECT_EQ(missingYear.status, 1);
 }
 
+// The commands ask the catalog; no window is built, so no platform plugin
+// is loaded (the dynamic loader lists every library it opens).
+TEST_F(CommandLine, CommandsLoadNoPlatformPlugin) {
+  for (const std::string arguments : {"--check catalog", "--rebuild catalog", "--compare 2025 2026 catalog",
+                                      "--lookup --year 2026 --folder catalog 8-854.2"}) {
+    const Outcome result = run(arguments, "LD_DEBUG=files");
+    EXPECT_EQ(result.status, 0) << arguments;
+    EXPECT_NE(result.err.find("libQt6Core"), std::string::npos) << "the loader's list is missing";
+    EXPECT_EQ(result.err.find("/platforms/"), std::string::npos) << arguments;
+  }
+}
+
 TEST_F(CommandLine, WindowWithoutADisplaySaysSoInOneLine) {
   const Outcome result = run("catalog");
   EXPECT_EQ(result.status, 1);

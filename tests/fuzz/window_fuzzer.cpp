@@ -70,12 +70,10 @@ std::vector<QString> queriesIn(std::string_view rest) {
 
 // The commands as a script runs them on the folder the window shows.
 void commandLine(const std::vector<QString>& queries) {
-  char name[] = "tarvelo";
-  char* argv[] = {name, nullptr};
-  app::runCheck(1, argv);
+  app::runCheck();
   ignoreErrors();
   for (const QString& query : queries) app::runLookup({query}, app::LookupYear{true, std::nullopt});
-  app::runRebuild(1, argv, false);
+  app::runRebuild(false);
   ignoreErrors();
 }
 

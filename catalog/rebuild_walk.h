@@ -1,0 +1,26 @@
+#pragma once
+// The assignment rebuild without a window: the walk the window's handlers
+// make over every year, kind, group and ZE, on the choice alone (year text,
+// kind, the group and ZE boxes' lists and texts), collecting the OPS codes
+// the detail boxes would show for each ZE.
+//
+// The order of the lines is the order in which the window's walk meets
+// them, quirks included: a box keeps a remembered text when its new list
+// holds it (letter case ignored, the text kept as it was), a group or ZE
+// text beginning with "ZE200" or "ZE201" follows the year, a change of kind
+// runs the cascade before the walk's own, and the collection keeps the
+// first form of lines that differ in letter case only. A walk starts from
+// the choice a start-up in the current year leaves.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalog/catalog.h"
+
+namespace catalog {
+
+// The lines, code;yyyy;KK;group;ZE, of a catalog whose load completed.
+std::vector<std::string> rebuiltAssignments(const Catalog& catalog, std::string_view currentYear);
+
+}  // namespace catalog
