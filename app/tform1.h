@@ -17,9 +17,9 @@
 //      widget; during long runs repaintNow does so every few dozen ms.
 //   5. After the event, the search window (through app::SearchHost) and the
 //      menu window (onCatalogLoaded) follow a catalog that was loaded anew.
-// The rebuild's walk collects into an AssignmentCollector beside the
-// tables; a hit of the OPS field tells the field (rememberHit), so that a
-// code typed on in full is searched whole.
+// The rebuild asks the catalog for the lines (catalog/rebuild_walk.h); a
+// hit of the OPS field tells the field (rememberHit), so that a code typed
+// on in full is searched whole.
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -36,7 +36,6 @@
 #include "app/controls/ops_field.h"
 #include "catalog/catalog.h"
 #include "app/search_host.h"
-#include "catalog/assignment_collector.h"
 #include "annex/import.h"
 #include "catalog/file_identity.h"
 
@@ -62,9 +61,8 @@ class TForm1 : public QWidget, public app::SearchHost {
   virtual void ZE_suchen(QObject* Sender);
   virtual void Button1Click(QObject* Sender);
 
-  // The lines a rebuild would write now, by the same walk, without writing
-  // or reloading; the assignment table is left as it was.
-  std::vector<std::string> assignmentsAsRebuilt(QObject* Sender);
+  // The lines a rebuild would write now, without writing or reloading.
+  std::vector<std::string> assignmentsAsRebuilt(QObject* Sender) const;
   // Whether the assignment file holds what a rebuild would write now.
   bool assignmentFileIsAsRebuilt();
   // The assignment file's bytes as they are now; none when it cannot be read.
@@ -139,10 +137,6 @@ class TForm1 : public QWidget, public app::SearchHost {
   // The catalog; the year list is ComboBox1's list.
   catalog::Catalog Data;
 
-  // Set only while the assignment rebuild walks the catalog; what the walk
-  // collects.
-  bool RebuildMode = false;
-  const catalog::AssignmentCollector& collected() const { return collected_; }
 
  private:
   void createControls();
@@ -157,7 +151,6 @@ class TForm1 : public QWidget, public app::SearchHost {
                              app::DetailBox& codeBox);
   void resolveFootnotes(const std::string& marks, app::DetailBox& box);
   void showOpsCodes(const std::string& opsList, app::DetailBox& box);
-  void collectAssignments(const app::DetailBox& box);
   void decorateOpsCodes(app::DetailBox& box);
   void resetOpsField();
   void showGroupLine(const catalog::Catalog::LineView& line, std::string& ops, std::string& marks);
@@ -165,16 +158,11 @@ class TForm1 : public QWidget, public app::SearchHost {
   app::OpsFieldModel::ProbeResult probeLongerCode(const std::string& code) const;
   void showLongerCode(const std::string& code);
 
-  void collectAssignments(QObject* Sender);
-  void walkCollecting(QObject* Sender);
-  void walkGroups(QObject* Sender);
-  void showItem(app::DropDownBox& box, int index);
 
   std::string year() const { return ComboBox1->text(); }
   std::string_view kindCode() const { return RadioGroup1->kindCode(); }
   catalog::Kind kind() const { return RadioGroup1->kind(); }
 
-  catalog::AssignmentCollector collected_;
   QElapsedTimer lastRepaint_;
   int catalogGeneration_ = 0;
   // The OPS field's last hit, while the choice it made is shown.

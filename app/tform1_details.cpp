@@ -1,5 +1,5 @@
 // The detail display: descriptions, amount, footnotes and OPS codes of the
-// chosen group and ZE; during the rebuild it also collects the assignments.
+// chosen group and ZE.
 
 #include "catalog/keys.h"
 #include "catalog/ops_code.h"
@@ -43,12 +43,10 @@ void TForm1::Werte_holen(QObject* /*Sender*/) {
   showFootnotesAndCodes(zeMarks, *RichEdit6, zeOps, *RichEdit4);
 }
 
-// The codes are collected bare, before they are decorated.
 void TForm1::showFootnotesAndCodes(const std::string& marks, app::DetailBox& footnoteBox, const std::string& opsList,
                                    app::DetailBox& codeBox) {
   resolveFootnotes(marks, footnoteBox);
   showOpsCodes(opsList, codeBox);
-  if (RebuildMode) collectAssignments(codeBox);
   decorateOpsCodes(codeBox);
 }
 
@@ -65,13 +63,6 @@ void TForm1::resolveFootnotes(const std::string& marks, app::DetailBox& box) {
 
 void TForm1::showOpsCodes(const std::string& opsList, app::DetailBox& box) {
   for (std::string& code : catalog::splitOpsList(opsList)) box.appendLine(std::move(code));
-}
-
-void TForm1::collectAssignments(const app::DetailBox& box) {
-  const int lines = box.lineCount();
-  for (int i = 0; i < lines; ++i) {
-    collected_.add(catalog::assignmentLine(box.line(i), year(), kindCode(), ComboBox2->text(), ComboBox3->text()));
-  }
 }
 
 void TForm1::decorateOpsCodes(app::DetailBox& box) {

@@ -1,15 +1,18 @@
-// The assignment rebuild: walks every year, kind, group and ZE through the
-// window's own handlers, lets the detail display collect which OPS code
-// triggers which group and ZE, writes the collection and reloads.
+// The assignment rebuild: the catalog's walk over every year, kind, group
+// and ZE as the window's cascade makes it from a start-up in the current
+// year (catalog/rebuild_walk.h), so that the file is the same whatever the
+// window shows and whoever writes it; then the save and the reload.
 
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "app/clock.h"
 #include "app/text_codec.h"
 #include "app/while_painting.h"
 #include "catalog/check.h"
 #include "catalog/file_reading.h"
 #include "catalog/lines.h"
+#include "catalog/rebuild_walk.h"
 
 #include "app/tform1.h"
 #include "catalog/errors.h"
@@ -46,13 +49,12 @@ void TForm1::Button1Click(QObject* Sender) {
     if (!Data.complete()) throw catalog::rebuildNeedsCompleteLoad();
   }
   const BusyCursor busy;
-  collectAssignments(Sender);
-  repaintNow();
-  // A catalog that loads but holds nothing usable would empty the file.
-  // Reading and comparing hundreds of thousands of lines takes a while; the
-  // window paints meanwhile.
+  // Walking, reading and comparing hundreds of thousands of lines takes a
+  // while; the window paints meanwhile.
   const auto keepPainting = [this] { repaintNow(); };
-  const std::vector<std::string_view> lines = collected_.views();
+  const std::vector<std::string> rebuilt = app::whilePainting([this] { return assignmentsAsRebuilt(this); }, keepPainting);
+  const std::vector<std::string_view> lines(rebuilt.begin(), rebuilt.end());
+  // A catalog that loads but holds nothing usable would empty the file.
   const auto [kept, before] = app::whilePainting(
       [&lines] {
         const catalog::FileText old = textOfAssignmentFile();
@@ -61,12 +63,9 @@ void TForm1::Button1Click(QObject* Sender) {
       },
       keepPainting);
   if (kept * 2 < before &&
-      !confirmLargeDrop(this, app::toQString(catalog::rebuildWouldDrop(before - kept, before)))) {
-    collected_.clear();
+      !confirmLargeDrop(this, app::toQString(catalog::rebuildWouldDrop(before - kept, before))))
     return;
-  }
   app::whilePainting([&lines] { catalog::saveLinesReplacing(catalog::kAssignmentFile, lines); }, keepPainting);
-  collected_.clear();  // saved: the lines need not stay twice in memory
   repaintNow();
   Init(Sender);
 }
@@ -108,54 +107,6 @@ bool TForm1::assignmentFileIsAsRebuilt() {
   return static_cast<std::string_view>(textOfAssignmentFile()) == rebuilt;
 }
 
-std::vector<std::string> TForm1::assignmentsAsRebuilt(QObject* Sender) {
-  collectAssignments(Sender);
-  return collected_.lines();
-}
-
-void TForm1::collectAssignments(QObject* Sender) {
-  // The walk collects beside the tables, so the search keeps working on the
-  // assignments loaded, whether the walk fails or ends.
-  collected_.clear();
-  try {
-    walkCollecting(Sender);
-  } catch (...) {
-    RebuildMode = false;
-    throw;
-  }
-  RebuildMode = false;
-}
-
-void TForm1::walkCollecting(QObject* Sender) {
-  RebuildMode = true;
-  const int years = ComboBox1->count();
-  for (int y = years - 1; y >= 0; --y) {
-    showItem(*ComboBox1, y);
-    for (int kind : {0, 1}) {
-      RadioGroup1->setItemIndex(kind);
-      repaintNow();
-      ZE_Gruppe_holen(Sender);
-      walkGroups(Sender);
-    }
-  }
-}
-
-void TForm1::walkGroups(QObject* Sender) {
-  const int groups = ComboBox2->count();
-  for (int g = 0; g < groups; ++g) {
-    showItem(*ComboBox2, g);
-    ZEs_holen(Sender);
-    const int zes = ComboBox3->count();
-    for (int z = 0; z < zes; ++z) {
-      showItem(*ComboBox3, z);
-      Werte_holen(Sender);
-    }
-  }
-}
-
-// Sets a box's text to one of its items, selects it and shows it.
-void TForm1::showItem(app::DropDownBox& box, int index) {
-  box.setText(box.item(index));
-  box.select(index);
-  repaintNow();
+std::vector<std::string> TForm1::assignmentsAsRebuilt(QObject* /*Sender*/) const {
+  return catalog::rebuiltAssignments(Data, app::currentYearText());
 }

@@ -169,25 +169,19 @@ TEST_F(Details, EmptyLineIsDecoratedWhenTheYearHasAnEmptyCode) {
   EXPECT_EQ(lines(*form->RichEdit3), (Strings{" - leerer Kode", "A - Text A"}));
 }
 
-TEST_F(Details, CollectsAssignmentsOnlyWhileRebuilding) {
+TEST_F(Details, CodesShownBareBesideTheRebuildsLinesAndDecoratedInTheBoxes) {
   openWith({{"2031;BE;G;;Gruppe;;A/b;;", "2031;BE;G;Z1;eins;;B/C//;;", "2031;BE;G;Z2;zwei;;A;;"},
             {},
             {"2031;A;Text A"},
             {"alt;2031;BE;G;Z"}});
   show("G", "Z1");
-  EXPECT_TRUE(form->collected().lines().empty());
-  form->RebuildMode = true;
-  show("G", "Z1");
-  show("G", "Z2");
-  show("G", "");
-  form->RebuildMode = false;
-  EXPECT_EQ(form->Data.assignmentTable().AssignmentKeys.entries(), Strings{"alt;2031;BE"}) << "collected beside it";
-  EXPECT_EQ(form->collected().lines(),
+  EXPECT_EQ(form->assignmentsAsRebuilt(form.get()),
             (Strings{"A;2031;BE;G;Z1", "b;2031;BE;G;Z1", "C;2031;BE;G;Z1", ";2031;BE;G;Z1", "A;2031;BE;G;Z2",
-                     "b;2031;BE;G;Z2", "A;2031;BE;G;", "b;2031;BE;G;"}))
-      << "B is collected as b, already present in another letter case";
-  // What the boxes show is decorated after the collection.
+                     "b;2031;BE;G;Z2"}))
+      << "B is written as b, already present in another letter case; the empty element stays";
+  EXPECT_EQ(form->Data.assignmentTable().AssignmentKeys.entries(), Strings{"alt;2031;BE"}) << "the table stays";
   EXPECT_EQ(lines(*form->RichEdit3), (Strings{"A - Text A", "b"}));
+  EXPECT_EQ(lines(*form->RichEdit4), (Strings{"B", "C", ""}));
 }
 
 }  // namespace
