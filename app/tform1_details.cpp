@@ -3,6 +3,7 @@
 
 #include "catalog/keys.h"
 #include "catalog/ops_code.h"
+#include "catalog/ze_details.h"
 #include "app/tform1.h"
 
 void TForm1::Werte_holen(QObject* /*Sender*/) {
@@ -55,10 +56,7 @@ void TForm1::resetOpsField() {
 }
 
 void TForm1::resolveFootnotes(const std::string& marks, app::DetailBox& box) {
-  for (const std::string& mark : catalog::footnoteMarks(marks)) {
-    const auto text = Data.footnoteText(year(), kind(), mark);
-    if (text && !text->empty()) box.appendView(*text);
-  }
+  for (const std::string_view text : catalog::footnoteTexts(Data, year(), kind(), marks)) box.appendView(text);
 }
 
 void TForm1::showOpsCodes(const std::string& opsList, app::DetailBox& box) {
@@ -68,6 +66,7 @@ void TForm1::showOpsCodes(const std::string& opsList, app::DetailBox& box) {
 void TForm1::decorateOpsCodes(app::DetailBox& box) {
   for (int i = 0; i < box.lineCount(); ++i) {
     const std::string code(box.line(i));
-    if (const auto text = Data.opsText(year(), code)) box.replaceLine(i, catalog::concat({code, " - ", *text}));
+    std::string decorated = catalog::decoratedOpsCode(Data, year(), code);
+    if (decorated != code) box.replaceLine(i, std::move(decorated));
   }
 }

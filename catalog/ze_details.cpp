@@ -6,22 +6,31 @@
 namespace catalog {
 namespace {
 
-void addFootnotes(const Catalog& catalog, std::string_view year, std::string_view kind, std::string_view marks,
-                  std::vector<std::string>& texts) {
-  for (const std::string& mark : footnoteMarks(marks)) {
-    const auto text = catalog.footnoteText(year, kindOfCode(kind), mark);
-    if (text && !text->empty()) texts.emplace_back(*text);
-  }
+void addCodes(const Catalog& catalog, std::string_view year, std::string_view list, std::vector<std::string>& codes) {
+  for (const std::string& code : splitOpsList(list)) codes.push_back(decoratedOpsCode(catalog, year, code));
 }
 
-void addCodes(const Catalog& catalog, std::string_view year, std::string_view list, std::vector<std::string>& codes) {
-  for (const std::string& code : splitOpsList(list)) {
-    const std::string_view text = opsTextOf(catalog, year, code);
-    codes.push_back(text.empty() ? code : concat({code, " - ", text}));
-  }
+void addFootnotes(const Catalog& catalog, std::string_view year, Kind kind, std::string_view marks,
+                  std::vector<std::string>& texts) {
+  for (const std::string_view text : footnoteTexts(catalog, year, kind, marks)) texts.emplace_back(text);
 }
 
 }  // namespace
+
+std::string decoratedOpsCode(const Catalog& catalog, std::string_view year, const std::string& code) {
+  if (const auto text = catalog.opsText(year, code)) return concat({code, " - ", *text});
+  return code;
+}
+
+std::vector<std::string_view> footnoteTexts(const Catalog& catalog, std::string_view year, Kind kind,
+                                            std::string_view marks) {
+  std::vector<std::string_view> texts;
+  for (const std::string& mark : footnoteMarks(marks)) {
+    const auto text = catalog.footnoteText(year, kind, mark);
+    if (text && !text->empty()) texts.push_back(*text);
+  }
+  return texts;
+}
 
 std::string_view opsTextOf(const Catalog& catalog, std::string_view year, std::string_view code) {
   return catalog.opsText(year, code).value_or(std::string_view());
@@ -29,22 +38,18 @@ std::string_view opsTextOf(const Catalog& catalog, std::string_view year, std::s
 
 ZeDetails zeDetails(const Catalog& catalog, std::string_view year, std::string_view kind, std::string_view group,
                     std::string_view ze) {
-  const auto& table = catalog.catalogTable();
+  const Kind kindOfRow = kindOfCode(kind);
   ZeDetails details;
-  int groupLine = -1;
-  for (const int k : catalog.linesWithGroupKey(joinKey({year, kind, group})))
-    if (table.ZeCodes.get(k).empty()) {
-      groupLine = k;
-      break;
-    }
-  const int zeLine = ze.empty() ? -1 : zeLineOf(catalog, year, kind, group, ze);
-  if (groupLine != -1) {
-    details.groupDescription = table.Descriptions.get(groupLine);
-    addFootnotes(catalog, year, kind, table.FootnoteRefs.get(groupLine), details.groupFootnotes);
-    addCodes(catalog, year, table.OpsLists.get(groupLine), details.groupCodes);
+  if (const auto groupLine = catalog.firstLineOfGroup(year, kindOfRow, group)) {
+    details.groupDescription = groupLine->description;
+    addFootnotes(catalog, year, kindOfRow, groupLine->footnoteRefs, details.groupFootnotes);
+    addCodes(catalog, year, groupLine->opsList, details.groupCodes);
   }
-  if (zeLine != -1) {
-    addFootnotes(catalog, year, kind, table.FootnoteRefs.get(zeLine), details.zeFootnotes);
+  // The row's kind as its line writes it: a search row may come from a
+  // line whose kind is written in other letter case.
+  if (const int zeLine = ze.empty() ? -1 : zeLineOf(catalog, year, kind, group, ze); zeLine != -1) {
+    const auto& table = catalog.catalogTable();
+    addFootnotes(catalog, year, kindOfRow, table.FootnoteRefs.get(zeLine), details.zeFootnotes);
     addCodes(catalog, year, table.OpsLists.get(zeLine), details.zeCodes);
   }
   return details;

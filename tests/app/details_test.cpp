@@ -1,6 +1,8 @@
 // The detail display: the OPS field reset, the two halves, footnotes, OPS
 // codes with their texts, the amount and the collection during a rebuild.
 
+#include "catalog/fields.h"
+#include "catalog/ze_details.h"
 #include "fixture.h"
 
 namespace {
@@ -182,6 +184,40 @@ TEST_F(Details, CodesShownBareBesideTheRebuildsLinesAndDecoratedInTheBoxes) {
   EXPECT_EQ(form->Data.assignmentTable().AssignmentKeys.entries(), Strings{"alt;2031;BE"}) << "the table stays";
   EXPECT_EQ(lines(*form->RichEdit3), (Strings{"A - Text A", "b"}));
   EXPECT_EQ(lines(*form->RichEdit4), (Strings{"B", "C", ""}));
+}
+
+// The search window's pane and the main window read a ZE's details by the
+// same rules: every ZE of a catalog whose group lines stand anywhere, in
+// other letter case or not at all, with footnotes and OPS texts missing or
+// empty.
+TEST_F(Details, SearchPaneAndWindowShowTheSameForEveryZe) {
+  const std::vector<std::string> catalogLines = {
+      "2031;BE;ZE01;ZE01.01;Erste Zeile vor der Gruppe;1,00;1-1;1;", "2031;BE;ZE01;;Gruppe;;1-9;2;",
+      "2031;BE;ze01;ZE01.02;Zweite;2,00;1-2/1-3;1,3;",            "2031;BE;ZE01;ZE01.02;Zweite b;2,50;1-4;;",
+      "2031;KH;ZE40;;KH Gruppe;;;x;",                             "2031;KH;ZE40;ZE40.01;KH eins;;5-1/;;",
+      "2031;KH;ZE41;ZE41.01;Ohne Gruppenzeile;;5-2;x;"};
+  openWith({catalogLines,
+            {"2031;BE;1;Eins", "2031;BE;2;", "2031;KH;x;Ix"},
+            {"2031;1-1;Text 1", "2031;1-2;", "2031;5-1;F\xFCnf", "2031;;leer"},
+            {}});
+  for (const std::string& line : catalogLines) {
+    const auto fields = catalog::catalogFieldsOf(line);
+    const auto key = catalog::groupKeyFields(fields.groupKey);
+    if (fields.zeCode.empty()) continue;  // a group's line, no ZE
+    SCOPED_TRACE(line);
+    form->RadioGroup1->setItemIndex(catalog::itemOf(catalog::kindOfCode(key.kind)));
+    form->ComboBox2->setText(std::string(key.group));
+    form->ZEs_holen(form.get());
+    form->ComboBox3->setText(std::string(fields.zeCode));
+    form->Werte_holen(form.get());
+    const catalog::ZeDetails details = catalog::zeDetails(form->Data, "2031", key.kind, key.group, fields.zeCode);
+    const Strings groupDescription = lines(*form->RichEdit2);
+    EXPECT_EQ(groupDescription.empty() ? std::string() : groupDescription.front(), details.groupDescription);
+    EXPECT_EQ(lines(*form->RichEdit5), details.groupFootnotes);
+    EXPECT_EQ(lines(*form->RichEdit3), details.groupCodes);
+    EXPECT_EQ(lines(*form->RichEdit6), details.zeFootnotes);
+    EXPECT_EQ(lines(*form->RichEdit4), details.zeCodes);
+  }
 }
 
 }  // namespace
