@@ -25,14 +25,14 @@ namespace app {
 namespace {
 
 // The catalog lines, cut and indexed: all the rebuild's walk reads. The
-// other files are read too, only so that the rebuild refuses as the window
-// does when one of them cannot be read; none of them is kept.
+// other files are opened too, only so that the rebuild refuses as the
+// window does when one of them cannot be read.
 std::unique_ptr<catalog::Catalog> catalogToWalk() {
   auto catalog = std::make_unique<catalog::Catalog>();
   const auto error = runCatchingErrors([&catalog] {
     catalog->loadCatalogLines();
     for (const char* name : {catalog::kFootnoteFile, catalog::kOpsTextFile, catalog::kAssignmentFile})
-      static_cast<void>(catalog::readCatalogFile(name));
+      catalog::ensureCatalogFileReadable(name);
     catalog->splitCatalog();
   });
   if (error) {
@@ -99,32 +99,30 @@ int runRebuild(bool force) {
     printError(messages::rebuildNeedsCompleteLoad());
     return 1;
   }
-  const catalog::FileText before = catalog::textOfAssignmentFile();
   bool refused = false;
+  std::size_t written = 0, kept = 0, before = 0;
   const auto error = runCatchingErrors([&] {
     const catalog::SaveLock lock(catalog::kAssignmentFile);
-    const std::vector<std::string> lines = rebuiltLines(*loaded);
-    const std::vector<std::string_view> views(lines.begin(), lines.end());
-    // A catalog that loads but holds nothing usable would empty the file.
+    const auto collected = catalog::collectRebuiltAssignments(*loaded, currentYearText());
+    const std::vector<std::string_view> views = collected->views();
     const catalog::FileText old = catalog::textOfAssignmentFile();
     const std::vector<std::string_view> oldLines = catalog::lineViews(old);
-    const std::size_t kept = catalog::linesKept(oldLines, views);
-    if (kept * 2 < oldLines.size() && !force) {
-      printError(toQString(catalog::rebuildWouldDrop(oldLines.size() - kept, oldLines.size())) + QLatin1Char(' ') +
+    kept = catalog::linesKept(oldLines, views);
+    before = oldLines.size();
+    // A catalog that loads but holds nothing usable would empty the file.
+    if (kept * 2 < before && !force) {
+      printError(toQString(catalog::rebuildWouldDrop(before - kept, before)) + QLatin1Char(' ') +
                  messages::notWrittenWithoutForce());
       refused = true;
       return;
     }
     catalog::saveLinesReplacing(catalog::kAssignmentFile, views);
+    written = views.size();
   });
   if (error) printError(errorMessageText(*error));
   if (error || refused) return 1;
-  const catalog::FileText after = catalog::textOfAssignmentFile();
-  const std::vector<std::string_view> linesBefore = catalog::lineViews(before), linesAfter = catalog::lineViews(after);
-  const std::size_t kept = catalog::linesKept(linesBefore, linesAfter);
-  printLine(messages::rebuildWritten(static_cast<qsizetype>(linesAfter.size()),
-                                     static_cast<qsizetype>(linesAfter.size() - kept),
-                                     static_cast<qsizetype>(linesBefore.size() - kept)));
+  printLine(messages::rebuildWritten(static_cast<qsizetype>(written), static_cast<qsizetype>(written - kept),
+                                     static_cast<qsizetype>(before - kept)));
   return 0;
 }
 

@@ -52,8 +52,9 @@ void TForm1::Button1Click(QObject* Sender) {
   // Walking, reading and comparing hundreds of thousands of lines takes a
   // while; the window paints meanwhile.
   const auto keepPainting = [this] { repaintNow(); };
-  const std::vector<std::string> rebuilt = app::whilePainting([this] { return assignmentsAsRebuilt(this); }, keepPainting);
-  const std::vector<std::string_view> lines(rebuilt.begin(), rebuilt.end());
+  const auto collected = app::whilePainting(
+      [this] { return catalog::collectRebuiltAssignments(Data, app::currentYearText()); }, keepPainting);
+  const std::vector<std::string_view> lines = collected->views();
   // A catalog that loads but holds nothing usable would empty the file.
   const auto [kept, before] = app::whilePainting(
       [&lines] {

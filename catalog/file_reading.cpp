@@ -35,12 +35,17 @@ int openForReading(const std::string& path) {
   return fd;
 }
 
-FileText readRegularFile(std::string_view displayName, int fd, const std::function<void()>& progress) {
+// The size of a regular file within the limit; refuses anything else.
+std::size_t regularFileSize(std::string_view displayName, int fd) {
   struct stat info {};
   if (::fstat(fd, &info) != 0) throw cannotOpen(displayName, errno);
   if (!S_ISREG(info.st_mode)) throw notARegularFile(displayName);
   if (static_cast<unsigned long long>(info.st_size) > kMaxFileBytes) throw tooLarge(displayName);
-  FileText content(static_cast<std::size_t>(info.st_size));
+  return static_cast<std::size_t>(info.st_size);
+}
+
+FileText readRegularFile(std::string_view displayName, int fd, const std::function<void()>& progress) {
+  FileText content(regularFileSize(displayName, fd));
   std::size_t filled = 0;
   for (;;) {
     if (filled == content.size()) {
@@ -72,19 +77,36 @@ FileText readRegularFile(std::string_view displayName, int fd, const std::functi
   return content;
 }
 
-}  // namespace
-
-FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths,
-                       const std::function<void()>& progress) {
+// Opens the first of paths that exists and hands it to use.
+template <typename Use>
+auto withFirstFile(std::string_view displayName, const std::vector<std::string>& paths, Use use) {
   for (const std::string& path : paths) {
     const Descriptor file(openForReading(path));
     if (file.get() < 0) {
       if (errno == ENOENT || errno == ENOTDIR) continue;
       throw cannotOpen(displayName, errno);
     }
-    return readRegularFile(displayName, file.get(), progress);
+    return use(file.get());
   }
   throw cannotOpen(displayName, ENOENT);
+}
+
+}  // namespace
+
+FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths,
+                       const std::function<void()>& progress) {
+  return withFirstFile(displayName, paths, [&](int fd) { return readRegularFile(displayName, fd, progress); });
+}
+
+void ensureReadable(std::string_view displayName, const std::vector<std::string>& paths) {
+  withFirstFile(displayName, paths, [&](int fd) {
+    regularFileSize(displayName, fd);
+    char first = 0;
+    ssize_t read;
+    do read = ::read(fd, &first, 1);
+    while (read < 0 && errno == EINTR);
+    if (read < 0) throw cannotRead(displayName, errno);
+  });
 }
 
 FileText textOfAssignmentFile() {

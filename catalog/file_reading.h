@@ -24,6 +24,11 @@ inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths,
                        const std::function<void()>& progress = {});
 
+// Whether the file readWholeFile would read can be opened and read, without
+// reading it: fails with readWholeFile's errors of opening, the size limit
+// and a first read.
+void ensureReadable(std::string_view displayName, const std::vector<std::string>& paths);
+
 // The assignment file's bytes as they are now; none when it cannot be read
 // (a rebuild then writes it anew).
 FileText textOfAssignmentFile();

@@ -35,7 +35,7 @@ class Walk {
     fillGroups();
   }
 
-  std::vector<std::string> walkEverything() {
+  std::unique_ptr<AssignmentCollector> walkEverything() {
     collecting_ = true;
     const std::vector<std::string> years = catalog_.yearsLastFirst();
     for (auto year = years.rbegin(); year != years.rend(); ++year) {
@@ -53,7 +53,7 @@ class Walk {
         }
       }
     }
-    return collected_.lines();
+    return std::move(collected_);
   }
 
  private:
@@ -94,7 +94,7 @@ class Walk {
 
   void collect(std::string_view opsList) {
     for (const std::string& code : splitOpsList(opsList))
-      collected_.add(assignmentLine(code, year_, kindCode(kindItem_), groups_.text, zes_.text));
+      collected_->add(assignmentLine(code, year_, kindCode(kindItem_), groups_.text, zes_.text));
   }
 
   const Catalog& catalog_;
@@ -102,15 +102,19 @@ class Walk {
   int kindItem_ = 0;
   Box groups_, zes_;
   bool collecting_ = false;
-  AssignmentCollector collected_;
+  std::unique_ptr<AssignmentCollector> collected_ = std::make_unique<AssignmentCollector>();
 };
 
 }  // namespace
 
-std::vector<std::string> rebuiltAssignments(const Catalog& catalog, std::string_view currentYear) {
+std::unique_ptr<AssignmentCollector> collectRebuiltAssignments(const Catalog& catalog, std::string_view currentYear) {
   Walk walk(catalog);
   walk.startIn(currentYear);
   return walk.walkEverything();
+}
+
+std::vector<std::string> rebuiltAssignments(const Catalog& catalog, std::string_view currentYear) {
+  return collectRebuiltAssignments(catalog, currentYear)->lines();
 }
 
 }  // namespace catalog

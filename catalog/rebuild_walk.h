@@ -12,15 +12,20 @@
 // first form of lines that differ in letter case only. A walk starts from
 // the choice a start-up in the current year leaves.
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "catalog/assignment_collector.h"
 #include "catalog/catalog.h"
 
 namespace catalog {
 
 // The lines, code;yyyy;KK;group;ZE, of a catalog whose load completed.
 std::vector<std::string> rebuiltAssignments(const Catalog& catalog, std::string_view currentYear);
+// The same lines where the walk collected them, without a copy of each:
+// views() gives them, valid while the collector lives.
+std::unique_ptr<AssignmentCollector> collectRebuiltAssignments(const Catalog& catalog, std::string_view currentYear);
 
 }  // namespace catalog

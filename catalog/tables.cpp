@@ -43,6 +43,11 @@ FileText readCatalogFile(const std::string& name, const std::function<void()>& p
   return readWholeFile(name, {name}, progress);
 }
 
+void ensureCatalogFileReadable(const std::string& name) {
+  if (name == kFootnoteFile) return ensureReadable(name, {kFootnoteFileUtf8, name});
+  ensureReadable(name, {name});
+}
+
 std::string catalogFilePath(const std::string& name) {
   if (name != kFootnoteFile) return name;
   struct stat file {};

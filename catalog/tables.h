@@ -57,6 +57,8 @@ struct LoadedFile {
 LoadedFile loadCatalogFile(const std::string& name, const std::function<void()>& progress = {});
 // The same file's bytes, uncut.
 FileText readCatalogFile(const std::string& name, const std::function<void()>& progress = {});
+// Fails as readCatalogFile would when the file cannot be opened or read.
+void ensureCatalogFileReadable(const std::string& name);
 // The name a catalog file has in the folder, for writing it: the footnote
 // file is read under its UTF-8 name first, so a new one gets that name.
 std::string catalogFilePath(const std::string& name);
