@@ -12,6 +12,8 @@
 //                                  (identical N lines, a long line of N
 //                                  bytes, N short lines)
 //   tarvelo_figures --check DIR    the command line's check of a folder
+//   tarvelo_figures --load DIR     loading a folder without a window
+//   tarvelo_figures --command-rebuild DIR  the command line's rebuild of a folder
 //   tarvelo_figures --import       only the import of the 2012 annexes
 
 #include <QAbstractButton>
@@ -330,6 +332,37 @@ int shape(const std::string& kind, std::size_t size) {
   return 0;
 }
 
+// Loading the folder as the window and the lookup load it, in a process of
+// its own: the baseline of the command line's rebuild.
+int load(const fs::path& folder) {
+  fs::current_path(folder);
+  const double before = bench::peakMemoryMiB();
+  const auto start = Clock::now();
+  catalog::Catalog catalog;
+  catalog.load();
+  std::printf("load_ms %.0f\nload_peak_above_start_MiB %.0f\n", millisecondsSince(start), bench::peakMemoryMiB() - before);
+  return 0;
+}
+
+// The command line's rebuild in a process of its own: its time and peak.
+int commandRebuild(const fs::path& folder) {
+  app::setCurrentYearForTesting("2026");
+  fs::current_path(folder);
+  const double before = bench::peakMemoryMiB();
+  std::fflush(stdout);
+  const int figures = ::dup(STDOUT_FILENO);
+  const int nowhere = ::open("/dev/null", O_WRONLY);
+  ::dup2(nowhere, STDOUT_FILENO);
+  const auto start = Clock::now();
+  app::runRebuild(true);
+  std::fflush(stdout);
+  const double took = millisecondsSince(start);
+  ::dup2(figures, STDOUT_FILENO);
+  std::printf("command_rebuild_ms %.0f\ncommand_rebuild_peak_above_start_MiB %.0f\n", took,
+              bench::peakMemoryMiB() - before);
+  return 0;
+}
+
 // The command line's check in a process of its own: its time and peak.
 int check(const fs::path& folder) {
   app::setCurrentYearForTesting("2026");
@@ -462,6 +495,8 @@ int report(const fs::path& workdir) {
     std::fprintf(stderr, "measuring %s\n", size.label.c_str());
     results.push_back(runChild({QStringLiteral("--measure"), QString::fromStdString(folder.string())}));
     results.back().merge(runChild({QStringLiteral("--check"), QString::fromStdString(folder.string())}));
+    results.back().merge(runChild({QStringLiteral("--load"), QString::fromStdString(folder.string())}));
+    results.back().merge(runChild({QStringLiteral("--command-rebuild"), QString::fromStdString(folder.string())}));
   }
   const auto row = [&](const char* name, const char* goal, auto value) {
     std::printf("| %s |", name);
@@ -509,6 +544,11 @@ int report(const fs::path& workdir) {
   row("its rows", "", number("compare_rows", "%.0f"));
   row("--compare of the two newest years, with reading (ms)", "<= 100", number("compare_command_ms", "%.0f"));
   row("its window: \"nur \u00C4nderungen\" switched, slowest (ms)", "<= 16", number("compare_filter_ms", "%.1f"));
+  row("loading the folder, no window (ms)", "", number("load_ms", "%.0f"));
+  row("--rebuild from the command line (ms)", "", number("command_rebuild_ms", "%.0f"));
+  row("--rebuild / loading the folder: time", "<= 1.5", ratio("command_rebuild_ms", "load_ms", 1));
+  row("--rebuild / loading the folder: peak memory", "<= 1.5",
+      ratio("command_rebuild_peak_above_start_MiB", "load_peak_above_start_MiB", 1));
   row("--check of the folder (ms)", "", number("check_ms", "%.0f"));
   row("--check / (start-up + rebuild)", "<= 2", [](const std::map<std::string, double>& r) {
     char text[32];
@@ -538,6 +578,8 @@ int main(int argc, char** argv) {
   if (arguments.size() == 1 && arguments[0] == "--shapes") return shapeTable();
   if (arguments.size() == 3 && arguments[0] == "--shape") return shape(arguments[1], std::stoul(arguments[2]));
   if (arguments.size() == 2 && arguments[0] == "--check") return check(arguments[1]);
+  if (arguments.size() == 2 && arguments[0] == "--load") return load(arguments[1]);
+  if (arguments.size() == 2 && arguments[0] == "--command-rebuild") return commandRebuild(arguments[1]);
   if (arguments.size() == 1 && arguments[0] == "--import-child") return importAnnexes();
   if (arguments.size() == 1 && arguments[0] == "--import") return importTable(0);
   return report(arguments.empty() ? fs::temp_directory_path() / "tarvelo-figures" : fs::path(arguments[0]));
