@@ -208,9 +208,9 @@ int runWindow(int argc, char** argv, bool folderNamed) {
   installGermanTranslations(application);
   // Started from the desktop menu, the current directory is the home folder.
   if (!folderNamed) {
-    if (const auto folder = startFolder(QDir::currentPath())) {
+    if (const auto folder = startFolder(currentFolder())) {
       // A folder that cannot be entered leaves the start as it would be.
-      [[maybe_unused]] const int entered = ::chdir(QFile::encodeName(*folder).constData());
+      [[maybe_unused]] const int entered = ::chdir(folder->constData());
     }
   }
   MainWindow window;

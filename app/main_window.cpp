@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -78,7 +79,7 @@ void MainWindow::createMenus() {
   fileMenu_ = menuBar()->addMenu(QStringLiteral("&Datei"));
   QAction* open = fileMenu_->addAction(withKeys(QStringLiteral("Ordner \u00F6ffnen\u2026"), QStringLiteral("Strg+O")));
   open->setObjectName(QStringLiteral("OrdnerOeffnen"));
-  connect(open, &QAction::triggered, this, [this] { openFolder(TForm1::chooseFolder(form_)); });
+  connect(open, &QAction::triggered, this, [this] { openFolder(QFile::encodeName(TForm1::chooseFolder(form_))); });
   recentMenu_ = fileMenu_->addMenu(QStringLiteral("&Zuletzt ge\u00F6ffnet"));
   fileMenu_->addSeparator();
   QAction* import = fileMenu_->addAction(QStringLiteral("&Anlagen importieren\u2026"));
@@ -121,24 +122,23 @@ void MainWindow::importAnnexes() {
   form_->runUserEvent([this, &plan] { form_->importAnnexYear(plan); });
 }
 
-void MainWindow::openFolder(const QString& folder) {
+void MainWindow::openFolder(const QByteArray& folder) {
   form_->runUserEvent([this, folder] { form_->openFolder(folder); });
 }
 
 // After every load: the title names the folder, and a complete load is
 // remembered for the next start.
 void MainWindow::followCatalog() {
-  const QString folder = QDir::currentPath();
-  setWindowTitle(QStringLiteral("Tarvelo \u2013 %1").arg(QDir(folder).dirName()));
-  if (form_->Data.complete()) rememberFolder(folder);
+  setWindowTitle(QStringLiteral("Tarvelo \u2013 %1").arg(QDir(QDir::currentPath()).dirName()));
+  if (form_->Data.complete()) rememberFolder(currentFolder());
   fillRecentFolders();
 }
 
 void MainWindow::fillRecentFolders() {
   recentMenu_->clear();
-  const QStringList folders = recentFolders();
-  for (const QString& folder : folders) {
-    QAction* entry = recentMenu_->addAction(folder);
+  const QList<QByteArray> folders = recentFolders();
+  for (const QByteArray& folder : folders) {
+    QAction* entry = recentMenu_->addAction(QFile::decodeName(folder));
     connect(entry, &QAction::triggered, this, [this, folder] { openFolder(folder); });
   }
   recentMenu_->setEnabled(!folders.isEmpty());

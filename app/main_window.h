@@ -29,7 +29,7 @@ class MainWindow : public QMainWindow {
   void showStatus();
   void followCatalog();
   void fillRecentFolders();
-  void openFolder(const QString& folder);
+  void openFolder(const QByteArray& folder);
   void importAnnexes();
 
   TForm1* form_;

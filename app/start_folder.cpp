@@ -6,7 +6,10 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <vector>
@@ -28,10 +31,19 @@ QString askWithDialog(const QString& preselected) {
 
 std::function<QString(const QString&)> askForStartFolder = askWithDialog;
 
-bool holdsCatalogFiles(const QString& folder) {
+QByteArray currentFolder() {
+  std::vector<char> buffer(4096);
+  while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+    if (errno != ERANGE) return QFile::encodeName(QDir::currentPath());
+    buffer.resize(buffer.size() * 2);
+  }
+  return QByteArray(buffer.data());
+}
+
+bool holdsCatalogFiles(const QByteArray& folder) {
   // File names as bytes: the footnote file may carry its Windows-1252 name
   // as well as its UTF-8 one.
-  const QByteArray base = QFile::encodeName(folder) + '/';
+  const QByteArray base = folder + '/';
   std::vector<QByteArray> names{QByteArray("Fu\xC3\x9Fnoten.txt")};
   for (const char* name : catalog::kCatalogFiles) names.emplace_back(name);
   return std::any_of(names.begin(), names.end(),
@@ -43,25 +55,36 @@ QString installedSample() {
   return QFileInfo(sample).isDir() ? QDir(sample).canonicalPath() : QString();
 }
 
-std::optional<QString> startFolder(const QString& current) {
+std::optional<QByteArray> startFolder(const QByteArray& current) {
   if (holdsCatalogFiles(current)) return std::nullopt;
-  const QStringList recent = recentFolders();
-  if (!recent.isEmpty() && QFileInfo(recent.front()).isDir()) return recent.front();
+  const QList<QByteArray> recent = recentFolders();
+  struct stat folder {};
+  if (!recent.isEmpty() && ::stat(recent.front().constData(), &folder) == 0 && S_ISDIR(folder.st_mode))
+    return recent.front();
   const QString sample = installedSample();
-  const QString chosen = askForStartFolder(sample.isEmpty() ? current : sample);
+  const QString chosen = askForStartFolder(sample.isEmpty() ? QFile::decodeName(current) : sample);
   if (chosen.isEmpty()) return std::nullopt;
-  return chosen;
+  return QFile::encodeName(chosen);
 }
 
-QStringList recentFolders() {
-  return settings().value(QStringLiteral("Ordner/Zuletzt")).toStringList().mid(0, kRecentFolders);
+// Stored as bytes; an earlier version stored text, which is taken as its
+// file name.
+QList<QByteArray> recentFolders() {
+  QList<QByteArray> folders;
+  for (const QVariant& stored : settings().value(QStringLiteral("Ordner/Zuletzt")).toList()) {
+    if (folders.size() == kRecentFolders) break;
+    folders << (stored.typeId() == QMetaType::QByteArray ? stored.toByteArray() : QFile::encodeName(stored.toString()));
+  }
+  return folders;
 }
 
-void rememberFolder(const QString& folder) {
-  QStringList recent = recentFolders();
+void rememberFolder(const QByteArray& folder) {
+  QList<QByteArray> recent = recentFolders();
   recent.removeAll(folder);
   recent.prepend(folder);
-  settings().setValue(QStringLiteral("Ordner/Zuletzt"), recent.mid(0, kRecentFolders));
+  QVariantList stored;
+  for (const QByteArray& entry : recent.mid(0, kRecentFolders)) stored << entry;
+  settings().setValue(QStringLiteral("Ordner/Zuletzt"), stored);
 }
 
 }  // namespace app

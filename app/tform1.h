@@ -83,6 +83,8 @@ class TForm1 : public QWidget, public app::SearchHost {
   // Ctrl+O: makes folder the current directory and runs Init as at start-up.
   // An empty folder (the dialog was cancelled) changes nothing.
   void openFolder(const QString& folder);
+  // The same for a folder as the file system names it (any bytes).
+  void openFolder(const QByteArray& folder);
   // Asks the user for a folder; tests replace it.
   static std::function<QString(QWidget*)> chooseFolder;
   // Asked before a rebuild writes a file that keeps fewer than half of the

@@ -9,6 +9,7 @@
 
 #include "app/tform1.h"
 #include "app/text_codec.h"
+#include "catalog/cp1252.h"
 #include "catalog/errors.h"
 
 namespace {
@@ -21,8 +22,11 @@ QString askForFolder(QWidget* parent) {
 
 std::function<QString(QWidget*)> TForm1::chooseFolder = askForFolder;
 
-void TForm1::openFolder(const QString& folder) {
+void TForm1::openFolder(const QString& folder) { openFolder(QFile::encodeName(folder)); }
+
+void TForm1::openFolder(const QByteArray& folder) {
   if (folder.isEmpty()) return;
-  if (::chdir(QFile::encodeName(folder).constData()) != 0) throw catalog::folderCannotBeOpened(app::toCp1252(folder), errno);
+  if (::chdir(folder.constData()) != 0)
+    throw catalog::folderCannotBeOpened(catalog::cp1252::fromUtf8(std::string_view(folder.constData(), static_cast<std::size_t>(folder.size()))), errno);
   Init(this);
 }

@@ -23,6 +23,10 @@
 #include "app/main_window.h"
 #include "app/search_window.h"
 #include "app/start_folder.h"
+#include <sys/stat.h>
+
+#include <fstream>
+
 #include "fixture.h"
 
 namespace {
@@ -33,6 +37,7 @@ using testing_support::WindowTest;
 void forgetFolders() { QSettings(QStringLiteral("Tarvelo"), QStringLiteral("Tarvelo")).remove(QStringLiteral("Ordner")); }
 
 QString pathOf(const TemporaryFolder& folder) { return QString::fromStdString(folder.path().string()); }
+QByteArray bytesOf(const TemporaryFolder& folder) { return QByteArray::fromStdString(folder.path().string()); }
 
 class StartFolder : public ::testing::Test {
  protected:
@@ -58,10 +63,10 @@ class StartFolder : public ::testing::Test {
 TEST_F(StartFolder, ACatalogFolderStaysEvenWithAFault) {
   TemporaryFolder current;
   current.write("OPS-Kodes.csv", "");  // the other three missing: today's messages
-  EXPECT_EQ(app::startFolder(pathOf(current)), std::nullopt);
+  EXPECT_EQ(app::startFolder(bytesOf(current)), std::nullopt);
   TemporaryFolder latin1;
   latin1.write("Fu\xDFnoten.txt", "");  // the footnote file under its Windows-1252 name
-  EXPECT_EQ(app::startFolder(pathOf(latin1)), std::nullopt);
+  EXPECT_EQ(app::startFolder(bytesOf(latin1)), std::nullopt);
   EXPECT_TRUE(questions.empty());
 }
 
@@ -70,23 +75,39 @@ TEST_F(StartFolder, ElsewhereTheFolderShownLastThenTheUsersChoice) {
   // First start: asked, here with the current folder preselected (no
   // sample is installed beside the test program).
   answer = pathOf(catalogFolder);
-  EXPECT_EQ(app::startFolder(pathOf(home)), pathOf(catalogFolder));
+  EXPECT_EQ(app::startFolder(bytesOf(home)), bytesOf(catalogFolder));
   ASSERT_EQ(questions.size(), 1U);
   EXPECT_EQ(questions[0], pathOf(home));
   // Cancelled: the start goes on in the current folder, as before.
   answer.clear();
-  EXPECT_EQ(app::startFolder(pathOf(home)), std::nullopt);
+  EXPECT_EQ(app::startFolder(bytesOf(home)), std::nullopt);
   // A folder shown before is opened without a question.
-  app::rememberFolder(pathOf(catalogFolder));
-  EXPECT_EQ(app::startFolder(pathOf(home)), pathOf(catalogFolder));
+  app::rememberFolder(bytesOf(catalogFolder));
+  EXPECT_EQ(app::startFolder(bytesOf(home)), bytesOf(catalogFolder));
   EXPECT_EQ(questions.size(), 2U);
 }
 
 TEST_F(StartFolder, RemembersTheLastFiveFoldersNewestFirst) {
-  for (int i = 1; i <= 7; ++i) app::rememberFolder(QStringLiteral("/k%1").arg(i));
-  app::rememberFolder(QStringLiteral("/k5"));
-  EXPECT_EQ(app::recentFolders(), (QStringList{QStringLiteral("/k5"), QStringLiteral("/k7"), QStringLiteral("/k6"),
-                                               QStringLiteral("/k4"), QStringLiteral("/k3")}));
+  for (int i = 1; i <= 7; ++i) app::rememberFolder("/k" + QByteArray::number(i));
+  app::rememberFolder("/k5");
+  EXPECT_EQ(app::recentFolders(), (QList<QByteArray>{"/k5", "/k7", "/k6", "/k4", "/k3"}));
+}
+
+// A share copied from Windows may name a folder in Windows-1252 ("Kataloge
+// \xC4rzte"): it is opened again by its bytes, and the settings of an
+// earlier version, which kept names as text, are read on.
+TEST_F(StartFolder, AFolderNameThatIsNoUtf8IsFoundAgain) {
+  TemporaryFolder home, parent;
+  const QByteArray latin1 = bytesOf(parent) + "/Kataloge \xC4rzte";
+  ASSERT_EQ(::mkdir(latin1.constData(), 0755), 0);
+  app::rememberFolder(latin1);
+  EXPECT_EQ(app::recentFolders().value(0), latin1);
+  EXPECT_EQ(app::startFolder(bytesOf(home)), latin1);
+  EXPECT_TRUE(questions.empty());
+
+  QSettings(QStringLiteral("Tarvelo"), QStringLiteral("Tarvelo"))
+      .setValue(QStringLiteral("Ordner/Zuletzt"), QStringList{pathOf(home), QStringLiteral("/k1")});
+  EXPECT_EQ(app::recentFolders(), (QList<QByteArray>{bytesOf(home), "/k1"}));
 }
 
 class MenuBar : public WindowTest {
@@ -149,7 +170,7 @@ TEST_F(MenuBar, EachEntryOpensWhatItNames) {
   TForm1::chooseFolder = chooser;
   EXPECT_EQ(window->form().ComboBox3->text(), "NEU.1");
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Tarvelo \u2013 %1").arg(QDir(pathOf(other)).dirName()));
-  EXPECT_EQ(app::recentFolders().value(0), QDir(pathOf(other)).canonicalPath());
+  EXPECT_EQ(app::recentFolders().value(0), QFile::encodeName(QDir(pathOf(other)).canonicalPath()));
 
   // The folder before is among the last ones, and opens again from there.
   QMenu* recent = nullptr;
@@ -165,6 +186,11 @@ TEST_F(MenuBar, EachEntryOpensWhatItNames) {
   ASSERT_NE(search, nullptr);
   EXPECT_TRUE(search->isVisible());
   search->close();
+  action("Jahresvergleich")->trigger();
+  auto* comparison = window->findChild<QWidget*>(QStringLiteral("Jahresvergleich"), Qt::FindChildrenRecursively);
+  ASSERT_NE(comparison, nullptr);
+  EXPECT_TRUE(comparison->isVisible());
+  comparison->close();
 
   action("Tastenkuerzel")->trigger();
   action("UeberTarvelo")->trigger();
@@ -175,6 +201,34 @@ TEST_F(MenuBar, EachEntryOpensWhatItNames) {
   EXPECT_EQ(action("Beenden")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
   action("Beenden")->trigger();
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MenuBar, AFolderWhoseNameIsNoUtf8OpensAgainFromTheRecentOnes) {
+  TemporaryFolder parent;
+  const QByteArray latin1 = bytesOf(parent) + "/Kataloge \xC4rzte";
+  ASSERT_EQ(::mkdir(latin1.constData(), 0755), 0);
+  const std::string base = latin1.toStdString() + "/";
+  for (const auto& [name, text] : std::vector<std::pair<std::string, std::string>>{
+           {"ZE-Katalog.csv", "2031;BE;NEU;NEU.1;Neu;6,00;;;\r\n"},
+           {"Fu\xC3\x9Fnoten.txt", ""},
+           {"OPS-Kodes.csv", ""},
+           {"OPS-Zuordnung.csv", ""}})
+    std::ofstream(base + name, std::ios::binary) << text;
+  window->form().runUserEvent([this, &latin1] { window->form().openFolder(latin1); });
+  EXPECT_EQ(window->form().ComboBox3->text(), "NEU.1");
+  EXPECT_EQ(app::recentFolders().value(0), latin1);
+  // Back in the folder before, then to the Latin-1 one from the menu.
+  QMenu* recent = nullptr;
+  for (QAction* entry : window->fileMenu()->actions())
+    if (entry->menu()) recent = entry->menu();
+  ASSERT_NE(recent, nullptr);
+  ASSERT_EQ(recent->actions().size(), 2);
+  recent->actions().at(1)->trigger();
+  EXPECT_EQ(window->form().ComboBox3->text(), "ZE01.01");
+  recent->actions().at(1)->trigger();
+  EXPECT_EQ(window->form().ComboBox3->text(), "NEU.1");
+  EXPECT_EQ(app::currentFolder(), latin1);
+  EXPECT_TRUE(messages.empty());
 }
 
 // Words Qt writes in English when its translations are missing.
