@@ -109,7 +109,7 @@ std::string amountOf(std::string_view cell, std::string_view file, std::string_v
     }
   }
   // A whole number, as a workbook keeps 237,00.
-  if (isDigits(text) && text.size() <= 12) text = withThousandPoints(text) + ",00";
+  if (isDigits(text) && text.size() <= 12) text = catalog::withThousandPoints(text) + ",00";
   if (!isAmount(text)) throw notAnAmount(file, collapseBlanks(cell), where);
   return text;
 }

@@ -43,11 +43,6 @@ bool isDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::string withThousandPoints(std::string digits) {
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), 1, '.');
-  return digits;
-}
-
 std::optional<Column> columnNamed(std::string_view headerText) {
   const std::string words = withoutMarks(headerText);
   if (words == "ZE") return Column::Ze;

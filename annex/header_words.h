@@ -6,6 +6,8 @@
 
 #include <optional>
 #include <string>
+
+#include "catalog/german_numbers.h"
 #include <string_view>
 #include <vector>
 
@@ -30,8 +32,5 @@ std::optional<std::string> printedYearIn(std::string_view lineText);
 std::string collapseBlanks(std::string_view text);
 // At least one character, all of them 0-9.
 bool isDigits(std::string_view text);
-// Digits with a point before every group of three, as German notation
-// writes a number: "1265" gives "1.265".
-std::string withThousandPoints(std::string digits);
 
 }  // namespace annex

@@ -24,7 +24,7 @@ std::string currentText(const std::string& fileName) {
   return std::string(static_cast<std::string_view>(catalog::readWholeFile(fileName, {path})));
 }
 
-std::string count(std::size_t n) { return withThousandPoints(std::to_string(n)); }
+std::string count(std::size_t n) { return catalog::withThousandPoints(std::to_string(n)); }
 
 void section(std::vector<std::string>& lines, const std::string& title, const std::vector<std::string>& items) {
   lines.push_back(title + " (" + count(items.size()) + "):");

@@ -87,7 +87,7 @@ std::string germanNumber(const QString& value) {
   if (!ok) return cp1252Of(value);
   if (number == std::floor(number) && std::fabs(number) < 1e15) return std::to_string(static_cast<long long>(number));
   const long long cents = std::llround(number * 100);
-  const std::string whole = withThousandPoints(std::to_string(std::llabs(cents) / 100));
+  const std::string whole = catalog::withThousandPoints(std::to_string(std::llabs(cents) / 100));
   const long long rest = std::llabs(cents) % 100;
   return (cents < 0 ? "-" : "") + whole + "," + (rest < 10 ? "0" : "") + std::to_string(rest);
 }

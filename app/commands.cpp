@@ -87,7 +87,7 @@ int runCheck() {
     if (finding.file != lastFile) std::fflush(stdout);
     lastFile = finding.file;
     printCatalogLine(catalog::formatFinding(finding));
-    ++counts[static_cast<std::size_t>(finding.severity)];
+    counts[static_cast<std::size_t>(finding.severity)] += finding.lines();
   });
   printCatalogLine(catalog::summarize(counts));
   return counts[static_cast<std::size_t>(catalog::Severity::Error)] > 0 ? 1 : 0;

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "catalog/cp1252.h"
+#include "catalog/german_numbers.h"
 #include "catalog/fields.h"
 #include "catalog/indexed_iterator.h"
 #include "catalog/keys.h"
@@ -148,8 +149,8 @@ class Checker {
   }
 
   void reportFile(std::size_t file) {
-    pending_[file].report([this, file](int line, Severity severity, std::string_view message) {
-      (*report_)(Finding{kNames[file], line, severity, std::string(message)});
+    pending_[file].report([this, file](int line, int lastLine, Severity severity, std::string_view message) {
+      (*report_)(Finding{kNames[file], line, severity, std::string(message), lastLine});
     });
   }
 
@@ -388,7 +389,9 @@ std::string formatFinding(const Finding& finding) {
   text.reserve(finding.file.size() + 16 + severity.size() + finding.message.size());
   text += finding.file;
   text += ':';
-  if (finding.line > 0) {
+  if (finding.lines() > 1) {
+    text += "Zeilen " + std::to_string(finding.line) + '-' + std::to_string(finding.lastLine) + ':';
+  } else if (finding.line > 0) {
     text += std::to_string(finding.line);
     text += ':';
   }
@@ -396,12 +399,13 @@ std::string formatFinding(const Finding& finding) {
   text += severity;
   text += ": ";
   text += finding.message;
+  if (finding.lines() > 1) text += " (" + withThousandPoints(std::to_string(finding.lines())) + " mal)";
   return text;
 }
 
 std::string summarize(const std::vector<Finding>& findings) {
   std::array<std::size_t, 3> counts{};
-  for (const Finding& finding : findings) ++counts[static_cast<std::size_t>(finding.severity)];
+  for (const Finding& finding : findings) counts[static_cast<std::size_t>(finding.severity)] += finding.lines();
   return summarize(counts);
 }
 

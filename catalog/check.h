@@ -17,6 +17,11 @@ struct Finding {
   int line;          // from 1; 0 for the whole file
   Severity severity;
   std::string message;  // German, Windows-1252
+  // The last of a run of lines that each have this finding; line itself
+  // (or 0) for one line.
+  int lastLine = 0;
+  // How many lines the finding stands for.
+  std::size_t lines() const { return lastLine > line ? static_cast<std::size_t>(lastLine - line) + 1 : 1; }
 };
 
 // The bytes of "ZE-Katalog.csv", "Fußnoten.txt", "OPS-Kodes.csv" and

@@ -66,42 +66,46 @@ bool PendingFindings::inLineOrder() const {
   return true;
 }
 
-// Runs are written out as they are met: each repeats the group of findings
-// of the line before it.
-void PendingFindings::writeOut(const std::function<void(int line, std::uint32_t message)>& each) const {
-  std::size_t groupBegin = 0, groupEnd = 0;
-  for (std::size_t i = 0; i < entries_.size(); ++i) {
-    const Entry& entry = entries_[i];
-    if (entry.message & kRepeat) {
-      for (int k = 0; k < static_cast<int>(entry.message & ~kRepeat); ++k)
-        for (std::size_t j = groupBegin; j < groupEnd; ++j) each(entry.line + k, entries_[j].message);
-      continue;
+// A line's findings and the run after it, if any, are one group: each
+// finding once, reaching to the run's last line.
+void PendingFindings::writeOut(const std::function<void(int line, int lastLine, std::uint32_t message)>& each) const {
+  for (std::size_t i = 0; i < entries_.size();) {
+    std::size_t end = i;
+    while (end < entries_.size() && !(entries_[end].message & kRepeat) && entries_[end].line == entries_[i].line) ++end;
+    int lastLine = entries_[i].line;
+    std::size_t next = end;
+    if (next < entries_.size() && (entries_[next].message & kRepeat)) {
+      lastLine = entries_[next].line + static_cast<int>(entries_[next].message & ~kRepeat) - 1;
+      ++next;
     }
-    if (i == 0 || (entries_[i - 1].message & kRepeat) || entries_[i - 1].line != entry.line) groupBegin = i;
-    each(entry.line, entry.message);
-    groupEnd = i + 1;
+    for (std::size_t j = i; j < end; ++j) each(entries_[i].line, lastLine, entries_[j].message);
+    i = next;
   }
 }
 
-void PendingFindings::report(const std::function<void(int, Severity, std::string_view)>& reportOne) {
+void PendingFindings::report(
+    const std::function<void(int line, int lastLine, Severity severity, std::string_view message)>& reportOne) {
   closeLine();
   const std::string_view texts = texts_;
-  const auto say = [&](int line, std::uint32_t number) {
+  const auto say = [&](int line, int lastLine, std::uint32_t number) {
     const Message& message = messages_[number];
-    reportOne(line, static_cast<Severity>(message.severity), texts.substr(message.begin, message.length));
+    reportOne(line, lastLine, static_cast<Severity>(message.severity), texts.substr(message.begin, message.length));
   };
-  for (const Entry& entry : wholeFile_) say(entry.line, entry.message);
+  for (const Entry& entry : wholeFile_) say(entry.line, entry.line, entry.message);
   if (inLineOrder()) {
     writeOut(say);
   } else {
-    // Line numbers are sorted, not the findings. The index after the line
-    // keeps a line's findings in the order found.
+    // Findings of several passes: each line's findings in the order found,
+    // so runs are written out line by line. Line numbers are sorted, not
+    // the findings; the index after the line keeps their order.
     std::vector<Entry> all;
-    writeOut([&all](int line, std::uint32_t message) { all.push_back({line, message}); });
+    writeOut([&all](int line, int lastLine, std::uint32_t message) {
+      for (int each = line; each <= lastLine; ++each) all.push_back({each, message});
+    });
     std::vector<std::pair<int, std::uint32_t>> order(all.size());
     for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = {all[i].line, i};
     std::sort(order.begin(), order.end());
-    for (const auto& [line, i] : order) say(line, all[i].message);
+    for (const auto& [line, i] : order) say(line, line, all[i].message);
   }
   *this = {};
 }

@@ -24,7 +24,10 @@ class PendingFindings {
  public:
   void add(int line, Severity severity, const std::string& message);
   // Every finding, in the order described above; then none are pending.
-  void report(const std::function<void(int line, Severity severity, std::string_view message)>& reportOne);
+  // When the findings came in line order (one pass over the file), a run of
+  // lines with the same findings is reported once per finding, from its
+  // first line to lastLine; else, and for a single line, lastLine is line.
+  void report(const std::function<void(int line, int lastLine, Severity severity, std::string_view message)>& reportOne);
 
  private:
   struct Message {
@@ -49,8 +52,8 @@ class PendingFindings {
   void closeLine();
   // Whether the entries' lines never go back.
   bool inLineOrder() const;
-  // Every finding in the order added, runs written out.
-  void writeOut(const std::function<void(int line, std::uint32_t message)>& each) const;
+  // Every finding in the order added, each with the last line of its run.
+  void writeOut(const std::function<void(int line, int lastLine, std::uint32_t message)>& each) const;
 
   std::string texts_;
   std::vector<Message> messages_;

@@ -14,11 +14,19 @@ struct Found {
   bool operator==(const Found&) const = default;
 };
 
+// Each finding once per line: every reported range written out on each of
+// its lines, then ordered by line (a line's findings keep the order they
+// were reported in). The ranges themselves come by their first line.
 std::vector<Found> reported(catalog::PendingFindings& pending) {
   std::vector<Found> out;
-  pending.report([&out](int line, catalog::Severity severity, std::string_view message) {
-    out.push_back({line, severity, std::string(message)});
+  int lastFirst = 0;
+  pending.report([&](int line, int lastLine, catalog::Severity severity, std::string_view message) {
+    EXPECT_GE(line, lastFirst) << "ranges by their first line";
+    EXPECT_GE(lastLine, line);
+    lastFirst = line;
+    for (int each = line; each <= lastLine; ++each) out.push_back({each, severity, std::string(message)});
   });
+  std::stable_sort(out.begin(), out.end(), [](const Found& a, const Found& b) { return a.line < b.line; });
   return out;
 }
 
@@ -66,6 +74,27 @@ TEST(PendingFindings, ReportByLineInTheOrderFound) {
     ASSERT_EQ(reported(pending), byLine(added)) << "round " << round;
     EXPECT_TRUE(reported(pending).empty()) << "a report leaves nothing pending";
   }
+}
+
+// A run of lines with the same findings is reported once per finding with
+// its range; a line that differs ends it.
+TEST(PendingFindings, ARunIsOneFindingWithItsRange) {
+  catalog::PendingFindings pending;
+  for (int line = 141; line <= 10140; ++line) {
+    pending.add(line, catalog::Severity::Warning, "Zeile wiederholt Zeile 140");
+    pending.add(line, catalog::Severity::Error, "Zu wenige Felder");
+  }
+  pending.add(10141, catalog::Severity::Warning, "Zeile wiederholt Zeile 140");
+  pending.add(10142, catalog::Severity::Warning, "Zeile wiederholt Zeile 140");
+  pending.add(10144, catalog::Severity::Warning, "Zeile wiederholt Zeile 140");
+  std::vector<std::string> shown;
+  pending.report([&shown](int line, int lastLine, catalog::Severity severity, std::string_view message) {
+    shown.push_back(std::to_string(line) + "-" + std::to_string(lastLine) + " " +
+                    std::to_string(static_cast<int>(severity)) + " " + std::string(message));
+  });
+  EXPECT_EQ(shown, (std::vector<std::string>{"141-10140 1 Zeile wiederholt Zeile 140", "141-10140 0 Zu wenige Felder",
+                                             "10141-10142 1 Zeile wiederholt Zeile 140",
+                                             "10144-10144 1 Zeile wiederholt Zeile 140"}));
 }
 
 }  // namespace
