@@ -66,6 +66,7 @@ int runCheck() {
     try {
       texts[f] = catalog::readCatalogFile(names[f]);
       input.files[f] = texts[f];
+      input.fileSizes[f] = texts[f].fileSize();
     } catch (const catalog::Error& error) {
       const catalog::Finding finding{names[f], 0, catalog::Severity::Error, error.what()};
       printCatalogLine(catalog::formatFinding(finding));

@@ -160,8 +160,9 @@ class Checker {
       add(f, 1, Severity::Error, "UTF-8-Byte-Order-Mark am Dateianfang; die Datei muss Windows-1252 sein");
     if (const auto nul = bytes.find('\0'); nul != std::string_view::npos) {
       const int line = static_cast<int>(linePieces(bytes.substr(0, nul + 1)).size());
+      const std::size_t fileSize = std::max(input_.fileSizes[f], bytes.size());
       add(f, std::max(line, 1), Severity::Error,
-          "NUL-Byte; der Rest der Datei (" + std::to_string(bytes.size() - nul) + " Bytes) wird nicht gelesen");
+          "NUL-Byte; der Rest der Datei (" + std::to_string(fileSize - nul) + " Bytes) wird nicht gelesen");
     }
     for (std::size_t i = 0; i < lines_[f].size(); ++i)
       if (looksLikeUtf8(lines_[f][i]))

@@ -32,6 +32,9 @@ struct Finding {
 struct CheckInput {
   std::array<std::string_view, 4> files;
   std::function<std::vector<std::string>()> rebuiltAssignments;
+  // Each file's size where its text ended at a NUL byte and the rest was
+  // not read; 0: the text is the whole file.
+  std::array<std::size_t, 4> fileSizes{};
 };
 
 // The lines of after that before lacks, and the lines of before that after

@@ -35,10 +35,15 @@ class FileText {
   // Keeps the first size bytes (the memory stays).
   void shrink(std::size_t size) { size_ = std::min(size, size_); }
   operator std::string_view() const { return {bytes_.get(), size_}; }
+  // The size of the file the text was read from: larger than the text when
+  // reading stopped at a NUL byte, after which nothing is read.
+  std::size_t fileSize() const { return std::max(fileSize_, size_); }
+  void setFileSize(std::size_t size) { fileSize_ = size; }
 
  private:
   std::unique_ptr<char[]> bytes_;
   std::size_t size_ = 0;
+  std::size_t fileSize_ = 0;
 };
 
 // A piece of a buffer: where an entry starts and how long it is.

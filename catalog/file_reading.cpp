@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,8 +45,13 @@ std::size_t regularFileSize(std::string_view displayName, int fd) {
   return static_cast<std::size_t>(info.st_size);
 }
 
+// A file's text ends at its first NUL byte (a file cut off by a crash, or
+// filled with zeros on an odd file system): reading stops with the piece
+// that holds it, so that memory follows the text, not the file's size. The
+// NUL stays in the text; the file's size is noted.
 FileText readRegularFile(std::string_view displayName, int fd, const std::function<void()>& progress) {
-  FileText content(regularFileSize(displayName, fd));
+  const std::size_t fileSize = regularFileSize(displayName, fd);
+  FileText content(fileSize);
   std::size_t filled = 0;
   for (;;) {
     if (filled == content.size()) {
@@ -71,7 +77,13 @@ FileText readRegularFile(std::string_view displayName, int fd, const std::functi
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) throw cannotRead(displayName, errno);
     if (n == 0) break;
+    const char* piece = content.data() + filled;
     filled += static_cast<std::size_t>(n);
+    if (const void* nul = std::memchr(piece, '\0', static_cast<std::size_t>(n))) {
+      content.shrink(static_cast<std::size_t>(static_cast<const char*>(nul) - content.data()) + 1);
+      content.setFileSize(fileSize);
+      return content;
+    }
   }
   content.shrink(filled);
   return content;

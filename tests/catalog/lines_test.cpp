@@ -1,3 +1,4 @@
+#include "catalog/file_reading.h"
 #include "catalog/lines.h"
 #include "catalog/safe_save.h"
 
@@ -89,6 +90,32 @@ TEST_F(FileTest, MissingFileNamesTheFileAsPassed) {
 TEST_F(FileTest, FolderOfTheFilesNameCannotBeOpened) {
   std::filesystem::create_directory(folder / "OPS-Zuordnung.csv");
   EXPECT_THROW(catalog::loadLines(path("OPS-Zuordnung.csv")), catalog::Error);
+}
+
+// The text ends at the first NUL byte, wherever it stands in the pieces
+// the file is read in; the rest is not read, the file's size is known.
+TEST_F(FileTest, ReadingStopsAtTheFirstNulByte) {
+  constexpr std::size_t kPiece = std::size_t{4} << 20;
+  struct Case {
+    const char* name;
+    std::size_t before;  // bytes before the NUL
+    std::size_t after;   // and after it
+  };
+  for (const Case& c : {Case{"early", 20, 12 << 20}, Case{"in a later piece", kPiece + 7, kPiece},
+                        Case{"last byte", 100, 0}, Case{"first byte", 0, 5}}) {
+    std::string bytes(c.before, 'x');
+    bytes += '\0';
+    bytes += std::string(c.after, 'y');
+    write("file", bytes);
+    const catalog::FileText text = catalog::readWholeFile("file", {path("file")});
+    EXPECT_EQ(text.size(), c.before + 1) << c.name;
+    EXPECT_EQ(static_cast<std::string_view>(text).back(), '\0') << c.name;
+    EXPECT_EQ(text.fileSize(), bytes.size()) << c.name;
+  }
+  write("file", "ohne NUL\r\n");
+  const catalog::FileText whole = catalog::readWholeFile("file", {path("file")});
+  EXPECT_EQ(whole.size(), 10u);
+  EXPECT_EQ(whole.fileSize(), 10u);
 }
 
 TEST_F(FileTest, ReadsTheFirstNameThatExists) {

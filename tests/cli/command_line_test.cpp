@@ -82,6 +82,18 @@ TEST_F(CommandLine, CheckReportsAPlantedFaultAndAnUnreadableFile) {
       << result.out;
 }
 
+// Reading stops at a NUL byte; the check still says how much of the file
+// was left unread.
+TEST_F(CommandLine, CheckCountsTheBytesAfterANulItDidNotRead) {
+  std::ofstream(catalogFolder() / "OPS-Kodes.csv", std::ios::binary | std::ios::trunc)
+      << "2026;8-854.2;H\xE4modialyse\r\n2026;1-1" << '\0' << std::string(3 << 20, 'x');
+  const Outcome result = run("--check catalog");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.out.find("OPS-Kodes.csv:2: Fehler: NUL-Byte; der Rest der Datei (3145729 Bytes) wird nicht gelesen"),
+            std::string::npos)
+      << result.out.substr(0, 2000);
+}
+
 TEST_F(CommandLine, RebuildWritesWhatTheWindowWritesAndCountsTheChanges) {
   const std::string expected = readFile(catalogFolder() / "OPS-Zuordnung.csv");
   // One line gone, the last one missing: most lines stay, so nothing is asked.
