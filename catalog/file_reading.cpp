@@ -45,11 +45,10 @@ std::size_t regularFileSize(std::string_view displayName, int fd) {
   return static_cast<std::size_t>(info.st_size);
 }
 
-// A file's text ends at its first NUL byte (a file cut off by a crash, or
-// filled with zeros on an odd file system): reading stops with the piece
-// that holds it, so that memory follows the text, not the file's size. The
-// NUL stays in the text; the file's size is noted.
-FileText readRegularFile(std::string_view displayName, int fd, const std::function<void()>& progress) {
+// A catalog file's text ends at its first NUL byte (a file cut off by a
+// crash, or filled with zeros on an odd file system): reading it stops with
+// the piece that holds it.
+FileText readRegularFile(std::string_view displayName, int fd, const std::function<void()>& progress, ReadUpTo upTo) {
   const std::size_t fileSize = regularFileSize(displayName, fd);
   FileText content(fileSize);
   std::size_t filled = 0;
@@ -79,6 +78,7 @@ FileText readRegularFile(std::string_view displayName, int fd, const std::functi
     if (n == 0) break;
     const char* piece = content.data() + filled;
     filled += static_cast<std::size_t>(n);
+    if (upTo == ReadUpTo::End) continue;
     if (const void* nul = std::memchr(piece, '\0', static_cast<std::size_t>(n))) {
       content.shrink(static_cast<std::size_t>(static_cast<const char*>(nul) - content.data()) + 1);
       content.setFileSize(fileSize);
@@ -106,8 +106,8 @@ auto withFirstFile(std::string_view displayName, const std::vector<std::string>&
 }  // namespace
 
 FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths,
-                       const std::function<void()>& progress) {
-  return withFirstFile(displayName, paths, [&](int fd) { return readRegularFile(displayName, fd, progress); });
+                       const std::function<void()>& progress, ReadUpTo upTo) {
+  return withFirstFile(displayName, paths, [&](int fd) { return readRegularFile(displayName, fd, progress, upTo); });
 }
 
 void ensureReadable(std::string_view displayName, const std::vector<std::string>& paths) {
@@ -123,7 +123,7 @@ void ensureReadable(std::string_view displayName, const std::vector<std::string>
 
 FileText textOfAssignmentFile() {
   try {
-    return readWholeFile(kAssignmentFile, {kAssignmentFile});
+    return readWholeFile(kAssignmentFile, {kAssignmentFile}, {}, ReadUpTo::FirstNul);
   } catch (const Error&) {
     return {};
   }

@@ -17,12 +17,18 @@ namespace catalog {
 // under 200 MB); a larger file is refused before it is read.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 
+// How far a file is read: every byte (a file to be written back, a PDF), or
+// up to its first NUL byte, where a catalog file's text ends: memory then
+// follows the text, not the file's size. The NUL stays in the text; the
+// file's size is noted (FileText::fileSize).
+enum class ReadUpTo { End, FirstNul };
+
 // Reads the first of paths that exists. Errors name the file by displayName:
 // "kann nicht geöffnet werden" (missing, not a regular file, no permission),
 // "kann nicht gelesen werden" (a read error), or the size limit.
 // progress is called between chunks of a large file.
 FileText readWholeFile(std::string_view displayName, const std::vector<std::string>& paths,
-                       const std::function<void()>& progress = {});
+                       const std::function<void()>& progress = {}, ReadUpTo upTo = ReadUpTo::End);
 
 // Whether the file readWholeFile would read can be opened and read, without
 // reading it: fails with readWholeFile's errors of opening, the size limit

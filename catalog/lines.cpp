@@ -88,7 +88,7 @@ std::vector<std::string> splitLines(std::string_view text) {
 
 std::vector<std::string> loadLines(std::string_view displayName,
                                    const std::vector<std::string>& paths) {
-  return splitLines(readWholeFile(displayName, paths));
+  return splitLines(readWholeFile(displayName, paths, {}, ReadUpTo::FirstNul));
 }
 
 std::vector<std::string> loadLines(const std::string& fileName) {

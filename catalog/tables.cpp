@@ -39,8 +39,8 @@ constexpr char kFootnoteFileUtf8[] = "Fu\xC3\x9Fnoten.txt";
 }  // namespace
 
 FileText readCatalogFile(const std::string& name, const std::function<void()>& progress) {
-  if (name == kFootnoteFile) return readWholeFile(name, {kFootnoteFileUtf8, name}, progress);
-  return readWholeFile(name, {name}, progress);
+  if (name == kFootnoteFile) return readWholeFile(name, {kFootnoteFileUtf8, name}, progress, ReadUpTo::FirstNul);
+  return readWholeFile(name, {name}, progress, ReadUpTo::FirstNul);
 }
 
 void ensureCatalogFileReadable(const std::string& name) {

@@ -107,15 +107,18 @@ TEST_F(FileTest, ReadingStopsAtTheFirstNulByte) {
     bytes += '\0';
     bytes += std::string(c.after, 'y');
     write("file", bytes);
-    const catalog::FileText text = catalog::readWholeFile("file", {path("file")});
+    const catalog::FileText text = catalog::readWholeFile("file", {path("file")}, {}, catalog::ReadUpTo::FirstNul);
     EXPECT_EQ(text.size(), c.before + 1) << c.name;
     EXPECT_EQ(static_cast<std::string_view>(text).back(), '\0') << c.name;
     EXPECT_EQ(text.fileSize(), bytes.size()) << c.name;
   }
   write("file", "ohne NUL\r\n");
-  const catalog::FileText whole = catalog::readWholeFile("file", {path("file")});
+  const catalog::FileText whole = catalog::readWholeFile("file", {path("file")}, {}, catalog::ReadUpTo::FirstNul);
   EXPECT_EQ(whole.size(), 10u);
   EXPECT_EQ(whole.fileSize(), 10u);
+  // A file read to be written back (a year replaced in it) keeps every byte.
+  write("file", std::string("vor\0nach", 8));
+  EXPECT_EQ(static_cast<std::string_view>(catalog::readWholeFile("file", {path("file")})), std::string_view("vor\0nach", 8));
 }
 
 TEST_F(FileTest, ReadsTheFirstNameThatExists) {
