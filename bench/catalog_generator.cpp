@@ -88,6 +88,14 @@ std::size_t writeCatalog(const std::string& folder, const CatalogShape& shape) {
   return catalog.bytes() + footnotes.bytes() + opsTexts.bytes();
 }
 
+std::size_t writeZesOfOneGroup(const std::string& folder, std::size_t zes) {
+  Writer catalog(folder + "/ZE-Katalog.csv");
+  catalog.line("2026;BE;G;;Gruppe;;;;");
+  for (std::size_t i = 0; i < zes; ++i) catalog.line("2026;BE;G;Z" + std::to_string(i) + ";;;;;");
+  for (const char* name : {"/Fu\xC3\x9Fnoten.txt", "/OPS-Kodes.csv", "/OPS-Zuordnung.csv"}) Writer(folder + name);
+  return catalog.bytes();
+}
+
 std::size_t writeYearPair(const std::string& folder) {
   // year;kind;group;ZE;description;amount;codes;footnotes; without the year.
   const std::vector<std::string> before = {

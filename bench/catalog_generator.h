@@ -35,6 +35,11 @@ std::size_t writeLongLine(const std::string& folder, std::size_t bytes);
 // its ZEs ("2026;BE;G17;Z1234017;;;;;"), the other files nearly empty.
 std::size_t writeShortLines(const std::string& folder, std::size_t lines);
 
+// zes ZEs ("Z1234") in one group ("2026;BE;G;"), each on a line of its own
+// after the group's line, the other files nearly empty: the ZE box's
+// longest list.
+std::size_t writeZesOfOneGroup(const std::string& folder, std::size_t zes);
+
 // Two years (2025 and 2026) of a small catalog whose second year shows
 // every kind of change the year comparison knows: amounts up and down, new
 // descriptions and OPS codes, new and dropped ZEs, renumbered

@@ -1,6 +1,7 @@
 #include "app/controls/drop_down_box.h"
 
 #include <QKeyEvent>
+#include <QListView>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -27,7 +28,25 @@ void EditableComboBox::keyPressEvent(QKeyEvent* event) {
   QComboBox::keyPressEvent(event);
 }
 
-DropDownBox::DropDownBox(EditableComboBox* widget) : QObject(widget), widget_(widget) {
+QVariant ItemListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= shownCount_ || index.row() >= items_.count()) return {};
+  if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+  return toQString(items_.get(index.row()));
+}
+
+void ItemListModel::showAnew() {
+  beginResetModel();
+  shownCount_ = items_.count();
+  endResetModel();
+}
+
+DropDownBox::DropDownBox(EditableComboBox* widget)
+    : QObject(widget), widget_(widget), model_(new ItemListModel(items_, widget)) {
+  // Millions of items: the popup takes every row as high as the first, and
+  // the box does not measure them all for its width.
+  widget_->setModel(model_);
+  if (auto* list = qobject_cast<QListView*>(widget_->view())) list->setUniformItemSizes(true);
+  widget_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   QObject::connect(widget_->lineEdit(), &QLineEdit::textEdited, widget_,
                    [this](const QString& text) { takeUserEdit(text); });
   QObject::connect(widget_, &QComboBox::activated, widget_, [this](int index) { takeUserPick(index); });
@@ -72,27 +91,31 @@ void DropDownBox::takeUserPick(int index) {
   if (userChange_) userChange_();
 }
 
+std::uint64_t DropDownBox::fingerprint() const {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (int i = 0; i < count(); ++i) {
+    for (const char c : items_.get(i)) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    hash = (hash ^ 0xFFu) * 1099511628211ull;  // the end of an item
+  }
+  return hash;
+}
+
 bool DropDownBox::listChangedSinceShown() {
   if (items_.revision() == shownRevision_) return false;
   shownRevision_ = items_.revision();
-  // Cleared and filled again, often with the same items.
-  if (static_cast<std::size_t>(count()) != shownItems_.size()) return true;
-  for (int i = 0; i < count(); ++i)
-    if (items_.get(i) != shownItems_[static_cast<std::size_t>(i)]) return true;
-  return false;
+  // Cleared and filled again, often with the same items: the widget keeps
+  // what it shows.
+  const std::uint64_t now = fingerprint();
+  if (count() == shownCount_ && now == shownFingerprint_) return false;
+  shownCount_ = count();
+  shownFingerprint_ = now;
+  return true;
 }
 
 void DropDownBox::sync() {
   const QSignalBlocker blockBox(widget_);
   const QSignalBlocker blockEdit(widget_->lineEdit());
-  if (listChangedSinceShown()) {
-    shownItems_ = items_.entries();
-    QStringList list;
-    list.reserve(count());
-    for (const std::string& entry : shownItems_) list.append(toQString(entry));
-    widget_->clear();
-    widget_->addItems(list);
-  }
+  if (listChangedSinceShown()) model_->showAnew();
   if (widget_->currentIndex() != selected_) widget_->setCurrentIndex(selected_);
   const QString shown = toQString(text_);
   if (widget_->lineEdit()->text() != shown) widget_->lineEdit()->setText(shown);

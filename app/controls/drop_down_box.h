@@ -4,7 +4,9 @@
 // Only the user's edits and picks notify; nothing the code does to the box
 // runs a handler.
 
+#include <QAbstractListModel>
 #include <QComboBox>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,6 +24,23 @@ class EditableComboBox : public QComboBox {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The box's list as the widget shows it: each item read from the list when
+// the widget asks for it, so that a list of millions of ZEs costs no copy
+// in the widget.
+class ItemListModel : public QAbstractListModel {
+  Q_OBJECT
+ public:
+  ItemListModel(const catalog::Column& items, QObject* parent) : QAbstractListModel(parent), items_(items) {}
+  int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : shownCount_; }
+  QVariant data(const QModelIndex& index, int role) const override;
+  // The list changed: the widget reads it anew.
+  void showAnew();
+
+ private:
+  const catalog::Column& items_;
+  int shownCount_ = 0;
 };
 
 // Lives as a child of its widget.
@@ -59,11 +78,15 @@ class DropDownBox : public QObject {
 
   EditableComboBox* widget_;
   catalog::Column items_;
+  ItemListModel* model_;
   std::string text_;
   int selected_ = -1;
   bool listChangedSinceShown();
+  // What the list shown held: its length and a hash of its items.
+  std::uint64_t fingerprint() const;
 
-  std::vector<std::string> shownItems_;
+  int shownCount_ = 0;
+  std::uint64_t shownFingerprint_ = 0;
   unsigned long shownRevision_ = ~0UL;
   std::function<void()> userChange_;
 };
