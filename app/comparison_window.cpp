@@ -18,6 +18,7 @@
 #include "app/comparison_model.h"
 #include "app/comparison_table.h"
 #include "app/error_display.h"
+#include "app/table_window.h"
 #include "app/text_codec.h"
 #include "app/workbook_file.h"
 #include "catalog/errors.h"
@@ -114,18 +115,8 @@ ComparisonWindow::ComparisonWindow(SearchHost& host, QWidget* parent)
   }
   table_->horizontalHeader()->setStretchLastSection(true);
 
-  auto* copy = new QAction(QStringLiteral("Kopieren"), table_);
-  copy->setShortcut(QKeySequence::Copy);
-  copy->setShortcutContext(Qt::WidgetShortcut);
-  connect(copy, &QAction::triggered, this, [this] { copySelectedRows(); });
-  table_->addAction(copy);
-  table_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)}) {
-    auto* closing = new QAction(this);
-    closing->setShortcut(keys);
-    connect(closing, &QAction::triggered, this, &QWidget::close);
-    addAction(closing);
-  }
+  addCopyAction(table_, [this] { copySelectedRows(); });
+  addCloseKeys(this);
 
   auto* beforeLabel = new QLabel(QStringLiteral("&Vergleiche"), this);
   beforeLabel->setBuddy(before_);
@@ -233,21 +224,13 @@ void ComparisonWindow::showCurrentRow() {
 }
 
 void ComparisonWindow::copySelectedRows() const {
-  std::set<int> rows;
-  for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) rows.insert(index.row());
-  if (rows.empty()) return;
-  QGuiApplication::clipboard()->setText(model_->asTabSeparated({rows.begin(), rows.end()}));
+  const std::vector<int> rows = selectedRows(*table_);
+  if (!rows.empty()) QGuiApplication::clipboard()->setText(model_->asTabSeparated(rows));
 }
 
 void ComparisonWindow::saveWorkbook() {
-  const QString proposed =
-      QStringLiteral("Jahresvergleich %1-%2.xlsx").arg(before_->currentText(), after_->currentText());
-  const QString file = askForWorkbookPath(this, proposed);
-  if (file.isEmpty()) return;
-  if (const auto error = runCatchingErrors([&] {
-        writeWorkbook(file, QStringLiteral("Jahresvergleich"), comparisonWorkbookColumns(), model_->shownCells());
-      }))
-    showErrorMessage(*error);
+  saveRowsAsWorkbook(this, QStringLiteral("Jahresvergleich %1-%2.xlsx").arg(before_->currentText(), after_->currentText()),
+                     QStringLiteral("Jahresvergleich"), comparisonWorkbookColumns, [this] { return model_->shownCells(); });
 }
 
 bool ComparisonWindow::eventFilter(QObject* watched, QEvent* event) {

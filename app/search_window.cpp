@@ -24,6 +24,7 @@
 #include <set>
 
 #include "app/clock.h"
+#include "app/table_window.h"
 #include "app/workbook_file.h"
 #include "catalog/ops_lookup.h"
 #include "app/shown_text.h"
@@ -117,21 +118,11 @@ SearchWindow::SearchWindow(SearchHost& host, QWidget* parent)
   // not widen the window, which keeps the width the user gave it.
   status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
-  auto* copy = new QAction(QStringLiteral("Kopieren"), table_);
-  copy->setShortcut(QKeySequence::Copy);
-  copy->setShortcutContext(Qt::WidgetShortcut);
-  connect(copy, &QAction::triggered, this, [this] { copySelectedRows(); });
-  table_->addAction(copy);
-  table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  addCopyAction(table_, [this] { copySelectedRows(); });
 
   // Strg+W and Escape close this window, Strg+Q ends the program from here
   // as from the main window.
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)}) {
-    auto* closing = new QAction(this);
-    closing->setShortcut(keys);
-    connect(closing, &QAction::triggered, this, &QWidget::close);
-    addAction(closing);
-  }
+  addCloseKeys(this);
   auto* quit = new QAction(this);
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(quit, &QAction::triggered, this, [this] {
@@ -302,22 +293,19 @@ void SearchWindow::showCurrentRow() {
 }
 
 void SearchWindow::saveWorkbook() {
-  const QString file = askForWorkbookPath(this, QStringLiteral("Suche.xlsx"));
-  if (file.isEmpty()) return;
-  if (const auto error = runCatchingErrors([&] {
-        std::vector<WorkbookColumn> columns;
-        for (const QString& name : toQString(catalog::lookupHeader()).split(QLatin1Char('\t'))) columns.push_back({name, {}});
-        columns[SearchResultsModel::kWorkbookAmount].numberFormat = amountFormat();
-        writeWorkbook(file, QStringLiteral("Suche"), columns, model_->workbookRows());
-      }))
-    showErrorMessage(*error);
+  const auto columns = [] {
+    std::vector<WorkbookColumn> lookupColumns;
+    for (const QString& name : toQString(catalog::lookupHeader()).split(QLatin1Char('\t'))) lookupColumns.push_back({name, {}});
+    lookupColumns[SearchResultsModel::kWorkbookAmount].numberFormat = amountFormat();
+    return lookupColumns;
+  };
+  saveRowsAsWorkbook(this, QStringLiteral("Suche.xlsx"), QStringLiteral("Suche"), columns,
+                     [this] { return model_->workbookRows(); });
 }
 
 void SearchWindow::copySelectedRows() const {
-  std::set<int> rows;
-  for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) rows.insert(index.row());
-  if (rows.empty()) return;
-  QGuiApplication::clipboard()->setText(model_->asTabSeparated({rows.begin(), rows.end()}));
+  const std::vector<int> rows = selectedRows(*table_);
+  if (!rows.empty()) QGuiApplication::clipboard()->setText(model_->asTabSeparated(rows));
 }
 
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {

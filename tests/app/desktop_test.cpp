@@ -126,6 +126,12 @@ class MenuBar : public WindowTest {
     window.reset();
     forgetFolders();
   }
+  // "Zuletzt geöffnet" under "Datei".
+  QMenu* recentMenu() const {
+    for (QAction* entry : window->fileMenu()->actions())
+      if (entry->menu()) return entry->menu();
+    return nullptr;
+  }
   QAction* action(const char* name) const {
     auto* found = window->findChild<QAction*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
@@ -173,9 +179,7 @@ TEST_F(MenuBar, EachEntryOpensWhatItNames) {
   EXPECT_EQ(app::recentFolders().value(0), QFile::encodeName(QDir(pathOf(other)).canonicalPath()));
 
   // The folder before is among the last ones, and opens again from there.
-  QMenu* recent = nullptr;
-  for (QAction* entry : window->fileMenu()->actions())
-    if (entry->menu()) recent = entry->menu();
+  QMenu* recent = recentMenu();
   ASSERT_NE(recent, nullptr);
   ASSERT_EQ(recent->actions().size(), 2);
   recent->actions().at(1)->trigger();
@@ -218,9 +222,7 @@ TEST_F(MenuBar, AFolderWhoseNameIsNoUtf8OpensAgainFromTheRecentOnes) {
   EXPECT_EQ(window->form().ComboBox3->text(), "NEU.1");
   EXPECT_EQ(app::recentFolders().value(0), latin1);
   // Back in the folder before, then to the Latin-1 one from the menu.
-  QMenu* recent = nullptr;
-  for (QAction* entry : window->fileMenu()->actions())
-    if (entry->menu()) recent = entry->menu();
+  QMenu* recent = recentMenu();
   ASSERT_NE(recent, nullptr);
   ASSERT_EQ(recent->actions().size(), 2);
   recent->actions().at(1)->trigger();

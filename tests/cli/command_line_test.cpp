@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "program_run.h"
 #include "temporary_folder.h"
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -18,17 +19,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using testing_support::Outcome;
+using testing_support::readFile;
 
 class CommandLine : public ::testing::Test {
  protected:

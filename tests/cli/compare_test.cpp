@@ -13,16 +13,14 @@
 #include <iterator>
 #include <string>
 
+#include "program_run.h"
 #include "temporary_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing_support::Outcome;
+using testing_support::readFile;
 
 // One part of a zip archive (a workbook's XML).
 std::string partOf(const fs::path& archive, const char* name) {
@@ -32,12 +30,6 @@ std::string partOf(const fs::path& archive, const char* name) {
   if (!part.open(QIODevice::ReadOnly)) return {};
   return part.readAll().toStdString();
 }
-
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
 
 class Compare : public ::testing::Test {
  protected:
@@ -64,13 +56,7 @@ class Compare : public ::testing::Test {
 
   fs::path folder() const { return root_ / "catalog"; }
 
-  Outcome run(const std::string& arguments) const {
-    const fs::path out = root_ / "out", err = root_ / "err";
-    const std::string command = "cd '" + root_.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-                                TARVELO_BINARY + "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
-  }
+  Outcome run(const std::string& arguments) const { return testing_support::runProgram(root_, arguments); }
 
   testing_support::TemporaryFolder temporary_;
   const fs::path& root_ = temporary_.path();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "program_run.h"
 #include "temporary_folder.h"
 #include <sys/wait.h>
 
@@ -18,11 +19,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing_support::Outcome;
+using testing_support::readFile;
 
 std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;
@@ -38,12 +36,6 @@ bool contains(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
 // Every file of a folder with its bytes.
 std::map<std::string, std::string> snapshot(const fs::path& folder) {
   std::map<std::string, std::string> files;
@@ -57,13 +49,7 @@ class Import : public ::testing::Test {
 
   fs::path folder() const { return root_ / "catalog"; }
 
-  Outcome run(const std::string& arguments) const {
-    const fs::path out = root_ / "out", err = root_ / "err";
-    const std::string command = "cd '" + root_.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-                                TARVELO_BINARY + "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
-  }
+  Outcome run(const std::string& arguments) const { return testing_support::runProgram(root_, arguments); }
 
   static std::string annexes(const std::string& five = "Anlage5.pdf", const std::string& six = "Anlage6.pdf") {
     const std::string dir = std::string(TARVELO_ANNEX_DIR) + "/";
