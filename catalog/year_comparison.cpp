@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <numeric>
+#include <tuple>
 #include <unordered_map>
 
 #include "catalog/cp1252.h"
@@ -389,39 +390,73 @@ const std::vector<ComparisonRow>& YearComparisons::rows(std::string_view before,
   return made_.back().rows;
 }
 
+namespace {
+
+// The groups of the ZEs with code in a year and kind, in file order: the
+// k-th of them is paired with the other year's k-th by the first rule.
+std::vector<std::string_view> groupsWithCode(const Catalog& catalog, std::string_view year, Kind kind,
+                                             std::string_view code) {
+  const CatalogTable& table = catalog.catalogTable();
+  std::vector<std::string_view> groups;
+  for (const std::uint32_t line : catalog.linesOfYearAndKind(year, kind)) {
+    const int i = static_cast<int>(line);
+    if (table.ZeCodes.get(i) != code) continue;
+    const std::string_view group = groupNameOf(table.GroupKeys.get(i));
+    if (std::find(groups.begin(), groups.end(), group) == groups.end()) groups.push_back(group);
+  }
+  return groups;
+}
+
+}  // namespace
+
 std::vector<YearComparisons::YearAmount> YearComparisons::amountsThroughYears(std::string_view year, Kind kind,
                                                                               std::string_view group,
                                                                               std::string_view ze) {
   std::vector<std::string> years = catalog_.yearsLastFirst();
   std::sort(years.begin(), years.end());
   const auto own = std::find(years.begin(), years.end(), year);
-  if (own == years.end()) return {};
-  const std::vector<YearZe> zes = zesOfYear(catalog_, year, kind);
-  const auto start = std::find_if(zes.begin(), zes.end(), [&](const YearZe& z) { return z.group == group && z.code == ze; });
-  if (start == zes.end()) return {};
-  std::vector<YearAmount> amounts{{*own, start->code, start->amount}};
-  // Follows the partner of line from one year to the next, in either
-  // direction, until a year has none.
-  auto follow = [&](auto from, auto step, auto end, bool forward) {
-    int line = start->line;
-    for (auto at = from; at != end; at = step(at)) {
-      const auto next = step(at);
-      if (next == end) break;
-      const std::string& older = forward ? *at : *next;
-      const std::string& newer = forward ? *next : *at;
-      const std::vector<ComparisonRow>& rows = this->rows(older, newer, kind);
-      const auto row = std::find_if(rows.begin(), rows.end(), [&](const ComparisonRow& r) {
-        return r.paired() && (forward ? r.before->line : r.after->line) == line;
-      });
-      if (row == rows.end()) break;
-      const YearZe& partner = forward ? *row->after : *row->before;
-      line = partner.line;
-      amounts.push_back({*next, partner.code, partner.amount});
+  if (own == years.end() || ze.empty()) return {};
+  const auto amountOf = [this, kind](std::string_view inYear, std::string_view ofGroup, std::string_view code) {
+    const Catalog::Lines lines = catalog_.linesOfZe(inYear, kind, ofGroup, code);
+    return lines.empty() ? std::optional<std::string_view>() : std::optional(lines[lines.size() - 1].amount);
+  };
+  const auto ownAmount = amountOf(year, group, ze);
+  if (!ownAmount) return {};
+  std::vector<YearAmount> amounts{{*own, ze, *ownAmount}};
+  // The partner of a ZE in the other year. A code without a year is paired
+  // by the first rule, which looks only at the ZEs with that code; the
+  // others need the whole comparison.
+  const auto partnerIn = [&](const std::string& from, const std::string& to, bool forward, std::string_view ofGroup,
+                             std::string_view code) -> std::optional<std::pair<std::string_view, std::string_view>> {
+    if (!carriesYear(code)) {
+      const std::vector<std::string_view> here = groupsWithCode(catalog_, from, kind, code);
+      const std::vector<std::string_view> there = groupsWithCode(catalog_, to, kind, code);
+      const auto k = static_cast<std::size_t>(std::find(here.begin(), here.end(), ofGroup) - here.begin());
+      if (k < there.size()) return std::pair(there[k], code);
+    }
+    const std::vector<ComparisonRow>& rows = forward ? this->rows(from, to, kind) : this->rows(to, from, kind);
+    for (const ComparisonRow& row : rows) {
+      if (!row.paired()) continue;
+      const YearZe& mine = forward ? *row.before : *row.after;
+      const YearZe& theirs = forward ? *row.after : *row.before;
+      if (mine.group == ofGroup && mine.code == code) return std::pair(theirs.group, theirs.code);
+    }
+    return std::nullopt;
+  };
+  // Follows the partner from one year to the next, in either direction,
+  // until a year has none.
+  const auto follow = [&](auto from, auto end, bool forward) {
+    std::string_view atGroup = group, atCode = ze;
+    for (auto at = from, next = std::next(from); next != end; at = next, ++next) {
+      const auto partner = partnerIn(*at, *next, forward, atGroup, atCode);
+      if (!partner) break;
+      std::tie(atGroup, atCode) = *partner;
+      const auto amount = amountOf(*next, atGroup, atCode);
+      amounts.push_back({*next, atCode, amount.value_or(std::string_view())});
     }
   };
-  follow(own, [](auto it) { return std::next(it); }, years.end(), true);
-  const auto reversed = std::make_reverse_iterator(std::next(own));
-  follow(reversed, [](auto it) { return std::next(it); }, years.rend(), false);
+  follow(own, years.end(), true);
+  follow(std::make_reverse_iterator(std::next(own)), years.rend(), false);
   std::sort(amounts.begin(), amounts.end(), [](const YearAmount& a, const YearAmount& b) { return a.year < b.year; });
   return amounts;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -213,6 +215,68 @@ TEST(YearComparison, AmountsThroughTheYearsFollowRenumberedPartners) {
     chain.push_back(entry.year + " " + std::string(entry.code) + " " + std::string(entry.amount));
   EXPECT_EQ(chain, (Strings{"2023 ZE2023-5 ", "2024 ZE2024-9 ", "2025 ZE2025-3 1,00"}));
   EXPECT_TRUE(comparisons.amountsThroughYears("2024", catalog::Kind::Hospital, "G", "ZE9").empty());
+}
+
+// The chain through the years as the whole comparisons of consecutive
+// years give it; what amountsThroughYears must equal.
+Strings chainByWholeComparisons(const catalog::Catalog& data, const Strings& years, std::size_t own,
+                                catalog::Kind kind, std::string group, std::string code) {
+  Strings chain;
+  const auto amountOf = [&](const std::string& year, const std::string& g, const std::string& c) {
+    const auto lines = data.linesOfZe(year, kind, g, c);
+    return year + " " + c + " " + std::string(lines[lines.size() - 1].amount);
+  };
+  chain.push_back(amountOf(years[own], group, code));
+  for (const int direction : {1, -1}) {
+    std::string g = group, c = code;
+    for (std::size_t at = own; direction > 0 ? at + 1 < years.size() : at > 0;) {
+      const std::size_t next = direction > 0 ? at + 1 : at - 1;
+      const auto rows = catalog::compareYears(data, years[std::min(at, next)], years[std::max(at, next)], kind);
+      const auto row = std::find_if(rows.begin(), rows.end(), [&](const catalog::ComparisonRow& r) {
+        const auto& mine = direction > 0 ? r.before : r.after;
+        return r.paired() && mine->group == g && mine->code == c;
+      });
+      if (row == rows.end()) break;
+      const catalog::YearZe& partner = direction > 0 ? *row->after : *row->before;
+      g = std::string(partner.group);
+      c = std::string(partner.code);
+      chain.push_back(amountOf(years[next], g, c));
+      at = next;
+    }
+  }
+  std::sort(chain.begin(), chain.end());
+  return chain;
+}
+
+TEST(YearComparison, AmountsThroughTheYearsAreThoseOfTheWholeComparisons) {
+  std::mt19937 random(2612);
+  const auto pick = [&random](std::initializer_list<const char*> choices) {
+    return std::string(choices.begin()[std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random)]);
+  };
+  for (int round = 0; round < 150; ++round) {
+    std::string text;
+    for (int i = std::uniform_int_distribution<int>(2, 30)(random); i > 0; --i)
+      text += pick({"2024", "2025", "2026", "2027"}) + ";" + pick({"BE", "KH"}) + ";" + pick({"G1", "G2"}) + ";" +
+              pick({"ZE01.01", "ZE01.02", "ZE2025-1", "ZE2026-1", "ZE2026-2", "Z"}) + ";" +
+              pick({"Pumpe", "pumpe", "Stent", "Dialyse"}) + ";" + pick({"1,00", "2,00", ""}) + ";" +
+              pick({"1-1", "1-1/1-2", "1-2/1-3", "1-1/1-2/1-3", "9-9"}) + ";;\n";
+    catalog::Catalog data;
+    data.loadTexts({text, "", "", ""});
+    catalog::YearComparisons comparisons(data);
+    // Consecutive years of the catalog, which may skip one.
+    Strings years = data.yearsLastFirst();
+    std::sort(years.begin(), years.end());
+    for (std::size_t y = 0; y < years.size(); ++y)
+      for (const catalog::Kind kind : catalog::kKindsInSearchOrder)
+        for (const catalog::YearZe& ze : catalog::zesOfYear(data, years[y], kind)) {
+          Strings chain;
+          for (const auto& entry : comparisons.amountsThroughYears(years[y], kind, ze.group, ze.code))
+            chain.push_back(entry.year + " " + std::string(entry.code) + " " + std::string(entry.amount));
+          std::sort(chain.begin(), chain.end());
+          ASSERT_EQ(chain, chainByWholeComparisons(data, years, y, kind, std::string(ze.group), std::string(ze.code)))
+              << "round " << round << "\n" << text;
+        }
+  }
 }
 
 }  // namespace
