@@ -22,21 +22,17 @@
 #include "app/text_codec.h"
 #include "app/workbook_file.h"
 #include "catalog/errors.h"
+#include "catalog/german_numbers.h"
 
 namespace app {
 namespace {
 
 QString withThousands(catalog::Amount amount) {
-  const QString plain = toQString(catalog::formatAmount(amount, false));
-  const qsizetype comma = plain.indexOf(QLatin1Char(','));
-  QString whole = plain.left(comma), grouped;
-  const bool negative = whole.startsWith(QLatin1Char('-'));
-  if (negative) whole.remove(0, 1);
-  for (qsizetype i = 0; i < whole.size(); ++i) {
-    if (i > 0 && (whole.size() - i) % 3 == 0) grouped += QLatin1Char('.');
-    grouped += whole[i];
-  }
-  return (negative ? QStringLiteral("-") : QString()) + grouped + plain.mid(comma);
+  const std::string plain = catalog::formatAmount(amount, false);
+  const bool negative = plain.starts_with('-');
+  const std::size_t comma = plain.find(',');
+  const std::string whole = plain.substr(negative ? 1 : 0, comma - (negative ? 1 : 0));
+  return toQString((negative ? "-" : "") + catalog::withThousandPoints(whole) + plain.substr(comma));
 }
 
 }  // namespace
@@ -54,11 +50,7 @@ QString comparisonSummary(const std::vector<catalog::ComparisonRow>& rows, const
   parts << QStringLiteral("%1 ge\u00E4ndert").arg(s.changed) +
                (changes.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(changes.join(QStringLiteral(", "))));
   parts << QStringLiteral("%1 neu").arg(s.added) << QStringLiteral("%1 entfallen").arg(s.dropped);
-  catalog::Amount difference = s.federalAfter;
-  catalog::Amount old = s.federalBefore;
-  while (old.scale < difference.scale) old = {old.units * 10, old.scale + 1};
-  while (difference.scale < old.scale) difference = {difference.units * 10, difference.scale + 1};
-  difference.units -= old.units;
+  const catalog::Amount difference = catalog::difference(s.federalAfter, s.federalBefore);
   parts << QStringLiteral("Summe der gepaarten bundeseinheitlichen ZE: %1 %2 \u2192 %3 %4 (%5)")
                .arg(before, withThousands(s.federalBefore), after, withThousands(s.federalAfter),
                     toQString(catalog::formatAmount(difference, true)));

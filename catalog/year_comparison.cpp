@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <numeric>
 #include <tuple>
 #include <unordered_map>
 
@@ -127,13 +126,7 @@ bool amountsDiffer(std::string_view before, std::string_view after, std::optiona
   const auto old = parseAmount(before);
   const auto now = parseAmount(after);
   if (!old || !now) return before != after;
-  const int scale = std::max(old->scale, now->scale);
-  auto scaled = [scale](Amount a) {
-    long long units = a.units;
-    for (int s = a.scale; s < scale; ++s) units *= 10;
-    return units;
-  };
-  difference = Amount{scaled(*now) - scaled(*old), scale};
+  difference = catalog::difference(*now, *old);
   return difference->units != 0;
 }
 
@@ -197,9 +190,7 @@ std::string decimal(long long units, int scale, bool withSign) {
 // away from zero; nothing when the old amount is zero.
 std::string percentText(const ComparisonRow& row) {
   if (!row.difference) return {};
-  const auto old = parseAmount(row.before->amount);
-  long long oldUnits = old->units;
-  for (int s = old->scale; s < row.difference->scale; ++s) oldUnits *= 10;
+  const long long oldUnits = atScale(*parseAmount(row.before->amount), row.difference->scale).units;
   if (oldUnits == 0) return {};
   long long numerator = row.difference->units * 1000;
   long long denominator = oldUnits;
@@ -278,11 +269,21 @@ std::optional<Amount> parseAmount(std::string_view text) {
   return amount;
 }
 
-std::string formatAmount(Amount amount, bool withSign) {
-  while (amount.scale < 2) {
+Amount atScale(Amount amount, int scale) {
+  while (amount.scale < scale) {
     amount.units *= 10;
     ++amount.scale;
   }
+  return amount;
+}
+
+Amount difference(Amount after, Amount before) {
+  const int scale = std::max(after.scale, before.scale);
+  return {atScale(after, scale).units - atScale(before, scale).units, scale};
+}
+
+std::string formatAmount(Amount amount, bool withSign) {
+  amount = atScale(amount, 2);
   return decimal(amount.units, amount.scale, withSign);
 }
 
@@ -339,18 +340,7 @@ std::array<std::string, kComparisonColumns> comparisonFields(const ComparisonRow
 ComparisonSummary summarize(const std::vector<ComparisonRow>& rows) {
   ComparisonSummary summary;
   auto add = [](Amount& sum, std::string_view text) {
-    const auto amount = parseAmount(text);
-    if (!amount) return;
-    Amount a = *amount;
-    while (a.scale < sum.scale) {
-      a.units *= 10;
-      ++a.scale;
-    }
-    while (sum.scale < a.scale) {
-      sum.units *= 10;
-      ++sum.scale;
-    }
-    sum.units += a.units;
+    if (const auto amount = parseAmount(text)) sum = difference(sum, Amount{-amount->units, amount->scale});
   };
   for (const ComparisonRow& row : rows) {
     if (!row.before) {

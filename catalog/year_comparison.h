@@ -47,6 +47,10 @@ struct Amount {
   int scale = 0;
 };
 std::optional<Amount> parseAmount(std::string_view text);
+// The same amount with scale decimals (scale at least the amount's), and
+// after minus before at the larger of their scales.
+Amount atScale(Amount amount, int scale);
+Amount difference(Amount after, Amount before);
 // In German notation with scale decimals (at least two), no thousands
 // points; withSign puts "+" before a positive amount.
 std::string formatAmount(Amount amount, bool withSign);
