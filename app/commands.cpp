@@ -50,10 +50,7 @@ std::vector<std::string> rebuiltLines(const catalog::Catalog& catalog) {
 
 bool assignmentFileIsAsRebuilt() {
   const auto catalog = catalogToWalk();
-  if (!catalog) return false;
-  std::string rebuilt;
-  for (const std::string& line : rebuiltLines(*catalog)) rebuilt.append(line).append("\r\n");
-  return static_cast<std::string_view>(catalog::textOfAssignmentFile()) == rebuilt;
+  return catalog && catalog::assignmentFileIsAsRebuilt(*catalog, currentYearText());
 }
 
 }  // namespace

@@ -64,9 +64,7 @@ class TForm1 : public QWidget, public app::SearchHost {
   // The lines a rebuild would write now, without writing or reloading.
   std::vector<std::string> assignmentsAsRebuilt(QObject* Sender) const;
   // Whether the assignment file holds what a rebuild would write now.
-  bool assignmentFileIsAsRebuilt();
-  // The assignment file's bytes as they are now; none when it cannot be read.
-  static catalog::FileText textOfAssignmentFile();
+  bool assignmentFileIsAsRebuilt() const;
 
   // Ctrl+F: the search window, created on first use.
   app::SearchWindow* showSearchWindow();

@@ -58,7 +58,7 @@ void TForm1::Button1Click(QObject* Sender) {
   // A catalog that loads but holds nothing usable would empty the file.
   const auto [kept, before] = app::whilePainting(
       [&lines] {
-        const catalog::FileText old = textOfAssignmentFile();
+        const catalog::FileText old = catalog::textOfAssignmentFile();
         const std::vector<std::string_view> oldLines = catalog::lineViews(old);
         return std::pair(catalog::linesKept(oldLines, lines), oldLines.size());
       },
@@ -100,12 +100,8 @@ void TForm1::importAnnexYear(const annex::ImportPlan& plan) {
   Button1Click(this);
 }
 
-catalog::FileText TForm1::textOfAssignmentFile() { return catalog::textOfAssignmentFile(); }
-
-bool TForm1::assignmentFileIsAsRebuilt() {
-  std::string rebuilt;
-  for (const std::string& line : assignmentsAsRebuilt(this)) rebuilt.append(line).append("\r\n");
-  return static_cast<std::string_view>(textOfAssignmentFile()) == rebuilt;
+bool TForm1::assignmentFileIsAsRebuilt() const {
+  return catalog::assignmentFileIsAsRebuilt(Data, app::currentYearText());
 }
 
 std::vector<std::string> TForm1::assignmentsAsRebuilt(QObject* /*Sender*/) const {

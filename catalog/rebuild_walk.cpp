@@ -2,6 +2,7 @@
 
 #include "catalog/assignment_collector.h"
 #include "catalog/column.h"
+#include "catalog/file_reading.h"
 #include "catalog/keys.h"
 
 namespace catalog {
@@ -111,6 +112,13 @@ std::unique_ptr<AssignmentCollector> collectRebuiltAssignments(const Catalog& ca
   Walk walk(catalog);
   walk.startIn(currentYear);
   return walk.walkEverything();
+}
+
+bool assignmentFileIsAsRebuilt(const Catalog& catalog, std::string_view currentYear) {
+  const auto collected = collectRebuiltAssignments(catalog, currentYear);
+  std::string rebuilt;
+  for (const std::string_view line : collected->views()) rebuilt.append(line).append("\r\n");
+  return static_cast<std::string_view>(textOfAssignmentFile()) == rebuilt;
 }
 
 std::vector<std::string> rebuiltAssignments(const Catalog& catalog, std::string_view currentYear) {

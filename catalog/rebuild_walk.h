@@ -27,5 +27,8 @@ std::vector<std::string> rebuiltAssignments(const Catalog& catalog, std::string_
 // The same lines where the walk collected them, without a copy of each:
 // views() gives them, valid while the collector lives.
 std::unique_ptr<AssignmentCollector> collectRebuiltAssignments(const Catalog& catalog, std::string_view currentYear);
+// Whether the assignment file holds, byte for byte, what a rebuild would
+// write now.
+bool assignmentFileIsAsRebuilt(const Catalog& catalog, std::string_view currentYear);
 
 }  // namespace catalog
