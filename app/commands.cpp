@@ -98,18 +98,15 @@ int runRebuild(bool force) {
     return 1;
   }
   bool refused = false;
-  std::size_t written = 0, kept = 0, before = 0;
+  std::size_t written = 0;
+  catalog::LinesKept kept;
   const auto error = runCatchingErrors([&] {
     const catalog::SaveLock lock(catalog::kAssignmentFile);
     const auto collected = catalog::collectRebuiltAssignments(*loaded, currentYearText());
     const std::vector<std::string_view> views = collected->views();
-    const catalog::FileText old = catalog::textOfAssignmentFile();
-    const std::vector<std::string_view> oldLines = catalog::lineViews(old);
-    kept = catalog::linesKept(oldLines, views);
-    before = oldLines.size();
-    // A catalog that loads but holds nothing usable would empty the file.
-    if (kept * 2 < before && !force) {
-      printError(toQString(catalog::rebuildWouldDrop(before - kept, before)) + QLatin1Char(' ') +
+    kept = catalog::linesKeptOfAssignmentFile(views);
+    if (kept.dropsMost() && !force) {
+      printError(toQString(catalog::rebuildWouldDrop(kept.before - kept.kept, kept.before)) + QLatin1Char(' ') +
                  messages::notWrittenWithoutForce());
       refused = true;
       return;
@@ -119,8 +116,8 @@ int runRebuild(bool force) {
   });
   if (error) printError(errorMessageText(*error));
   if (error || refused) return 1;
-  printLine(messages::rebuildWritten(static_cast<qsizetype>(written), static_cast<qsizetype>(written - kept),
-                                     static_cast<qsizetype>(before - kept)));
+  printLine(messages::rebuildWritten(static_cast<qsizetype>(written), static_cast<qsizetype>(written - kept.kept),
+                                     static_cast<qsizetype>(kept.before - kept.kept)));
   return 0;
 }
 

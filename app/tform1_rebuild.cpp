@@ -55,16 +55,10 @@ void TForm1::Button1Click(QObject* Sender) {
   const auto collected = app::whilePainting(
       [this] { return catalog::collectRebuiltAssignments(Data, app::currentYearText()); }, keepPainting);
   const std::vector<std::string_view> lines = collected->views();
-  // A catalog that loads but holds nothing usable would empty the file.
-  const auto [kept, before] = app::whilePainting(
-      [&lines] {
-        const catalog::FileText old = catalog::textOfAssignmentFile();
-        const std::vector<std::string_view> oldLines = catalog::lineViews(old);
-        return std::pair(catalog::linesKept(oldLines, lines), oldLines.size());
-      },
-      keepPainting);
-  if (kept * 2 < before &&
-      !confirmLargeDrop(this, app::toQString(catalog::rebuildWouldDrop(before - kept, before))))
+  const catalog::LinesKept kept =
+      app::whilePainting([&lines] { return catalog::linesKeptOfAssignmentFile(lines); }, keepPainting);
+  if (kept.dropsMost() &&
+      !confirmLargeDrop(this, app::toQString(catalog::rebuildWouldDrop(kept.before - kept.kept, kept.before))))
     return;
   app::whilePainting([&lines] { catalog::saveLinesReplacing(catalog::kAssignmentFile, lines); }, keepPainting);
   repaintNow();

@@ -2,7 +2,9 @@
 
 #include "catalog/assignment_collector.h"
 #include "catalog/column.h"
+#include "catalog/check.h"
 #include "catalog/file_reading.h"
+#include "catalog/lines.h"
 #include "catalog/keys.h"
 
 namespace catalog {
@@ -112,6 +114,12 @@ std::unique_ptr<AssignmentCollector> collectRebuiltAssignments(const Catalog& ca
   Walk walk(catalog);
   walk.startIn(currentYear);
   return walk.walkEverything();
+}
+
+LinesKept linesKeptOfAssignmentFile(const std::vector<std::string_view>& rebuilt) {
+  const FileText old = textOfAssignmentFile();
+  const std::vector<std::string_view> oldLines = lineViews(old);
+  return {linesKept(oldLines, rebuilt), oldLines.size()};
 }
 
 bool assignmentFileIsAsRebuilt(const Catalog& catalog, std::string_view currentYear) {

@@ -27,6 +27,15 @@ std::vector<std::string> rebuiltAssignments(const Catalog& catalog, std::string_
 // The same lines where the walk collected them, without a copy of each:
 // views() gives them, valid while the collector lives.
 std::unique_ptr<AssignmentCollector> collectRebuiltAssignments(const Catalog& catalog, std::string_view currentYear);
+// How many of the assignment file's lines (as it is now) the rebuilt lines
+// keep. A rebuild that would drop most of them is asked about first: a
+// catalog that loads but holds nothing usable would empty the file.
+struct LinesKept {
+  std::size_t kept = 0, before = 0;
+  bool dropsMost() const { return kept * 2 < before; }
+};
+LinesKept linesKeptOfAssignmentFile(const std::vector<std::string_view>& rebuilt);
+
 // Whether the assignment file holds, byte for byte, what a rebuild would
 // write now.
 bool assignmentFileIsAsRebuilt(const Catalog& catalog, std::string_view currentYear);
